@@ -1,0 +1,22 @@
+#pragma once
+#include "synthesis/waveform_kind.h"
+#include "synthesis/waveform_table.h"
+
+namespace dds {
+
+// The controls a preset reads: amplitude knob A (0..100), shape knob D (1..99), vertical position O
+// (-256..256), frequency coefficient m (>= 1), and the phase fraction P / Q of the sine family.
+struct WaveformParams {
+    int32_t amplitude = 100;
+    int32_t shape = 50;
+    int32_t vertical = 0;
+    int32_t coefficient = 15;
+    int32_t phaseNumerator = 3200;
+    int32_t phaseDenominator = 3199;
+};
+
+// Fills the whole table for kinds 1 to 11 and limits it to 0..255. White noise (kind 12) writes and
+// limits nothing: its refresh is NoiseGenerator::tick.
+void ComputeWaveform(WaveformTable& table, WaveformKind kind, const WaveformParams& params);
+
+} // namespace dds
