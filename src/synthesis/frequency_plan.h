@@ -22,7 +22,9 @@ struct FrequencyPlan {
     std::string displayText() const { return frequencyText + unit; }
 };
 
-// Nothing is computed for a range outside 1..7 (before the first range selection).
-std::optional<FrequencyPlan> PlanFrequency(int32_t range, int32_t position);
+// Nothing is computed for a range outside 1..7 (before the first range selection). The diagnostic
+// text uses the system's decimal separator, the display always a point.
+std::optional<FrequencyPlan> PlanFrequency(int32_t range, int32_t position,
+                                           char decimalSeparator = '.');
 
 } // namespace dds

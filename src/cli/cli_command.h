@@ -1,0 +1,36 @@
+#pragma once
+#include <functional>
+#include <iosfwd>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace dds::cli {
+
+// Bad input on the command line: the tool prints the message on one line and exits with status 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct CommandContext {
+    std::vector<std::string> args; // the arguments after the command's name
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// One sub-command of ddsgen-cli. `run` returns the exit status; it throws UsageError for bad input.
+struct CliCommand {
+    std::string name;
+    std::string summary; // one line for the overall --help
+    std::string help;    // the command's own --help text
+    std::function<int(CommandContext&)> run;
+};
+
+// Every command the tool knows, in the order --help lists them.
+const std::vector<CliCommand>& AllCommands();
+
+// Runs the tool on argv-style arguments (without the program name); returns the exit status.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace dds::cli

@@ -1,0 +1,30 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace dds::cli {
+
+// "--name value" pairs and "--flag" switches of one command, checked against the names it knows.
+class OptionParser {
+public:
+    OptionParser(const std::vector<std::string>& args, const std::set<std::string>& valued,
+                 const std::set<std::string>& flags = {});
+
+    bool helpRequested() const { return help_; }
+    bool has(const std::string& name) const;
+    std::optional<std::string> text(const std::string& name) const;
+    // The option as a whole number within [min, max]; UsageError naming the option and the range.
+    std::optional<int32_t> integer(const std::string& name, int64_t min, int64_t max) const;
+    int32_t requiredInteger(const std::string& name, int64_t min, int64_t max) const;
+
+private:
+    std::map<std::string, std::string> values_;
+    std::set<std::string> flagsSeen_;
+    bool help_ = false;
+};
+
+} // namespace dds::cli
