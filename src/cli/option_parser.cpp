@@ -51,7 +51,7 @@ static std::string rangeText(int64_t min, int64_t max)
     return "a whole number from " + std::to_string(min) + " to " + std::to_string(max);
 }
 
-std::optional<int32_t> OptionParser::integer(const std::string& name, int64_t min, int64_t max) const
+std::optional<int64_t> OptionParser::integer(const std::string& name, int64_t min, int64_t max) const
 {
     auto value = text(name);
     if (!value)
@@ -62,10 +62,10 @@ std::optional<int32_t> OptionParser::integer(const std::string& name, int64_t mi
     auto [end, ec] = std::from_chars(first, last, parsed);
     if (ec != std::errc() || end != last || parsed < min || parsed > max)
         throw UsageError("--" + name + " must be " + rangeText(min, max) + " (got '" + *value + "')");
-    return static_cast<int32_t>(parsed);
+    return parsed;
 }
 
-int32_t OptionParser::requiredInteger(const std::string& name, int64_t min, int64_t max) const
+int64_t OptionParser::requiredInteger(const std::string& name, int64_t min, int64_t max) const
 {
     auto value = integer(name, min, max);
     if (!value)

@@ -18,8 +18,8 @@ public:
     bool has(const std::string& name) const;
     std::optional<std::string> text(const std::string& name) const;
     // The option as a whole number within [min, max]; UsageError naming the option and the range.
-    std::optional<int32_t> integer(const std::string& name, int64_t min, int64_t max) const;
-    int32_t requiredInteger(const std::string& name, int64_t min, int64_t max) const;
+    std::optional<int64_t> integer(const std::string& name, int64_t min, int64_t max) const;
+    int64_t requiredInteger(const std::string& name, int64_t min, int64_t max) const;
 
 private:
     std::map<std::string, std::string> values_;

@@ -1,0 +1,14 @@
+#include "cli/commands.h"
+
+namespace dds::cli {
+
+const std::vector<CliCommand>& AllCommands()
+{
+    static const std::vector<CliCommand> commands{
+        FrequencyCommand(),
+        SynthCommand(),
+    };
+    return commands;
+}
+
+} // namespace dds::cli

@@ -1,0 +1,8 @@
+#pragma once
+#include "cli/cli_command.h"
+
+// One factory per sub-command, each in its own command_<name>.cpp.
+namespace dds::cli {
+CliCommand FrequencyCommand();
+CliCommand SynthCommand();
+} // namespace dds::cli
