@@ -1,0 +1,219 @@
+#include "shell/settings_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using dds::SettingsFile;
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+void WriteAll(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content);
+}
+
+QByteArray NumberedLines(int count)
+{
+    QByteArray content;
+    for (int i = 1; i <= count; ++i)
+        content += "line " + QByteArray::number(i) + "\r\n";
+    return content;
+}
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    QString ProgramFolder() const { return program_.path() + "/"; }
+    QString UserFolder() const { return user_.path() + "/config/"; }
+    QString ProgramFile() const { return ProgramFolder() + dds::kSettingsFileName; }
+    QString UserFile() const { return UserFolder() + dds::kSettingsFileName; }
+    // A folder nobody can write into, not even root: its parent is a plain file.
+    QString BlockedFolder()
+    {
+        const QString blocker = program_.path() + "/blocker";
+        WriteAll(blocker, "x");
+        return blocker + "/app/";
+    }
+
+    QTemporaryDir program_;
+    QTemporaryDir user_;
+};
+
+TEST(SettingsLinesTest, ParsingKeepsBytesAndAcceptsEveryLineEnd)
+{
+    const QByteArray content = "  lead\r\n\r\ntrail  \nlone\rcaf\xe9\r\n\t";
+    const dds::SettingsLines lines = dds::ParseSettingsLines(content);
+    EXPECT_EQ(lines[0], "  lead");
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(lines[2], "trail  ");
+    EXPECT_EQ(lines[3], "lone");
+    EXPECT_EQ(lines[4], "caf\xe9");
+    EXPECT_EQ(lines[5], "\t");
+    for (int i = 6; i < dds::kSettingsLineCount; ++i)
+        EXPECT_TRUE(lines[i].isEmpty()) << i;
+}
+
+TEST(SettingsLinesTest, SerialisingWritesEightyCrLfLines)
+{
+    dds::SettingsLines lines;
+    lines[0] = "a";
+    lines[79] = "z";
+    const QByteArray out = dds::SerializeSettingsLines(lines);
+    EXPECT_EQ(out.count("\r\n"), 80);
+    EXPECT_EQ(out.count('\n'), 80);
+    EXPECT_TRUE(out.startsWith("a\r\n\r\n"));
+    EXPECT_TRUE(out.endsWith("\r\nz\r\n"));
+    EXPECT_EQ(dds::ParseSettingsLines(out), lines);
+}
+
+TEST(SettingsLinesTest, LanguageCodeFallsBackToFrenchUnlessTheLineIsAnInteger)
+{
+    EXPECT_EQ(dds::LanguageCodeFromLine("0"), 0);
+    EXPECT_EQ(dds::LanguageCodeFromLine("2"), 2);
+    EXPECT_EQ(dds::LanguageCodeFromLine(" 2 "), 2);
+    EXPECT_EQ(dds::LanguageCodeFromLine("7"), 7);
+    EXPECT_EQ(dds::LanguageCodeFromLine("-3"), -3);
+    EXPECT_EQ(dds::LanguageCodeFromLine(""), dds::kFrenchLanguage);
+    EXPECT_EQ(dds::LanguageCodeFromLine("English"), dds::kFrenchLanguage);
+    EXPECT_EQ(dds::LanguageCodeFromLine("1.5"), dds::kFrenchLanguage);
+    EXPECT_EQ(dds::LanguageCodeFromLine("99999999999"), dds::kFrenchLanguage);
+}
+
+TEST_F(SettingsFileTest, MissingFileReadsAsEmptyLinesAndComesBackWithEighty)
+{
+    SettingsFile settings(ProgramFolder(), UserFolder());
+    settings.LoadSettings();
+    for (int n = 1; n <= dds::kSettingsLineCount; ++n)
+        EXPECT_TRUE(settings.Line(n).isEmpty()) << n;
+    EXPECT_EQ(settings.LanguageCode(), dds::kFrenchLanguage);
+    settings.SaveSettings();
+    EXPECT_EQ(ReadAll(ProgramFile()), QByteArray("\r\n").repeated(80));
+}
+
+TEST_F(SettingsFileTest, ShortFileIsRewrittenWithEightyLines)
+{
+    WriteAll(ProgramFile(), "one\r\ntwo\r\nthree");
+    SettingsFile settings(ProgramFolder(), UserFolder());
+    settings.LoadSettings();
+    EXPECT_EQ(settings.Line(3), "three");
+    settings.SaveSettings();
+    const QByteArray out = ReadAll(ProgramFile());
+    EXPECT_EQ(out.count("\r\n"), 80);
+    EXPECT_TRUE(out.startsWith("one\r\ntwo\r\nthree\r\n\r\n"));
+}
+
+TEST_F(SettingsFileTest, LongFileLosesTheLinesPastEighty)
+{
+    WriteAll(ProgramFile(), NumberedLines(95));
+    SettingsFile settings(ProgramFolder(), UserFolder());
+    settings.LoadSettings();
+    settings.SaveSettings();
+    EXPECT_EQ(ReadAll(ProgramFile()), NumberedLines(80));
+}
+
+TEST_F(SettingsFileTest, LanguageSwitchRewritesOnlyLineSix)
+{
+    QByteArray original;
+    for (int i = 1; i <= 80; ++i)
+        original += (i == 6 ? QByteArray("1") : "  v\xe9" + QByteArray::number(i) + " ") + "\r\n";
+    original.replace("  v\xe9" "9 \r\n", "\r\n");
+    WriteAll(ProgramFile(), original);
+
+    SettingsFile settings(ProgramFolder(), UserFolder());
+    settings.LoadSettings();
+    settings.SetLine(dds::kLanguageLine, "2");
+    settings.SaveSettings();
+
+    QByteArray expected = original;
+    expected.replace("\r\n1\r\n", "\r\n2\r\n");
+    EXPECT_EQ(ReadAll(ProgramFile()), expected);
+    SettingsFile reread(ProgramFolder(), UserFolder());
+    reread.LoadSettings();
+    EXPECT_EQ(reread.LanguageCode(), 2);
+}
+
+TEST_F(SettingsFileTest, UnwritableProgramFolderMovesTheSettingsToTheUserFolderForGood)
+{
+    const QString blocked = BlockedFolder();
+    SettingsFile first(blocked, UserFolder());
+    first.LoadSettings();
+    first.SetLine(dds::kProgramFolderLine, blocked.toUtf8());
+    first.SetLine(dds::kLanguageLine, "0");
+    ASSERT_NO_THROW(first.SaveSettings());
+    EXPECT_TRUE(first.UsesUserFolder());
+    EXPECT_EQ(first.FilePath(), UserFile());
+    EXPECT_EQ(ReadAll(UserFile()).count("\r\n"), 80);
+
+    SettingsFile next(blocked, UserFolder());
+    next.LoadSettings();
+    EXPECT_TRUE(next.UsesUserFolder());
+    EXPECT_EQ(next.LanguageCode(), 0);
+    EXPECT_EQ(next.Line(dds::kProgramFolderLine), blocked.toUtf8());
+}
+
+TEST_F(SettingsFileTest, UserFolderKeepsPriorityOnceUsed)
+{
+    WriteAll(ProgramFile(), "\r\n\r\n\r\n\r\n\r\n1\r\n");
+    ASSERT_TRUE(QDir().mkpath(UserFolder()));
+    WriteAll(UserFile(), "\r\n\r\n\r\n\r\n\r\n2\r\n");
+    SettingsFile settings(ProgramFolder(), UserFolder());
+    settings.LoadSettings();
+    EXPECT_EQ(settings.LanguageCode(), 2);
+    settings.SetLine(dds::kLanguageLine, "0");
+    settings.SaveSettings();
+    EXPECT_EQ(dds::ParseSettingsLines(ReadAll(UserFile()))[5], "0");
+    EXPECT_EQ(dds::ParseSettingsLines(ReadAll(ProgramFile()))[5], "1");
+}
+
+TEST_F(SettingsFileTest, WriteRefusedEverywhereThrowsAndKeepsTheLinesInMemory)
+{
+    const QString blocked = BlockedFolder();
+    SettingsFile settings(blocked, blocked + "user/");
+    settings.LoadSettings();
+    settings.SetLine(dds::kLanguageLine, "2");
+    EXPECT_THROW(settings.SaveSettings(), dds::SettingsWriteError);
+    EXPECT_EQ(settings.Line(dds::kLanguageLine), "2");
+}
+
+TEST_F(SettingsFileTest, RewriteReplacesTheFileAndLeavesNoTemporary)
+{
+    WriteAll(ProgramFile(), NumberedLines(80));
+    SettingsFile good(ProgramFolder(), UserFolder());
+    good.LoadSettings();
+    good.SaveSettings();
+    EXPECT_EQ(ReadAll(ProgramFile()), NumberedLines(80));
+    EXPECT_EQ(QDir(ProgramFolder()).entryList({"parametres.inf*"}, QDir::Files | QDir::Hidden),
+              QStringList{"parametres.inf"});
+}
+
+TEST_F(SettingsFileTest, LineNumbersAndLineBreaksAreChecked)
+{
+    SettingsFile settings(ProgramFolder(), UserFolder());
+    EXPECT_THROW(settings.Line(0), std::out_of_range);
+    EXPECT_THROW(settings.SetLine(81, "x"), std::out_of_range);
+    EXPECT_THROW(settings.SetLine(11, "a\nb"), std::invalid_argument);
+    EXPECT_THROW(settings.SetLine(11, "a\rb"), std::invalid_argument);
+    EXPECT_NO_THROW(settings.Line(80));
+}
+
+TEST_F(SettingsFileTest, WaveFileFolderRoundTripsThroughLineEleven)
+{
+    SettingsFile settings(ProgramFolder(), UserFolder());
+    settings.SetWaveFileFolder(QStringLiteral("/home/opérateur/ondes"));
+    settings.SaveSettings();
+    SettingsFile reread(ProgramFolder(), UserFolder());
+    reread.LoadSettings();
+    EXPECT_EQ(reread.WaveFileFolder(), QStringLiteral("/home/opérateur/ondes"));
+}
+
+} // namespace
