@@ -1,7 +1,7 @@
 #include "synthesis/frequency_plan.h"
 
 #include <array>
-#include <cstdio>
+#include <charconv>
 
 namespace dds {
 namespace {
@@ -56,19 +56,22 @@ double frequencyHertz(int32_t range, int32_t v)
     }
 }
 
+// std::to_chars ignores the C locale, which the window's toolkit sets from the environment.
 std::string formatFixed(double value, int32_t decimals)
 {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", static_cast<int>(decimals), value);
-    return buffer;
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                static_cast<int>(decimals));
+    return std::string(buffer, result.ptr);
 }
 
 // General number format: up to 15 significant digits, no trailing zeros.
 std::string formatGeneral(double value, char decimalSeparator)
 {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    std::string text = buffer;
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
     for (char& c : text)
         if (c == '.')
             c = decimalSeparator;
