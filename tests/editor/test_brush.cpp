@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "editor/brush.h"
+#include "editor/position_readout.h"
+#include "editor/wave_file_name.h"
+
+using dds::BrushRun;
+using dds::WaveformTable;
+
+namespace {
+
+WaveformTable FlatTable(int32_t value)
+{
+    WaveformTable t;
+    for (int32_t i = 1; i <= WaveformTable::kLength; ++i)
+        t[i] = value;
+    return t;
+}
+
+int CountEqual(const WaveformTable& t, int32_t value)
+{
+    int count = 0;
+    for (int32_t i = 1; i <= WaveformTable::kLength; ++i)
+        count += t[i] == value;
+    return count;
+}
+
+} // namespace
+
+TEST(Brush, RunIsCentredInsideTheTable)
+{
+    EXPECT_EQ(dds::BrushRunAt(1000, 20), (BrushRun{980, 1020}));
+    EXPECT_EQ(dds::BrushRunAt(1000, 3), (BrushRun{997, 1003}));
+    EXPECT_EQ(dds::BrushRunAt(1600, 90), (BrushRun{1510, 1690}));
+}
+
+TEST(Brush, LeftEdgeCentresOnHalfWidthAndSkipsSampleZero)
+{
+    for (int32_t n : {-40, 0, 1, 19, 20})
+        EXPECT_EQ(dds::BrushRunAt(n, 20), (BrushRun{1, 40})) << n;
+    EXPECT_EQ(dds::BrushRunAt(21, 20), (BrushRun{1, 41}));
+}
+
+TEST(Brush, RightEdgeEndsOnTheLastSample)
+{
+    for (int32_t n : {3180, 3199, 3200, 4000})
+        EXPECT_EQ(dds::BrushRunAt(n, 20), (BrushRun{3160, 3200})) << n;
+    EXPECT_EQ(dds::BrushRunAt(3179, 20), (BrushRun{3159, 3199}));
+}
+
+TEST(Brush, StampWritesTwoWPlusOneLimitedSamples)
+{
+    WaveformTable t = FlatTable(128);
+    dds::StampBrush(t, 1000, 3, 200);
+    EXPECT_EQ(CountEqual(t, 200), 7);
+    t = FlatTable(128);
+    dds::StampBrush(t, 1000, 90, 300);
+    EXPECT_EQ(CountEqual(t, 255), 181);
+    EXPECT_EQ(t[909], 128);
+    EXPECT_EQ(t[910], 255);
+    EXPECT_EQ(t[1090], 255);
+    EXPECT_EQ(t[1091], 128);
+    t = FlatTable(128);
+    dds::StampBrush(t, 0, 20, -7);
+    EXPECT_EQ(CountEqual(t, 0), 40);
+    EXPECT_EQ(t[41], 128);
+}
+
+TEST(Brush, StampNeverWritesTheUnusedSlot)
+{
+    WaveformTable t = FlatTable(128);
+    t[0] = 77;
+    dds::StampBrush(t, 0, 90, 10);
+    EXPECT_EQ(t[0], 77);
+    EXPECT_EQ(CountEqual(t, 10), 180);
+}
+
+TEST(PositionReadoutText, ExactLayoutAndLimits)
+{
+    EXPECT_EQ(dds::PositionReadout(1234, 200), "  X= 1234  Y= 200");
+    EXPECT_EQ(dds::PositionReadout(0, 0), "  X= 0  Y= 0");
+    EXPECT_EQ(dds::PositionReadout(-3, 256), "  X= 0  Y= 255");
+    EXPECT_EQ(dds::PositionReadout(3300, -20), "  X= 3200  Y= 0");
+    EXPECT_EQ(dds::BlankReadout(), std::string(25, ' '));
+}
+
+TEST(PositionReadoutText, NearestRoundsTiesToEven)
+{
+    EXPECT_EQ(dds::NearestWhole(0.5), 0);
+    EXPECT_EQ(dds::NearestWhole(127.5), 128);
+    EXPECT_EQ(dds::NearestWhole(-63.5), -64);
+    EXPECT_EQ(dds::NearestWhole(2.5), 2);
+}
+
+TEST(ProposedFileName, PadsOnlyMinutesAndSeconds)
+{
+    EXPECT_EQ(dds::ProposedWaveFileName(7, 12, 2026, 4, 5, 9), "Onde_7_12_2026__4_05_09");
+    EXPECT_EQ(dds::ProposedWaveFileName(1, 1, 2027, 9, 3, 7), "Onde_1_1_2027__9_03_07");
+    EXPECT_EQ(dds::ProposedWaveFileName(31, 12, 2026, 23, 59, 10), "Onde_31_12_2026__23_59_10");
+}
