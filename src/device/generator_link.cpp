@@ -1,0 +1,23 @@
+#include "device/generator_link.h"
+
+#include "device/hid_device.h"
+
+#include <algorithm>
+
+namespace dds {
+
+void GeneratorLink::Send(uint8_t code, std::span<const uint8_t> payload)
+{
+    report_.Encode(code, payload);
+    if (!generator_)
+        return;
+    // A device declaring longer reports still gets only the buffer, never bytes beyond it.
+    const uint32_t length =
+        std::min<uint32_t>(generator_->Capabilities().OutputReportByteLength, OutputReport::kSize);
+    uint32_t written = 0;
+    generator_->WriteReport(report_.Bytes().data(), length, written);
+}
+
+void GeneratorLink::ReleaseGenerator() { TJvHidDevice::Release(generator_); }
+
+} // namespace dds

@@ -1,0 +1,263 @@
+#include "device/hid_controller.h"
+
+#include "device/hid_backend_selection.h"
+#include "device/hid_errors.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <algorithm>
+
+namespace {
+
+// The notice the controller posts itself at creation, so the first search runs in the event loop.
+class DeviceChangeNotice : public QEvent {
+public:
+    static QEvent::Type Kind()
+    {
+        static const auto kind = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return kind;
+    }
+    explicit DeviceChangeNotice(intptr_t parameter) : QEvent(Kind()), parameter(parameter) {}
+    const intptr_t parameter;
+};
+
+// Sets a flag for the length of a scope, also when a handler throws.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+TJvHidDeviceController::TJvHidDeviceController(QObject* parent)
+    : TJvHidDeviceController(dds::SelectedHidBackend(), parent)
+{
+}
+
+TJvHidDeviceController::TJvHidDeviceController(std::shared_ptr<dds::HidBackend> backend, QObject* parent)
+    : QObject(parent), backend_(std::move(backend))
+{
+    // Watching starts before the first enumeration, so no plug in between is missed.
+    backend_->watchChanges([this] { DeviceChange(); });
+    QCoreApplication::postEvent(this, new DeviceChangeNotice(-1));
+}
+
+TJvHidDeviceController::~TJvHidDeviceController()
+{
+    OnDeviceChange = {};
+    onDeviceUnplug_ = {};
+    OnEnumerate = {};
+    backend_->watchChanges({});
+    for (TJvHidDevice* device : devices_) {
+        device->controller_ = nullptr;
+        if (device->Claimed())
+            device->Unplug(); // its holder releases it
+        else
+            delete device;
+    }
+    devices_.clear();
+}
+
+bool TJvHidDeviceController::event(QEvent* event)
+{
+    if (event->type() == DeviceChangeNotice::Kind()) {
+        DeviceChange(static_cast<DeviceChangeNotice*>(event)->parameter);
+        return true;
+    }
+    return QObject::event(event);
+}
+
+void TJvHidDeviceController::DeviceChange(intptr_t parameter)
+{
+    if (inDeviceChange_)
+        return;
+    changeParameter_ = parameter;
+    const FlagScope guard(inDeviceChange_);
+    HandleChange();
+}
+
+void TJvHidDeviceController::HandleChange()
+{
+    bool changed = changeParameter_ == -1;
+    FreshList fresh = EnumerateInterfaces();
+    changed = RemoveVanished(fresh) || changed;
+    DropDuplicates(fresh);
+    changed = AnnounceArrivals(fresh) || changed;
+    Recount();
+    if (changed && OnDeviceChange)
+        OnDeviceChange();
+}
+
+TJvHidDeviceController::FreshList TJvHidDeviceController::EnumerateInterfaces()
+{
+    FreshList fresh;
+    for (dds::HidInterfaceInfo& info : backend_->enumerate()) {
+        if (auto device = CreateDevice(std::make_unique<TJvHidPnPInfo>(std::move(info))))
+            fresh.push_back(std::move(device));
+    }
+    return fresh;
+}
+
+std::unique_ptr<TJvHidDevice> TJvHidDeviceController::CreateDevice(std::unique_ptr<TJvHidPnPInfo> info)
+{
+    try {
+        return std::unique_ptr<TJvHidDevice>(new TJvHidDevice(std::move(info), this, backend_));
+    } catch (const EControllerError&) {
+        return nullptr; // an interface that cannot be opened is skipped
+    }
+}
+
+bool TJvHidDeviceController::RemoveVanished(const FreshList& fresh)
+{
+    bool changed = false;
+    for (size_t i = devices_.size(); i-- > 0;) {
+        TJvHidDevice* device = devices_[i];
+        // A claimed device already unplugged waits for its holder; it has been announced once.
+        if (!device->PluggedIn())
+            continue;
+        const bool present = std::any_of(fresh.begin(), fresh.end(), [device](const auto& candidate) {
+            return candidate->PnPInfo().DevInst() == device->PnPInfo().DevInst();
+        });
+        if (present)
+            continue;
+        device->Unplug();
+        Announce(OnRemoval, device);
+        if (!device->Claimed()) {
+            devices_.erase(devices_.begin() + static_cast<std::ptrdiff_t>(i));
+            delete device;
+        }
+        changed = true;
+    }
+    return changed;
+}
+
+void TJvHidDeviceController::DropDuplicates(FreshList& fresh)
+{
+    std::erase_if(fresh, [this](auto& candidate) {
+        const bool duplicate = std::any_of(devices_.begin(), devices_.end(), [&candidate](const TJvHidDevice* listed) {
+            return listed->PluggedIn() && listed->PnPInfo().DevInst() == candidate->PnPInfo().DevInst();
+        });
+        if (duplicate)
+            candidate->controller_ = nullptr;
+        return duplicate;
+    });
+}
+
+bool TJvHidDeviceController::AnnounceArrivals(FreshList& fresh)
+{
+    for (auto& candidate : fresh) {
+        TJvHidDevice* device = candidate.release();
+        devices_.push_back(device);
+        Announce(OnArrival, device);
+    }
+    return !fresh.empty();
+}
+
+void TJvHidDeviceController::Announce(const TJvHidPlugEvent& event, TJvHidDevice* device)
+{
+    if (!event)
+        return;
+    const FlagScope guard(device->inEnumeration_);
+    event(device);
+}
+
+void TJvHidDeviceController::Recount()
+{
+    numUnclaimed_ = numClaimed_ = numUnplugged_ = 0;
+    for (const TJvHidDevice* device : devices_) {
+        if (!device->PluggedIn())
+            ++numUnplugged_;
+        else if (device->Claimed())
+            ++numClaimed_;
+        else
+            ++numUnclaimed_;
+    }
+}
+
+bool TJvHidDeviceController::ClaimByIds(TJvHidDevice*& device, int vendorId, int productId)
+{
+    device = nullptr;
+    for (TJvHidDevice* candidate : devices_) {
+        const bool matches = candidate->VendorID() == vendorId &&
+                             (productId == kAnyProduct || candidate->ProductID() == productId);
+        if (!matches || candidate->Claimed())
+            continue;
+        candidate->claimed_ = true;
+        Recount();
+        candidate->StartThreadIfReady();
+        device = candidate;
+        return true;
+    }
+    return false;
+}
+
+int TJvHidDeviceController::Enumerate()
+{
+    int visited = 0;
+    for (TJvHidDevice* device : devices_) {
+        ++visited;
+        if (!OnEnumerate || !OnEnumerate(device, visited - 1))
+            break;
+    }
+    return visited;
+}
+
+void TJvHidDeviceController::SetOnDeviceData(TJvHidDataEvent handler)
+{
+    for (TJvHidDevice* device : devices_) {
+        if (device->OnData() == onDeviceData_)
+            device->SetDataHandler(handler);
+    }
+    onDeviceData_ = std::move(handler);
+}
+
+void TJvHidDeviceController::SetOnDeviceUnplug(TJvHidPlugEvent handler)
+{
+    for (TJvHidDevice* device : devices_) {
+        if (device->OnUnplug() == onDeviceUnplug_)
+            device->SetUnplugHandler(handler);
+    }
+    onDeviceUnplug_ = std::move(handler);
+}
+
+void TJvHidDeviceController::SetOnDeviceDataError(TJvHidDataErrorEvent handler)
+{
+    for (TJvHidDevice* device : devices_) {
+        if (device->OnDataError() == onDeviceDataError_)
+            device->SetDataErrorHandler(handler);
+    }
+    onDeviceDataError_ = std::move(handler);
+}
+
+void TJvHidDeviceController::SetDevThreadSleepTime(uint32_t milliseconds)
+{
+    for (TJvHidDevice* device : devices_) {
+        if (device->ReadSleepTime() == devThreadSleepTime_)
+            device->SetReadSleepTime(milliseconds);
+    }
+    devThreadSleepTime_ = milliseconds;
+}
+
+bool TJvHidDeviceController::Lists(const TJvHidDevice* device) const
+{
+    return std::find(devices_.begin(), devices_.end(), device) != devices_.end();
+}
+
+void TJvHidDeviceController::Replace(TJvHidDevice* released, TJvHidDevice* fresh)
+{
+    *std::find(devices_.begin(), devices_.end(), released) = fresh;
+    Recount();
+}
+
+void TJvHidDeviceController::Remove(TJvHidDevice* device)
+{
+    std::erase(devices_, device);
+    Recount();
+}

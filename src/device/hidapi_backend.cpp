@@ -1,0 +1,162 @@
+#include "device/hidapi_backend.h"
+
+#include "device/plug_monitor.h"
+#include "device/report_descriptor.h"
+
+#include <hidapi/hidapi.h>
+
+#include <cerrno>
+#include <chrono>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#if defined(__linux__)
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace dds {
+
+namespace {
+
+constexpr uint32_t kWriteFailed = 31; // the system's "device not functioning"
+
+// Reports without numbers come back from hidapi without an id byte; the layer expects one in front.
+class HidapiHandle : public HidHandle {
+public:
+    HidapiHandle(hid_device* device, bool numbered) : device_(device), numbered_(numbered) {}
+    ~HidapiHandle() override { hid_close(device_); }
+
+    int write(const uint8_t* data, size_t length) override
+    {
+        const int written = hid_write(device_, data, length);
+        if (written < 0)
+            error_ = kWriteFailed;
+        return written;
+    }
+
+    int read(uint8_t* buffer, size_t length, int timeoutMs) override
+    {
+        const size_t skip = numbered_ ? 0 : 1;
+        if (length <= skip)
+            return 0;
+        const int count = hid_read_timeout(device_, buffer + skip, length - skip, timeoutMs);
+        if (count < 0) {
+            error_ = errno != 0 ? static_cast<uint32_t>(errno) : kWriteFailed;
+            return -1;
+        }
+        if (count == 0)
+            return 0;
+        if (!numbered_)
+            buffer[0] = 0;
+        return count + static_cast<int>(skip);
+    }
+
+    uint32_t lastError() const override { return error_; }
+
+private:
+    hid_device* device_;
+    bool numbered_;
+    uint32_t error_ = 0;
+};
+
+// Opened without access: the interface exists, but nothing can be read or written.
+class UnopenedHandle : public HidHandle {
+public:
+    int write(const uint8_t*, size_t) override { return -1; }
+    int read(uint8_t*, size_t, int) override { return -1; }
+    uint32_t lastError() const override { return 5; } // the system's "access denied"
+};
+
+void InitialiseHidapiOnce()
+{
+    static const bool initialised = hid_init() == 0;
+    (void)initialised;
+}
+
+#if defined(__linux__)
+std::string HidrawName(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+ReportLengths LengthsOf(const std::string& path)
+{
+    std::ifstream file("/sys/class/hidraw/" + HidrawName(path) + "/device/report_descriptor", std::ios::binary);
+    const std::vector<uint8_t> descriptor{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    return ParseReportLengths(descriptor);
+}
+
+// udev may still be setting the node's permissions right after a plug.
+bool JustCreated(const std::string& path)
+{
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0)
+        return false;
+    const auto age = std::chrono::system_clock::now() - std::chrono::system_clock::from_time_t(info.st_ctime);
+    return age < std::chrono::seconds(2);
+}
+
+bool Exists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
+#else
+ReportLengths LengthsOf(const std::string&) { return {}; }
+bool JustCreated(const std::string&) { return false; }
+bool Exists(const std::string&) { return true; }
+#endif
+
+hid_device* OpenReadWrite(const std::string& path)
+{
+    hid_device* device = hid_open_path(path.c_str());
+    for (int retry = 0; !device && retry < 2 && JustCreated(path); ++retry) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        device = hid_open_path(path.c_str());
+    }
+    return device;
+}
+
+} // namespace
+
+HidapiBackend::HidapiBackend() { InitialiseHidapiOnce(); }
+
+HidapiBackend::~HidapiBackend() = default;
+
+std::vector<HidInterfaceInfo> HidapiBackend::enumerate()
+{
+    std::vector<HidInterfaceInfo> found;
+    hid_device_info* list = hid_enumerate(0, 0);
+    for (const hid_device_info* entry = list; entry; entry = entry->next) {
+        HidInterfaceInfo info;
+        info.path = entry->path;
+        info.instanceId = entry->path;
+        info.vendorId = entry->vendor_id;
+        info.productId = entry->product_id;
+        info.version = entry->release_number;
+        const ReportLengths lengths = LengthsOf(info.path);
+        info.inputReportLength = lengths.input;
+        info.outputReportLength = lengths.output;
+        found.push_back(std::move(info));
+    }
+    hid_free_enumeration(list);
+    return found;
+}
+
+std::unique_ptr<HidHandle> HidapiBackend::open(const std::string& path, HidAccess access)
+{
+    if (access == HidAccess::None)
+        return Exists(path) ? std::make_unique<UnopenedHandle>() : nullptr;
+    hid_device* device = OpenReadWrite(path);
+    if (!device)
+        return nullptr;
+    return std::make_unique<HidapiHandle>(device, LengthsOf(path).numbered);
+}
+
+void HidapiBackend::watchChanges(std::function<void()> onChange)
+{
+    monitor_.reset();
+    if (onChange)
+        monitor_ = std::make_unique<PlugMonitor>(std::move(onChange));
+}
+
+} // namespace dds
