@@ -1,5 +1,7 @@
 #include "device/transfer_engine.h"
 
+#include "device/generator_commands.h"
+
 #include <array>
 #include <stdexcept>
 
@@ -53,7 +55,7 @@ bool TransferEngine::sendSamples(std::span<const uint8_t> samples, TransferProgr
             return false;
         progress.blockSending(block);
         const auto bytes = samples.subspan(static_cast<std::size_t>((block - 1) * kBlockSize), kBlockSize);
-        if (!sendAndWait(TransferCode::kBlock, bytes, summary))
+        if (!sendAndWait(gcSampleBlock, bytes, summary))
             return false;
     }
     if (summary.layout.tail == 0)
@@ -61,7 +63,7 @@ bool TransferEngine::sendSamples(std::span<const uint8_t> samples, TransferProgr
     if (halted(summary))
         return false;
     const auto tail = samples.subspan(static_cast<std::size_t>(summary.layout.blocks * kBlockSize));
-    return sendAndWait(TransferCode::kTail, tail, summary);
+    return sendAndWait(gcSampleTail, tail, summary);
 }
 
 bool TransferEngine::halted(TransferSummary& summary) const
@@ -83,17 +85,17 @@ TransferSummary TransferEngine::run(const TransferRequest& request, TransferProg
         static_cast<uint8_t>(request.range), static_cast<uint8_t>(summary.layout.blocks),
         static_cast<uint8_t>(count >> 8), static_cast<uint8_t>(count & 0xFF),
         static_cast<uint8_t>(request.kind)};
-    sink_.sendReport(TransferCode::kHeader, header);
+    sink_.sendReport(gcTransferHeader, header);
 
     if (request.kind == WaveformKind::WhiteNoise)
-        sink_.sendReport(TransferCode::kNoise, {});
+        sink_.sendReport(gcNoiseMode, {});
     else if (!sendSamples(request.samples, progress, summary))
         return summary;
 
     if (halted(summary))
         return summary;
-    sink_.sendReport(TransferCode::kClose1, {});
-    sink_.sendReport(TransferCode::kClose2, {});
+    sink_.sendReport(gcTransferClose1, {});
+    sink_.sendReport(gcTransferClose2, {});
     progress.selectFilter(FilterForTransfer(request.kind, request.range));
     return summary;
 }

@@ -41,15 +41,6 @@ struct TransferSummary {
     bool stopped = false; // the window closed or the generator left: nothing more was sent
 };
 
-namespace TransferCode {
-constexpr uint8_t kHeader = 3;
-constexpr uint8_t kBlock = 4;
-constexpr uint8_t kTail = 5;
-constexpr uint8_t kClose2 = 6;
-constexpr uint8_t kClose1 = 7;
-constexpr uint8_t kNoise = 9;
-} // namespace TransferCode
-
 // Sends one waveform: the header, then the acknowledged blocks and tail (or the noise command for
 // white noise), then the two closing reports, then the filter choice. `stopRequested` is checked
 // before every report and during every wait, so a transfer interrupted by the window closing or
