@@ -1,11 +1,11 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "shell/error_reporter.h"
+#include "shell/unit1.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("ddsgen");
-    window.show();
+    dds::GuardedApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ddsgen"));
+    TForm1 form;
+    form.show();
     return app.exec();
 }

@@ -1,0 +1,273 @@
+#include "shell/unit1.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "shell/error_reporter.h"
+#include "widgets/double_speed.h"
+#include "widgets/panel_status_bar.h"
+#include "widgets/rx_slider.h"
+
+namespace {
+
+enum StatusPanel { ConnectionPanel = 0, CursorPanel = 1, TimePanel = 2, DatePanel = 3 };
+
+QTimer* MakeTimer(QObject* owner, const char* name, int intervalMs)
+{
+    auto* timer = new QTimer(owner);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setInterval(intervalMs);
+    return timer;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      MainWindowLayout(this), clockSource_(dds::SystemClock()),
+      terminateApplication_([] { QCoreApplication::quit(); })
+{
+    setObjectName(QStringLiteral("Form1"));
+    setFixedSize(kClientWidth, kClientHeight);
+    CreateTimers();
+    ConnectFrequencyControls();
+    ConnectShutdownControls();
+    dds::RunGuarded([this] { FormCreate(); });
+    CentreOnDesktop();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate()
+{
+    CreateFirstWorkBitmap();
+    ClearConnectedFlag();
+    ShowNotConnectedPanels();
+    StartPictureTimer();
+    SetFrequencySliderBounds();
+    SelectStartRange();
+    FillSampleNumberGrid();
+}
+
+// ---- Start-up steps ------------------------------------------------------------------------
+
+void TForm1::CreateFirstWorkBitmap()
+{
+    workBitmap1.emplace();
+}
+
+void TForm1::ClearConnectedFlag()
+{
+    connectedFlag = 0;
+}
+
+void TForm1::ShowNotConnectedPanels()
+{
+    Panel11->show();
+    Panel9->hide();
+}
+
+void TForm1::StartPictureTimer()
+{
+    pictureTickCounter = 0;
+    Timer2->start();
+}
+
+void TForm1::SetFrequencySliderBounds()
+{
+    RxSlider1->setMinValue(dds::kSliderMinimum);
+    RxSlider1->setMaxValue(dds::kSliderMaximum);
+    RxSlider1->setIncrement(1);
+    RxSlider1->setValue(dds::kSliderMaximum);
+}
+
+void TForm1::SelectStartRange()
+{
+    SelectRange(5);
+    RxSlider1->setValue(dds::kSliderMinimum);
+}
+
+void TForm1::FillSampleNumberGrid()
+{
+    StringGrid1->setColumnCount(3);
+    StringGrid1->setRowCount(waveformTable.length + 1);
+    StringGrid1->verticalHeader()->setMinimumSectionSize(0);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(15);
+    StringGrid1->horizontalHeader()->setMinimumSectionSize(0);
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(30);
+    // Row 0 and column 0 are the grid's own fixed cells, so Qt's separate headers stay hidden.
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->horizontalHeader()->hide();
+    for (int row = 1; row <= waveformTable.length; ++row)
+        StringGrid1->setItem(row, 0, new QTableWidgetItem(QString::number(row)));
+}
+
+// ---- Timers --------------------------------------------------------------------------------
+
+void TForm1::CreateTimers()
+{
+    Timer1 = MakeTimer(this, "Timer1", 1000);
+    Timer2 = MakeTimer(this, "Timer2", 100);
+    Timer3 = MakeTimer(this, "Timer3", 1000);
+    Timer4 = MakeTimer(this, "Timer4", 100);
+    connect(Timer1, &QTimer::timeout, this, dds::Guarded([this] { Timer1Timer(); }));
+    connect(Timer2, &QTimer::timeout, this, dds::Guarded([this] { Timer2Timer(); }));
+    connect(Timer3, &QTimer::timeout, this, dds::Guarded([this] { Timer3Timer(); }));
+    Timer1->start();
+    Timer3->start();
+}
+
+void TForm1::Timer1Timer()
+{
+    ++acknowledgementCounter;
+}
+
+void TForm1::Timer2Timer()
+{
+    for (QWidget* locked : std::initializer_list<QWidget*>{GroupBox3, GroupBox6, GroupBox1, GroupBox5, ToolBar1})
+        locked->setEnabled(false);
+    ++pictureTickCounter;
+    if (pictureTickCounter < kPictureTicks)
+        return;
+    Timer2->stop();
+    for (QWidget* unlocked : std::initializer_list<QWidget*>{GroupBox3, GroupBox5, GroupBox6, GroupBox1, ToolBar1})
+        unlocked->setEnabled(true);
+}
+
+void TForm1::Timer3Timer()
+{
+    clockFields = dds::DecodeClock(clockSource_());
+    StatusBar1->setPanelText(TimePanel, dds::StatusTimeText(clockFields));
+    StatusBar1->setPanelText(DatePanel, dds::StatusDateText(clockFields));
+}
+
+void TForm1::setClockSource(dds::ClockSource source)
+{
+    clockSource_ = std::move(source);
+}
+
+// ---- Frequency range and frequency ---------------------------------------------------------
+
+void TForm1::ConnectFrequencyControls()
+{
+    using Handler = void (TForm1::*)();
+    static constexpr std::array<Handler, 7> kRangeHandlers{
+        &TForm1::DoubleSpeed1Click, &TForm1::DoubleSpeed2Click, &TForm1::DoubleSpeed3Click,
+        &TForm1::DoubleSpeed4Click, &TForm1::DoubleSpeed5Click, &TForm1::DoubleSpeed6Click,
+        &TForm1::DoubleSpeed7Click};
+    const auto buttons = rangeButtons();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const Handler handler = kRangeHandlers[i];
+        connect(buttons[i], &TDoubleSpeed::OnClick, this, dds::Guarded([this, handler] { (this->*handler)(); }));
+    }
+    connect(RxSlider1, &TRxSlider::OnChange, this, dds::Guarded([this] { RxSlider1Change(); }));
+    connect(SpeedButton11, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton11Click(); }));
+    connect(SpeedButton12, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton12Click(); }));
+}
+
+void TForm1::DoubleSpeed1Click() { SelectRange(1); }
+void TForm1::DoubleSpeed2Click() { SelectRange(2); }
+void TForm1::DoubleSpeed3Click() { SelectRange(3); }
+void TForm1::DoubleSpeed4Click() { SelectRange(4); }
+void TForm1::DoubleSpeed5Click() { SelectRange(5); }
+void TForm1::DoubleSpeed6Click() { SelectRange(6); }
+void TForm1::DoubleSpeed7Click() { SelectRange(7); }
+
+void TForm1::SelectRange(int32_t range)
+{
+    // A click on the button already down would release it; the range buttons always keep one down.
+    rangeButtons()[static_cast<std::size_t>(range - dds::kFirstRange)]->setDown(true);
+    rangeNumber = range;
+    RxSlider1Change();
+}
+
+void TForm1::RxSlider1Change()
+{
+    const std::optional<dds::FrequencyPlan> plan = dds::PlanFrequency(rangeNumber, RxSlider1->Value());
+    if (!plan)
+        return;
+    RxSlider1->setMinValue(dds::kSliderMinimum);
+    RxSlider1->setMaxValue(dds::kSliderMaximum);
+    RxSlider1->setIncrement(1);
+    frequencyPlan = *plan;
+    Label13->setText(QString::fromStdString(plan->diagnosticText));
+    Label13->adjustSize();
+    Label10->setText(QString::fromStdString(plan->displayText()));
+    Label10->adjustSize();
+    CentreInParent(Label10);
+}
+
+void TForm1::SpeedButton11Click()
+{
+    RxSlider1->setValue(RxSlider1->Value() - 1);
+    RxSlider1Change();
+}
+
+void TForm1::SpeedButton12Click()
+{
+    RxSlider1->setValue(RxSlider1->Value() + 1);
+    RxSlider1Change();
+}
+
+void TForm1::CentreInParent(QWidget* label)
+{
+    label->move((label->parentWidget()->width() - label->width()) / 2, label->y());
+}
+
+// ---- Shutdown ------------------------------------------------------------------------------
+
+void TForm1::ConnectShutdownControls()
+{
+    connect(ToolButton3, &QToolButton::clicked, this, dds::Guarded([this] { ToolButton3Click(); }));
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    dds::RunGuarded([this] { FormCloseQuery(); });
+    event->accept();
+}
+
+void TForm1::FormCloseQuery()
+{
+    ReleaseGeneratorOnce();
+    ReleaseWorkBitmaps();
+}
+
+void TForm1::ToolButton3Click()
+{
+    ReleaseGeneratorOnce();
+    terminateApplication_();
+    ReleaseWorkBitmaps();
+}
+
+void TForm1::setApplicationTerminator(std::function<void()> terminate)
+{
+    terminateApplication_ = std::move(terminate);
+}
+
+void TForm1::ReleaseGeneratorOnce()
+{
+    if (auto release = std::exchange(releaseGenerator, nullptr))
+        release();
+}
+
+void TForm1::ReleaseWorkBitmaps()
+{
+    workBitmap1.reset();
+    workBitmap2.reset();
+}
+
+void TForm1::CentreOnDesktop()
+{
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}

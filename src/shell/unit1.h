@@ -1,0 +1,111 @@
+#pragma once
+#include <QImage>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "shell/status_clock.h"
+#include "synthesis/frequency_plan.h"
+#include "synthesis/waveform_table.h"
+#include "widgets/main_window_layout.h"
+
+class QCloseEvent;
+class QTimer;
+
+// The main window. It owns the generator state for the whole run, the four timers and every
+// control (inherited from the layout, so `form.RxSlider1` is the frequency slider).
+//
+// Each feature keeps its handlers in its own unit1_<feature>.cpp and its declarations in its own
+// section below. `FormCreate` lists the start-up steps in their order, one call per step.
+class TForm1 : public QWidget, public MainWindowLayout {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // ---- Generator state -------------------------------------------------------------------
+    QStringList settingsLines;              // the 80 lines of the settings file
+    int32_t connectedFlag = 0;              // 1 while the generator is attached
+    int32_t languageCode = 0;               // 0 English, 1 French, 2 German
+    int32_t rangeNumber = 0;                // 1..7; 0 until the first range selection
+    dds::FrequencyPlan frequencyPlan;       // frequency, range clock, sample count of the last computation
+    int32_t waveformKind = 0;               // 1..12
+    dds::WaveformTable waveformTable;       // one period, indexed 1..3200
+    std::array<uint8_t, 65> outputReport{}; // the report sent to the generator; never cleared
+    int32_t acknowledgementCounter = 0;     // raised by Timer1, set to 1 by an acknowledging report
+    int32_t pictureTickCounter = 0;         // Timer2 ticks since start-up
+    dds::ClockFields clockFields;           // the last reading of the status-bar clock
+    int32_t lastSentAmplitude = 0;          // amplitude slider position the generator last heard of
+    std::optional<QImage> workBitmap1;      // created at start-up
+    std::optional<QImage> workBitmap2;      // created by each waveform transfer
+    int32_t drawingFlag = 0;                // mouse-drawing state
+    std::vector<uint8_t> transferBytes;     // the bytes computed for a transfer
+
+    // Set by the device link while it holds a generator: sends the disconnect command and lets the
+    // generator go. Shutdown runs it once and clears it.
+    std::function<void()> releaseGenerator;
+
+    // ---- Timers ----------------------------------------------------------------------------
+    static constexpr int kPictureTicks = 20;
+    QTimer* Timer1; // 1000 ms: acknowledgement time-out tick
+    QTimer* Timer2; // 100 ms: start-up picture and control lock
+    QTimer* Timer3; // 1000 ms: status-bar clock
+    QTimer* Timer4; // 100 ms, off at start: white-noise refresh
+
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+
+    // Where the status-bar clock reads the time; tests install a fixed one.
+    void setClockSource(dds::ClockSource source);
+
+    // ---- Start-up --------------------------------------------------------------------------
+    void FormCreate();
+
+    // ---- Frequency range and frequency -----------------------------------------------------
+    void DoubleSpeed1Click();
+    void DoubleSpeed2Click();
+    void DoubleSpeed3Click();
+    void DoubleSpeed4Click();
+    void DoubleSpeed5Click();
+    void DoubleSpeed6Click();
+    void DoubleSpeed7Click();
+    void RxSlider1Change();
+    void SpeedButton11Click();
+    void SpeedButton12Click();
+
+    // ---- Shutdown --------------------------------------------------------------------------
+    void FormCloseQuery();
+    void ToolButton3Click();
+    // How the quit button ends the application; tests install one that records the request.
+    void setApplicationTerminator(std::function<void()> terminate);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Start-up steps of this unit, in the order FormCreate runs them.
+    void CreateFirstWorkBitmap();
+    void ClearConnectedFlag();
+    void ShowNotConnectedPanels();
+    void StartPictureTimer();
+    void SetFrequencySliderBounds();
+    void SelectStartRange();
+    void FillSampleNumberGrid();
+
+    void CreateTimers();
+    void ConnectFrequencyControls();
+    void ConnectShutdownControls();
+    void CentreOnDesktop();
+    void SelectRange(int32_t range);
+    void CentreInParent(QWidget* label);
+    void ReleaseGeneratorOnce();
+    void ReleaseWorkBitmaps();
+
+    dds::ClockSource clockSource_;
+    std::function<void()> terminateApplication_;
+};
