@@ -7,6 +7,7 @@ const std::vector<CliCommand>& AllCommands()
     static const std::vector<CliCommand> commands{
         FrequencyCommand(),
         SynthCommand(),
+        TransferCommand(),
     };
     return commands;
 }

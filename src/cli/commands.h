@@ -5,4 +5,5 @@
 namespace dds::cli {
 CliCommand FrequencyCommand();
 CliCommand SynthCommand();
+CliCommand TransferCommand();
 } // namespace dds::cli

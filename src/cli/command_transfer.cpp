@@ -1,0 +1,231 @@
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/option_parser.h"
+#include "device/generator_link.h"
+#include "device/hid_backend_selection.h"
+#include "device/hid_controller.h"
+#include "device/report_log.h"
+#include "device/transfer_bytes.h"
+#include "device/transfer_link_sink.h"
+#include "device/virtual_generator.h"
+#include "device/virtual_hid_bus.h"
+#include "editor/waveform_file.h"
+#include "synthesis/frequency_plan.h"
+#include "synthesis/noise_generator.h"
+#include "synthesis/waveform_synthesis.h"
+
+namespace dds::cli {
+namespace {
+
+// How long the tool waits for the generator to be announced after the first search.
+constexpr int kArrivalWaitMs = 1500;
+constexpr int64_t kMaxCoefficient = std::numeric_limits<int32_t>::max();
+
+struct Waveform {
+    WaveformKind kind = WaveformKind::Sine; // a loaded file keeps the program's start kind
+    WaveformTable table;
+};
+
+Waveform PresetWaveform(const OptionParser& options)
+{
+    Waveform waveform;
+    waveform.kind = static_cast<WaveformKind>(options.requiredInteger("kind", kFirstKind, kLastKind));
+    WaveformParams params;
+    params.amplitude = static_cast<int32_t>(options.integer("amplitude", 0, 100).value_or(100));
+    params.shape = static_cast<int32_t>(options.integer("shape", 1, 99).value_or(50));
+    params.vertical = static_cast<int32_t>(options.integer("vertical", -256, 256).value_or(0));
+    const int32_t defaultCoefficient = waveform.kind == WaveformKind::FrequencyModulation ? 10 : 15;
+    params.coefficient = static_cast<int32_t>(
+        options.integer("coefficient", 1, kMaxCoefficient).value_or(defaultCoefficient));
+    if (waveform.kind == WaveformKind::WhiteNoise) {
+        NoiseGenerator noise;
+        noise.seedFromClock();
+        noise.tick(waveform.table);
+    } else {
+        ComputeWaveform(waveform.table, waveform.kind, params);
+    }
+    return waveform;
+}
+
+Waveform ChosenWaveform(const OptionParser& options)
+{
+    const auto file = options.text("file");
+    if (file.has_value() == options.has("kind"))
+        throw UsageError("give either --kind or --file");
+    if (!file)
+        return PresetWaveform(options);
+    for (const char* preset : {"amplitude", "shape", "vertical", "coefficient"})
+        if (options.has(preset))
+            throw UsageError(std::string("--") + preset + " goes with --kind, not with --file");
+    Waveform waveform;
+    waveform.table = ReadWaveformFile(*file);
+    return waveform;
+}
+
+// The generator as the tool holds it: claimed on arrival, acknowledgements counted, and a flag
+// raised when it leaves so that nothing more is written.
+class GeneratorSession {
+public:
+    GeneratorSession(bool useVirtual, const std::optional<std::string>& reportLog)
+    {
+        std::shared_ptr<HidBackend> backend = SelectedHidBackend();
+        if (useVirtual) {
+            auto bus = std::make_shared<VirtualHidBus>();
+            bus->Attach(std::make_shared<VirtualGenerator>());
+            backend = bus;
+        }
+        if (reportLog)
+            backend = LoggingBackend(backend, std::make_shared<ReportLog>(*reportLog));
+        controller_ = std::make_unique<TJvHidDeviceController>(backend);
+        controller_->OnArrival = [this](TJvHidDevice* device) { arrived(device); };
+        controller_->OnRemoval = [this](TJvHidDevice* device) { removed_ = removed_ || device == link_.Generator(); };
+    }
+
+    ~GeneratorSession()
+    {
+        if (link_.Generator())
+            link_.ReleaseGenerator();
+    }
+
+    bool waitForGenerator()
+    {
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (!link_.Generator() && elapsed.elapsed() < kArrivalWaitMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return link_.Generator() != nullptr;
+    }
+
+    GeneratorLink& link() { return link_; }
+    AcknowledgementClock& clock() { return clock_; }
+    bool removed() const { return removed_; }
+
+private:
+    void arrived(TJvHidDevice* device)
+    {
+        if (link_.Generator() || device->VendorID() != kGeneratorVendorId ||
+            device->ProductID() != kGeneratorProductId || !device->ReadWriteAccess())
+            return;
+        TJvHidDevice* generator = nullptr;
+        if (!controller_->ClaimByIds(generator, kGeneratorVendorId, kGeneratorProductId))
+            return;
+        generator->SetDataHandler([this](TJvHidDevice*, uint8_t, const uint8_t* data, uint16_t size) {
+            clock_.onInputReport(data, size);
+        });
+        link_.SetGenerator(generator);
+    }
+
+    AcknowledgementClock clock_;
+    GeneratorLink link_;
+    std::unique_ptr<TJvHidDeviceController> controller_;
+    bool removed_ = false;
+};
+
+class PrintedProgress : public TransferProgress {
+public:
+    PrintedProgress(std::ostream& out, GeneratorLink& link) : out_(out), link_(link) {}
+    void blockSending(int block) override { out_ << "block " << block << "/" << blocks_ << "\n"; }
+    void blocksStarting(int blocks) override { blocks_ = blocks; }
+    // The tool cannot know the generator's filter, so it always sends the choice.
+    void selectFilter(int filter) override
+    {
+        link_.Send(static_cast<uint8_t>(filter == 0 ? gcFilterOff : gcFilter1 + filter - 1));
+    }
+
+private:
+    std::ostream& out_;
+    GeneratorLink& link_;
+    int blocks_ = 0;
+};
+
+// The tool may run without an application object; timers and the device layer need one.
+std::unique_ptr<QCoreApplication> EnsureApplication()
+{
+    if (QCoreApplication::instance())
+        return nullptr;
+    static int argc = 1;
+    static char name[] = "ddsgen-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+int RunTransfer(CommandContext& c)
+{
+    OptionParser options(c.args, {"range", "position", "kind", "amplitude", "shape", "vertical",
+                                  "coefficient", "file", "offset", "report-log"},
+                         {"virtual"});
+    const auto range = static_cast<int32_t>(options.requiredInteger("range", kFirstRange, kLastRange));
+    const auto position =
+        static_cast<int32_t>(options.requiredInteger("position", kSliderMinimum, kSliderMaximum));
+    const auto offset = options.integer("offset", 0, 255);
+    const Waveform waveform = ChosenWaveform(options);
+    const FrequencyPlan plan = *PlanFrequency(range, position);
+
+    const auto application = EnsureApplication();
+    QTemporaryDir scratch;
+    const ByteImage image = MakeByteImage(waveform.table, plan.sampleCount, scratch.path(), [] {
+        QCoreApplication::processEvents();
+    });
+
+    GeneratorSession session(options.has("virtual"), options.text("report-log"));
+    if (!session.waitForGenerator()) {
+        c.err << "ddsgen-cli transfer: no generator found (USB 04d8:0009)\n";
+        return 1;
+    }
+    GeneratorLink& link = session.link();
+    link.Send(gcHostConnected);
+    if (offset)
+        link.Send(gcOffset, {OffsetByte(static_cast<int>(*offset))});
+
+    GeneratorLinkSink sink(link);
+    AcknowledgementWait wait(session.clock().timer(), session.clock().counter());
+    TransferEngine engine(sink, wait, [&session] { return session.removed(); });
+    PrintedProgress progress(c.out, link);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const TransferSummary summary = engine.run({range, waveform.kind, image.samples}, progress);
+    const qint64 took = elapsed.elapsed();
+    if (summary.stopped) {
+        c.err << "ddsgen-cli transfer: the generator was removed during the transfer\n";
+        return 1;
+    }
+    link.Send(gcHostClosing);
+
+    c.out << "range " << range << ", " << plan.displayText() << ", " << image.samples.size()
+          << " samples, " << summary.layout.blocks << " blocks, tail " << summary.layout.tail << ", "
+          << took << " ms, " << summary.acknowledged << " acknowledged, " << summary.timedOut
+          << " timed out\n";
+    return 0;
+}
+
+} // namespace
+
+CliCommand TransferCommand()
+{
+    return {"transfer", "send a range and a waveform to the generator, as the transfer button does",
+            "Usage: ddsgen-cli transfer --range R --position V\n"
+            "           (--kind K [--amplitude A] [--shape D] [--vertical O] [--coefficient M]\n"
+            "            | --file F.xls) [--offset P] [--virtual] [--report-log FILE]\n"
+            "Opens the first generator, sends connect, the offset when given, the whole transfer\n"
+            "with its acknowledgement waits, the filter the waveform calls for, and closing.\n"
+            "  --range R         frequency range 1..7\n"
+            "  --position V      frequency slider position 0..90\n"
+            "  --kind K          preset waveform 1..12 (see 'synth --help'); with --file the kind\n"
+            "                    sent is 1, the program's start value\n"
+            "  --amplitude A, --shape D, --vertical O, --coefficient M   as for 'synth'\n"
+            "  --file F.xls      a waveform file instead of a preset\n"
+            "  --offset P        offset slider position 0..255, sent after connect\n"
+            "  --virtual         use the in-process virtual generator\n"
+            "  --report-log FILE append every written report to FILE as a line of hex\n"
+            "Exit status: 0 sent, 1 no generator or a failure, 2 bad options.\n",
+            RunTransfer};
+}
+
+} // namespace dds::cli
