@@ -19,7 +19,8 @@ void TGraphicGauge::setMinValue(int value)
         throw dds::valueNotBetween(std::numeric_limits<int>::min(), maxValue_);
     minValue_ = value;
     update();
-    setProgress(progress_);
+    if (progress_ < minValue_)
+        setProgress(minValue_);
 }
 
 void TGraphicGauge::setMaxValue(int value)
@@ -28,7 +29,8 @@ void TGraphicGauge::setMaxValue(int value)
         throw dds::valueNotBetween(minValue_, std::numeric_limits<int>::max());
     maxValue_ = value;
     update();
-    setProgress(progress_);
+    if (progress_ > maxValue_)
+        setProgress(maxValue_);
 }
 
 void TGraphicGauge::setProgress(int value)
