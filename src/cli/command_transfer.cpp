@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <chrono>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -10,10 +11,10 @@
 #include "cli/option_parser.h"
 #include "device/generator_link.h"
 #include "device/hid_backend_selection.h"
-#include "device/hid_controller.h"
 #include "device/report_log.h"
 #include "device/transfer_bytes.h"
 #include "device/transfer_link_sink.h"
+#include "device/transfer_session.h"
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
 #include "editor/waveform_file.h"
@@ -25,7 +26,7 @@ namespace dds::cli {
 namespace {
 
 // How long the tool waits for the generator to be announced after the first search.
-constexpr int kArrivalWaitMs = 1500;
+constexpr std::chrono::milliseconds kArrivalWait{1500};
 constexpr int64_t kMaxCoefficient = std::numeric_limits<int32_t>::max();
 
 struct Waveform {
@@ -69,64 +70,18 @@ Waveform ChosenWaveform(const OptionParser& options)
     return waveform;
 }
 
-// The generator as the tool holds it: claimed on arrival, acknowledgements counted, and a flag
-// raised when it leaves so that nothing more is written.
-class GeneratorSession {
-public:
-    GeneratorSession(bool useVirtual, const std::optional<std::string>& reportLog)
-    {
-        std::shared_ptr<HidBackend> backend = SelectedHidBackend();
-        if (useVirtual) {
-            auto bus = std::make_shared<VirtualHidBus>();
-            bus->Attach(std::make_shared<VirtualGenerator>());
-            backend = bus;
-        }
-        if (reportLog)
-            backend = LoggingBackend(backend, std::make_shared<ReportLog>(*reportLog));
-        controller_ = std::make_unique<TJvHidDeviceController>(backend);
-        controller_->OnArrival = [this](TJvHidDevice* device) { arrived(device); };
-        controller_->OnRemoval = [this](TJvHidDevice* device) { removed_ = removed_ || device == link_.Generator(); };
+std::shared_ptr<HidBackend> ChosenBackend(bool useVirtual, const std::optional<std::string>& reportLog)
+{
+    std::shared_ptr<HidBackend> backend = SelectedHidBackend();
+    if (useVirtual) {
+        auto bus = std::make_shared<VirtualHidBus>();
+        bus->Attach(std::make_shared<VirtualGenerator>());
+        backend = bus;
     }
-
-    ~GeneratorSession()
-    {
-        if (link_.Generator())
-            link_.ReleaseGenerator();
-    }
-
-    bool waitForGenerator()
-    {
-        QElapsedTimer elapsed;
-        elapsed.start();
-        while (!link_.Generator() && elapsed.elapsed() < kArrivalWaitMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return link_.Generator() != nullptr;
-    }
-
-    GeneratorLink& link() { return link_; }
-    AcknowledgementClock& clock() { return clock_; }
-    bool removed() const { return removed_; }
-
-private:
-    void arrived(TJvHidDevice* device)
-    {
-        if (link_.Generator() || device->VendorID() != kGeneratorVendorId ||
-            device->ProductID() != kGeneratorProductId || !device->ReadWriteAccess())
-            return;
-        TJvHidDevice* generator = nullptr;
-        if (!controller_->ClaimByIds(generator, kGeneratorVendorId, kGeneratorProductId))
-            return;
-        generator->SetDataHandler([this](TJvHidDevice*, uint8_t, const uint8_t* data, uint16_t size) {
-            clock_.onInputReport(data, size);
-        });
-        link_.SetGenerator(generator);
-    }
-
-    AcknowledgementClock clock_;
-    GeneratorLink link_;
-    std::unique_ptr<TJvHidDeviceController> controller_;
-    bool removed_ = false;
-};
+    if (reportLog)
+        backend = LoggingBackend(backend, std::make_shared<ReportLog>(*reportLog));
+    return backend;
+}
 
 class PrintedProgress : public TransferProgress {
 public:
@@ -174,8 +129,8 @@ int RunTransfer(CommandContext& c)
         QCoreApplication::processEvents();
     });
 
-    GeneratorSession session(options.has("virtual"), options.text("report-log"));
-    if (!session.waitForGenerator()) {
+    TransferSession session(ChosenBackend(options.has("virtual"), options.text("report-log")));
+    if (!session.waitForGenerator(kArrivalWait)) {
         c.err << "ddsgen-cli transfer: no generator found (USB 04d8:0009)\n";
         return 1;
     }
