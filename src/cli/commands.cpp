@@ -8,6 +8,7 @@ const std::vector<CliCommand>& AllCommands()
         FrequencyCommand(),
         SynthCommand(),
         TransferCommand(),
+        ListCommand(),
     };
     return commands;
 }

@@ -6,4 +6,5 @@ namespace dds::cli {
 CliCommand FrequencyCommand();
 CliCommand SynthCommand();
 CliCommand TransferCommand();
+CliCommand ListCommand();
 } // namespace dds::cli
