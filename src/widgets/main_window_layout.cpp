@@ -195,6 +195,8 @@ void MainWindowLayout::buildToolBar(QWidget* form)
     ToolBar1->setMovable(false);
     ToolBar1->setIconSize({16, 16});
     ToolBar1->setContentsMargins(0, 0, 0, 0);
+    ToolBar1->setStyleSheet(
+        QStringLiteral("QToolBar { border-top: 1px solid palette(mid); border-bottom: 1px solid palette(mid); }"));
     ToolButton13 = new QWidget(ToolBar1);
     ToolButton13->setObjectName(QStringLiteral("ToolButton13"));
     ToolButton13->setFixedSize(17, 23);
