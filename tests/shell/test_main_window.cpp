@@ -197,6 +197,14 @@ TEST_F(MainWindow, MinusAndPlusStepAndStopAtTheBounds)
     EXPECT_EQ(display(), "9900 Hz");
 }
 
+TEST_F(MainWindow, WithoutARangeASliderChangeComputesNothing)
+{
+    form->rangeNumber = 0;
+    form->RxSlider1->setValue(45);
+    EXPECT_EQ(display(), "1000 Hz");
+    EXPECT_EQ(form->frequencyPlan.sampleCount, 3200);
+}
+
 TEST_F(MainWindow, SampleNumberGridHoldsEveryIndex)
 {
     QTableWidget* grid = form->StringGrid1;
