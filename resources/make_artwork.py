@@ -304,7 +304,7 @@ def app_icon():
             + text(24, 39.5, "DDS", 7.5, PAPER, anchor="middle"))
 
 
-# Gauge bitmaps: tiled along the gauge, 8 x 15.
+# Gauge bitmaps, opaque so that tiling shows no seams: tiled along the gauge, 8 x 15.
 
 def gauge_fill():
     return '<rect x="7" width="1" height="15" fill="#1a5cab"/>'
@@ -313,8 +313,7 @@ def gauge_fill():
 GAUGE_FILL_GROUND = [(8, SKY, BLUE), (7, BLUE, NAVY)]
 
 
-def gauge_background():
-    return f'<rect width="8" height="15" fill="{LIGHT}"/><rect width="8" height="1" fill="#c9ced4"/>'
+GAUGE_BACKGROUND_GROUND = [(1, "#c9ced4", "#c9ced4"), (14, LIGHT, "#f4f6f8")]
 
 
 # Animations.
@@ -453,7 +452,7 @@ def main():
         for size in (16, 32, 48, 256):
             render(svg(48, 48, app_icon(), size / 48), os.path.join(OUT, f"app_icon_{size}.png"), work)
         on_backdrop("gauge_fill", 8, GAUGE_FILL_GROUND, gauge_fill(), work)
-        picture("gauge_background", 8, 15, gauge_background(), work, hidpi=False)
+        on_backdrop("gauge_background", 8, GAUGE_BACKGROUND_GROUND, "", work)
         on_backdrop("startup", 563, STARTUP_GROUND, startup_picture(), work)
         on_backdrop("about", 562, ABOUT_GROUND, about_picture(), work)
         animation("anim_plug", 235, 67, plug_frames(), work)

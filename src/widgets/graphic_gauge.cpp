@@ -76,11 +76,10 @@ void TGraphicGauge::paintEvent(QPaintEvent*)
     // Composed off-screen and copied in one operation, so the gauge never flickers while a
     // transfer moves it block by block.
     QPixmap frame(size());
+    frame.fill(Qt::white);
     QPainter canvas(&frame);
     const QRect inside = rect().adjusted(1, 1, -1, -1);
-    if (fond_.isNull())
-        canvas.fillRect(inside, Qt::white);
-    else
+    if (!fond_.isNull())
         canvas.drawTiledPixmap(inside, fond_);
     const QRect fill(inside.left(), inside.top(), FillWidth(), inside.height());
     if (brosse_.isNull())

@@ -257,7 +257,7 @@ void TJvDialButton::paintEvent(QPaintEvent*)
         painter.drawLine(base, tip);
         break;
     case psTriangle: {
-        const double half = std::max(2.0, length / 3.0);
+        const double half = std::max(2.0, length / 2.2);
         painter.drawPolygon(QPolygonF({tip, base + across * half, base - across * half}));
         break;
     }
