@@ -1,4 +1,6 @@
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -25,6 +27,17 @@ TEST(SpinText, WholeNumbersReadAsThemselvesAnythingElseAsTheMinimum)
 
 class SpinEdit : public ::testing::Test {
 protected:
+    // Centre of one of the two step buttons, as the style lays them out.
+    QPoint stepButton(QStyle::SubControl which) const
+    {
+        QStyleOptionSpinBox option;
+        option.initFrom(&spin);
+        option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown | QStyle::SC_SpinBoxEditField;
+        option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+        option.frame = true;
+        return spin.style()->subControlRect(QStyle::CC_SpinBox, &option, which, &spin).center();
+    }
+
     void SetUp() override
     {
         ASSERT_TRUE(showActive(spin));
@@ -71,6 +84,18 @@ TEST_F(SpinEdit, ArrowKeysAndStepsWriteTheNewValue)
     spin.setText("b");
     spin.stepBy(1);
     EXPECT_EQ(spin.Text(), "1");
+}
+
+TEST_F(SpinEdit, StepButtonsAddAndSubtractOne)
+{
+    spin.setText("x");
+    changes.clear();
+    QTest::mouseClick(&spin, Qt::LeftButton, Qt::NoModifier, stepButton(QStyle::SC_SpinBoxUp));
+    EXPECT_EQ(spin.Text(), "1");
+    QTest::mouseClick(&spin, Qt::LeftButton, Qt::NoModifier, stepButton(QStyle::SC_SpinBoxDown));
+    QTest::mouseClick(&spin, Qt::LeftButton, Qt::NoModifier, stepButton(QStyle::SC_SpinBoxDown));
+    EXPECT_EQ(spin.Text(), "-1");
+    EXPECT_EQ(changes.count(), 3);
 }
 
 TEST_F(SpinEdit, BoundsApplyOnlyWhenTheyDiffer)
