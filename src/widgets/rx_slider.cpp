@@ -208,11 +208,13 @@ void TRxSlider::paintEvent(QPaintEvent*)
         const long long every = std::max<long long>(1, (marks + maxPointMarks - 1) / maxPointMarks) * increment_;
         painter.setPen(palette().color(QPalette::WindowText));
         for (long long v = minValue_; v <= maxValue_; v += every) {
-            const int at = half + dds::sliderOffsetOfValue(static_cast<int>(v), railLength(), minValue_, maxValue_);
+            const int offset = dds::sliderOffsetOfValue(static_cast<int>(v), railLength(), minValue_, maxValue_);
+            // Marks sit under the thumb's centre; a vertical rail counts from the bottom.
+            const int at = horizontal ? half + offset : railLength() - offset + half;
             if (horizontal)
                 painter.drawLine(at, height() - 3, at, height() - 1);
             else
-                painter.drawLine(width() - 3, railLength() - at + 2 * half, width() - 1, railLength() - at + 2 * half);
+                painter.drawLine(width() - 3, at, width() - 1, at);
         }
     }
 
