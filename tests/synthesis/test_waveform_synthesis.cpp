@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -196,6 +197,27 @@ TEST(AllPresets, EveryEntryIsAByteAndIndexZeroIsNeverWritten)
             auto [lo, hi] = extent(t);
             EXPECT_GE(lo, 0) << "kind " << kind;
             EXPECT_LE(hi, 255) << "kind " << kind;
+        }
+}
+
+// The shapes keep their sines and exponentials between computations: whatever came before, the
+// table must be the one a first computation gives.
+TEST(AllPresets, KeptTermsGiveTheSameTableAsAFirstComputation)
+{
+    for (int kind = 1; kind <= 11; ++kind)
+        for (int shape : {20, 50}) {
+            WaveformParams p;
+            p.shape = shape;
+            p.coefficient = shape / 10;
+            p.amplitude = 77;
+            WaveformTable first;
+            std::thread([&] { ComputeWaveform(first, static_cast<WaveformKind>(kind), p); }).join();
+            WaveformParams other = p;
+            other.shape = 71;
+            other.coefficient = 3;
+            compute(static_cast<WaveformKind>(kind), other);
+            compute(static_cast<WaveformKind>(kind), p);
+            EXPECT_EQ(compute(static_cast<WaveformKind>(kind), p), first) << "kind " << kind;
         }
 }
 
