@@ -224,15 +224,24 @@ void TJvDialButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPointF centre(dds::dialCentre(radius_) + 0.5, dds::dialCentre(radius_) + 0.5);
+    paintTicks(painter, centre);
+    paintFace(painter, centre);
+    paintPointer(painter, centre);
+}
 
-    // Ticks every Frequency positions, outside the face.
+void TJvDialButton::paintTicks(QPainter& painter, QPointF centre) const
+{
+    // One tick every Frequency positions, outside the face.
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     const int tickStep = std::max(1, frequency_);
     for (long long value = range_.min; value <= range_.max; value += tickStep) {
         const QPointF d = direction(dds::dialPositionToAngle(range_, static_cast<int>(value)));
         painter.drawLine(centre + d * (radius_ + 3), centre + d * (radius_ + 8));
     }
+}
 
+void TJvDialButton::paintFace(QPainter& painter, QPointF centre) const
+{
     QRadialGradient face(centre - QPointF(radius_ / 3.0, radius_ / 3.0), radius_ * 1.6);
     face.setColorAt(0, palette().color(QPalette::Light));
     face.setColorAt(1, palette().color(QPalette::Mid));
@@ -243,15 +252,23 @@ void TJvDialButton::paintEvent(QPaintEvent*)
     const int button = dds::dialButtonHalfSide(radius_, buttonEdge_);
     painter.setBrush(palette().color(QPalette::Button));
     painter.drawEllipse(centre, button, button);
+    if (hasFocus()) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawEllipse(centre, button - 2, button - 2);
+    }
+}
 
-    const QColor pointerColor = on_ ? pointerColorOn_ : pointerColorOff_;
+void TJvDialButton::paintPointer(QPainter& painter, QPointF centre) const
+{
+    const QColor colour = on_ ? pointerColorOn_ : pointerColorOff_;
     const QPointF d = direction(Angle());
     const QPointF across(-d.y(), d.x());
     const double length = (radius_ - 2) * pointerSize_ / 100.0;
     const QPointF tip = centre + d * (radius_ - 2);
     const QPointF base = tip - d * length;
-    painter.setPen(QPen(pointerColor, 2));
-    painter.setBrush(pointerColor);
+    painter.setPen(QPen(colour, 2));
+    painter.setBrush(colour);
     switch (pointerShape_) {
     case psLine:
         painter.drawLine(base, tip);
@@ -264,11 +281,5 @@ void TJvDialButton::paintEvent(QPaintEvent*)
     case psDot:
         painter.drawEllipse(tip - d * (length / 2), length / 4, length / 4);
         break;
-    }
-
-    if (hasFocus()) {
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        painter.drawEllipse(centre, button - 2, button - 2);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QPainter>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -76,6 +77,9 @@ private:
     void stepBeside();
     int stepFrom(int position, bool up, Qt::KeyboardModifiers modifiers) const;
     void turnTowards(QPoint pointer);
+    void paintTicks(QPainter& painter, QPointF centre) const;
+    void paintFace(QPainter& painter, QPointF centre) const;
+    void paintPointer(QPainter& painter, QPointF centre) const;
 
     dds::DialRange range_;
     int position_ = 0;

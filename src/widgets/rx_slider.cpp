@@ -195,31 +195,48 @@ void TRxSlider::focusOutEvent(QFocusEvent* event)
 void TRxSlider::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const bool horizontal = orientation_ == soHorizontal;
+    paintRail(painter);
+    if (options_.testFlag(soShowPoints) && increment_ > 0)
+        paintPoints(painter);
+    paintThumb(painter);
+    if (options_.testFlag(soShowFocus) && hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void TRxSlider::paintRail(QPainter& painter) const
+{
     const int half = thumbLength / 2;
-    const QRect groove = horizontal ? QRect(half, height() / 2 - 2, railLength(), 4)
-                                    : QRect(width() / 2 - 2, half, 4, railLength());
+    const QRect groove = orientation_ == soHorizontal ? QRect(half, height() / 2 - 2, railLength(), 4)
+                                                      : QRect(width() / 2 - 2, half, 4, railLength());
     painter.setPen(palette().color(QPalette::Shadow));
     painter.setBrush(palette().color(QPalette::Base));
     painter.drawRect(groove);
+}
 
-    if (options_.testFlag(soShowPoints) && increment_ > 0) {
-        const long long marks = (static_cast<long long>(maxValue_) - minValue_) / increment_;
-        const long long every = std::max<long long>(1, (marks + maxPointMarks - 1) / maxPointMarks) * increment_;
-        painter.setPen(palette().color(QPalette::WindowText));
-        for (long long v = minValue_; v <= maxValue_; v += every) {
-            const int offset = dds::sliderOffsetOfValue(static_cast<int>(v), railLength(), minValue_, maxValue_);
-            // Marks sit under the thumb's centre; a vertical rail counts from the bottom.
-            const int at = horizontal ? half + offset : railLength() - offset + half;
-            if (horizontal)
-                painter.drawLine(at, height() - 3, at, height() - 1);
-            else
-                painter.drawLine(width() - 3, at, width() - 1, at);
-        }
+void TRxSlider::paintPoints(QPainter& painter) const
+{
+    const bool horizontal = orientation_ == soHorizontal;
+    const int half = thumbLength / 2;
+    const long long marks = (static_cast<long long>(maxValue_) - minValue_) / increment_;
+    const long long every = std::max<long long>(1, (marks + maxPointMarks - 1) / maxPointMarks) * increment_;
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (long long v = minValue_; v <= maxValue_; v += every) {
+        const int offset = dds::sliderOffsetOfValue(static_cast<int>(v), railLength(), minValue_, maxValue_);
+        // Marks sit under the thumb's centre; a vertical rail counts from the bottom.
+        const int at = horizontal ? half + offset : railLength() - offset + half;
+        if (horizontal)
+            painter.drawLine(at, height() - 3, at, height() - 1);
+        else
+            painter.drawLine(width() - 3, at, width() - 1, at);
     }
+}
 
+void TRxSlider::paintThumb(QPainter& painter) const
+{
     const QRect thumb = thumbRect();
-    painter.setPen(Qt::NoPen);
     painter.fillRect(thumb, palette().color(isEnabled() ? QPalette::Button : QPalette::Window));
     painter.setPen(palette().color(QPalette::Light));
     painter.drawLine(thumb.topLeft(), thumb.topRight());
@@ -227,10 +244,4 @@ void TRxSlider::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(QPalette::Shadow));
     painter.drawLine(thumb.bottomLeft(), thumb.bottomRight());
     painter.drawLine(thumb.topRight(), thumb.bottomRight());
-
-    if (options_.testFlag(soShowFocus) && hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
 }

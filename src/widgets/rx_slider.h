@@ -1,5 +1,6 @@
 #pragma once
 #include <QFlags>
+#include <QPainter>
 #include <QTimer>
 #include <QWidget>
 
@@ -60,6 +61,9 @@ private:
     int offsetAlongRail(QPoint pointer) const;
     int sideOfThumb(QPoint pointer) const;
     void railStep();
+    void paintRail(QPainter& painter) const;
+    void paintPoints(QPainter& painter) const;
+    void paintThumb(QPainter& painter) const;
 
     int minValue_ = 0;
     int maxValue_ = 100;
