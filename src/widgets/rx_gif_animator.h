@@ -11,7 +11,8 @@ class TRxGIFAnimator : public QLabel {
 public:
     explicit TRxGIFAnimator(QWidget* parent = nullptr);
 
-    // The GIF file or resource path (":/images/..."); loading it restarts at FrameIndex.
+    // The GIF file or resource path (":/images/..."); loading it restarts at FrameIndex, or at the
+    // first frame when the new image has fewer frames. An unreadable image is refused.
     QString Image() const { return fileName_; }
     void setImage(const QString& fileName);
     bool Animate() const { return animate_; }
