@@ -133,7 +133,7 @@ void PaintWhite(QWidget* widget)
 
 // The toolbar's image list, in image-index order.
 const std::array<const char*, 8> kToolBarImages{
-    ":/images/toolbar_help.png",    ":/images/toolbar_open.png",  ":/images/toolbar_quit.png",
+    ":/images/toolbar_guide.png",    ":/images/toolbar_open.png",  ":/images/toolbar_quit.png",
     ":/images/toolbar_save.png",    ":/images/toolbar_english.png", ":/images/toolbar_french.png",
     ":/images/toolbar_about.png",   ":/images/toolbar_german.png",
 };
@@ -174,6 +174,10 @@ QFrame* AddToolDivider(QFrame*& member, QToolBar* bar, const char* name)
 MainWindowLayout::MainWindowLayout(QWidget* form)
 {
     form->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/images/app_icon_%1.png").arg(size));
+    form->setWindowIcon(icon);
     // Created first so that every visible control lies above them.
     buildWorkingControls(form);
     buildToolBar(form);
@@ -249,13 +253,15 @@ void MainWindowLayout::buildOffsetGroup(QWidget* form)
     Place(RxSlider3, GroupBox6, "RxSlider3", {34, 48, 293, 33});
     PlaceSpeedButton(SpeedButton2, GroupBox6, "SpeedButton2", {328, 48, 25, 25}, QStringLiteral("+"));
     PlaceSpeedButton(SpeedButton13, GroupBox6, "SpeedButton13", {166, 32, 25, 17});
-    SpeedButton13->setIcon(QIcon(QStringLiteral(":/images/button_centre_offset.png")));
+    SpeedButton13->setIcon(QIcon(QStringLiteral(":/images/button_offset_centre.png")));
+    SpeedButton13->setIconSize({21, 13});
     PlaceLabel(Label15, GroupBox6, "Label15", {152, 88});
     Place(RxSlider4, GroupBox6, "RxSlider4", {8, 104, 345, 33});
     // The overlay is created last so that it covers the sliders while no generator is connected.
     PlacePanel(Panel11, GroupBox6, "Panel11", {8, 16, 345, 121}, Bevel::None);
     Panel11->setAutoFillBackground(true);
     Place(RxGIFAnimator2, Panel11, "RxGIFAnimator2", {8, 22, 90, 80});
+    RxGIFAnimator2->setImage(QStringLiteral(":/images/anim_not_connected.gif"));
     PlacePanel(Panel12, Panel11, "Panel12", {112, 8, 233, 105}, Bevel::Raised);
     const QFont warning = PixelFont(QStringLiteral("MS Sans Serif"), 16, true);
     PlaceLabels(*this, Panel12,
@@ -268,6 +274,7 @@ void MainWindowLayout::buildGeneratorGroup(QWidget* form)
     PlaceGroup(GroupBox1, form, "GroupBox1", {8, 368, 361, 193});
     PlacePanel(Panel1, GroupBox1, "Panel1", {8, 24, 345, 153}, Bevel::None);
     Place(RxGIFAnimator1, Panel1, "RxGIFAnimator1", {56, 43, 235, 67});
+    RxGIFAnimator1->setImage(QStringLiteral(":/images/anim_plug.gif"));
     const QFont instruction = PixelFont(QStringLiteral("Arial"), 13, true);
     PlaceLabels(*this, Panel1,
                 {{&L::Label3, "Label3", {0, 0}}, {&L::Label4, "Label4", {0, 16}}, {&L::Label5, "Label5", {0, 120}},
@@ -276,7 +283,7 @@ void MainWindowLayout::buildGeneratorGroup(QWidget* form)
     PlacePanel(Panel9, GroupBox1, "Panel9", {8, 16, 345, 169}, Bevel::Raised);
     PlaceSpeedButton(SpeedButton10, Panel9, "SpeedButton10", {8, 8, 329, 73});
     SpeedButton10->setIcon(QIcon(QStringLiteral(":/images/button_transfer.png")));
-    SpeedButton10->setIconSize({321, 65});
+    SpeedButton10->setIconSize({300, 60});
     SpeedButton10->setCursor(Qt::PointingHandCursor);
     PlaceGroup(GroupBox7, Panel9, "GroupBox7", {8, 88, 329, 73});
     Place(RadioButton1, GroupBox7, "RadioButton1", {112, 24, 89, 17});
@@ -321,30 +328,31 @@ void MainWindowLayout::buildWaveformGroup(QWidget* form)
         const char* name;
         QRect geometry;
         const char* picture;
+        QSize pictureSize;
     };
     static const PresetRow kPresets[] = {
-        {&L::DoubleSpeed8, "DoubleSpeed8", {8, 32, 73, 33}, "sine"},
-        {&L::DoubleSpeed9, "DoubleSpeed9", {96, 32, 73, 33}, "rectangle"},
-        {&L::DoubleSpeed10, "DoubleSpeed10", {184, 32, 73, 33}, "triangle"},
-        {&L::DoubleSpeed11, "DoubleSpeed11", {272, 32, 73, 33}, "falling_ramp"},
-        {&L::DoubleSpeed12, "DoubleSpeed12", {360, 32, 73, 33}, "rising_ramp"},
-        {&L::DoubleSpeed13, "DoubleSpeed13", {448, 32, 73, 33}, "charge_discharge"},
-        {&L::DoubleSpeed14, "DoubleSpeed14", {8, 88, 73, 33}, "charge"},
-        {&L::DoubleSpeed15, "DoubleSpeed15", {96, 88, 73, 33}, "discharge"},
-        {&L::DoubleSpeed16, "DoubleSpeed16", {184, 88, 73, 33}, "am"},
-        {&L::DoubleSpeed19, "DoubleSpeed19", {272, 88, 73, 33}, "fm"},
-        {&L::DoubleSpeed20, "DoubleSpeed20", {360, 88, 73, 33}, "noise"},
-        {&L::DoubleSpeed17, "DoubleSpeed17", {448, 88, 73, 33}, "dc"},
-        {&L::DoubleSpeed18, "DoubleSpeed18", {536, 24, 65, 57}, "draw"},
+        {&L::DoubleSpeed8, "DoubleSpeed8", {8, 32, 73, 33}, ":/images/wave_sine.png", {64, 24}},
+        {&L::DoubleSpeed9, "DoubleSpeed9", {96, 32, 73, 33}, ":/images/wave_rectangle.png", {64, 24}},
+        {&L::DoubleSpeed10, "DoubleSpeed10", {184, 32, 73, 33}, ":/images/wave_triangle.png", {64, 24}},
+        {&L::DoubleSpeed11, "DoubleSpeed11", {272, 32, 73, 33}, ":/images/wave_falling_ramp.png", {64, 24}},
+        {&L::DoubleSpeed12, "DoubleSpeed12", {360, 32, 73, 33}, ":/images/wave_rising_ramp.png", {64, 24}},
+        {&L::DoubleSpeed13, "DoubleSpeed13", {448, 32, 73, 33}, ":/images/wave_rc_charge_discharge.png", {64, 24}},
+        {&L::DoubleSpeed14, "DoubleSpeed14", {8, 88, 73, 33}, ":/images/wave_rc_charge.png", {64, 24}},
+        {&L::DoubleSpeed15, "DoubleSpeed15", {96, 88, 73, 33}, ":/images/wave_rc_discharge.png", {64, 24}},
+        {&L::DoubleSpeed16, "DoubleSpeed16", {184, 88, 73, 33}, ":/images/wave_am.png", {64, 24}},
+        {&L::DoubleSpeed19, "DoubleSpeed19", {272, 88, 73, 33}, ":/images/wave_fm.png", {64, 24}},
+        {&L::DoubleSpeed20, "DoubleSpeed20", {360, 88, 73, 33}, ":/images/wave_noise.png", {64, 24}},
+        {&L::DoubleSpeed17, "DoubleSpeed17", {448, 88, 73, 33}, ":/images/wave_dc.png", {64, 24}},
+        {&L::DoubleSpeed18, "DoubleSpeed18", {536, 24, 65, 57}, ":/images/button_draw.png", {48, 44}},
     };
     for (const PresetRow& row : kPresets) {
         TDoubleSpeed* button = PlaceDoubleSpeed(this->*row.member, GroupBox5, row.name, row.geometry);
-        button->setIcon(QIcon(QStringLiteral(":/images/wave_%1.png").arg(QString::fromLatin1(row.picture))));
-        button->setIconSize(row.geometry.size() - QSize(8, 8));
+        button->setIcon(QIcon(QString::fromLatin1(row.picture)));
+        button->setIconSize(row.pictureSize);
     }
     PlaceSpeedButton(SpeedButton9, GroupBox5, "SpeedButton9", {544, 88, 49, 41});
     SpeedButton9->setIcon(QIcon(QStringLiteral(":/images/button_clear.png")));
-    SpeedButton9->setIconSize({41, 33});
+    SpeedButton9->setIconSize({36, 30});
     PlacePanel(Panel8, GroupBox5, "Panel8", {8, 24, 521, 105}, Bevel::Lowered);
     PaintWhite(Panel8);
     PlaceLabels(*this, Panel8, {{&L::Label21, "Label21", {0, 24}}, {&L::Label22, "Label22", {0, 64}}},
@@ -374,7 +382,8 @@ void MainWindowLayout::buildShapeControls()
     Place(RxSlider2, Panel7, "RxSlider2", {16, 0, 25, 137});
     RxSlider2->setOrientation(soVertical);
     PlaceSpeedButton(SpeedButton8, Panel7, "SpeedButton8", {40, 56, 17, 25});
-    SpeedButton8->setIcon(QIcon(QStringLiteral(":/images/button_centre_plot.png")));
+    SpeedButton8->setIcon(QIcon(QStringLiteral(":/images/button_vertical_centre.png")));
+    SpeedButton8->setIconSize({13, 21});
     PlacePanel(Panel5, Panel7, "Panel5", {64, 0, 105, 129}, Bevel::Raised);
     const QFont plain = Panel5->font();
     const QColor ink = Panel5->palette().color(QPalette::WindowText);

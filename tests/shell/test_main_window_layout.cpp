@@ -12,6 +12,7 @@
 #include "widgets/double_speed.h"
 #include "widgets/jv_dial_button.h"
 #include "widgets/panel_status_bar.h"
+#include "widgets/rx_gif_animator.h"
 #include "widgets/rx_slider.h"
 
 namespace {
@@ -168,6 +169,21 @@ TEST_F(MainWindowLayoutTest, ButtonGroupsAndCaptionsAreSetUp)
     EXPECT_EQ(form.RxSlider2->Orientation(), soVertical);
     EXPECT_EQ(form.JvDialButton1->Radius(), 25);
     EXPECT_EQ(form.JvDialButton3->PointerShape(), psTriangle);
+}
+
+TEST_F(MainWindowLayoutTest, EveryPictureIsFoundInTheResources)
+{
+    std::vector<QAbstractButton*> pictured{form.ToolButton3,  form.ToolButton2,  form.ToolButton4, form.ToolButton6,
+                                           form.ToolButton5,  form.ToolButton19, form.ToolButton7, form.ToolButton1,
+                                           form.SpeedButton13, form.SpeedButton8, form.SpeedButton10, form.SpeedButton9,
+                                           form.DoubleSpeed18};
+    for (TDoubleSpeed* preset : form.presetButtons())
+        pictured.push_back(preset);
+    for (QAbstractButton* button : pictured)
+        EXPECT_FALSE(button->icon().pixmap(button->iconSize()).isNull()) << button->objectName().toStdString();
+    EXPECT_GT(form.RxGIFAnimator1->FrameCount(), 1);
+    EXPECT_GT(form.RxGIFAnimator2->FrameCount(), 1);
+    EXPECT_FALSE(form.windowIcon().isNull());
 }
 
 TEST_F(MainWindowLayoutTest, PlotStartsWithTheDesignValues)
