@@ -1,5 +1,7 @@
 #include "device/transfer_bytes.h"
 
+#include "device/transfer_bitmap_file.h"
+
 #include <QDir>
 #include <algorithm>
 #include <stdexcept>
@@ -17,10 +19,10 @@ void PaintRun(QImage& image, int64_t column, int64_t fromRow, int64_t toRow)
     const int64_t top = std::max<int64_t>(std::min(fromRow, toRow), 0);
     const int64_t bottom = std::min<int64_t>(std::max(fromRow, toRow), image.height() - 1);
     for (int64_t row = top; row <= bottom; ++row) {
-        uchar* pixel = image.scanLine(static_cast<int>(row)) + 3 * column;
-        pixel[0] = 255;
+        uchar* pixel = image.scanLine(static_cast<int>(row)) + 3 * column; // blue, green, red
+        pixel[0] = 0;
         pixel[1] = 0;
-        pixel[2] = 0;
+        pixel[2] = 255;
     }
 }
 
@@ -38,13 +40,6 @@ void DrawSegment(QImage& image, int64_t column, int64_t from, int64_t to)
     const int64_t half = length / 2;
     PaintRun(image, column, from, from + direction * half);
     PaintRun(image, column + 1, from + direction * (half + 1), from + direction * (length - 1));
-}
-
-[[noreturn]] void ThrowFileError(const char* prefix, const QString& path)
-{
-    const QString message = QStringLiteral("%1 \"%2\"")
-                                .arg(QString::fromUtf8(prefix), QDir::toNativeSeparators(path));
-    throw std::runtime_error(message.toStdString());
 }
 
 bool IsLineColour(QRgb pixel) { return (pixel & 0x00FFFFFF) == (kLineColour & 0x00FFFFFF); }
@@ -71,7 +66,7 @@ void ResponsivenessPacer::poll()
 
 QImage DrawTablePicture(const WaveformTable& table, ResponsivenessPacer& pacer)
 {
-    QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB888);
+    QImage image(kPictureWidth, kPictureHeight, QImage::Format_BGR888); // the file's own layout
     image.fill(Qt::white);
     const int step = image.width() / table.length;
     int64_t previous = std::max(table[table.firstIndex], 0);
@@ -89,12 +84,13 @@ QImage SaveAndReload(const QImage& picture, const QString& folder)
 {
     // A case-sensitive file system must read back the very name that was written.
     const QString path = QDir(folder).filePath(kSampleFileName);
-    if (!picture.save(path, "BMP"))
-        ThrowFileError("Impossible de créer le fichier", path);
-    QImage reloaded;
-    if (!reloaded.load(path, "BMP") || reloaded.size() != picture.size())
-        ThrowFileError("Impossible d'ouvrir le fichier", path);
-    return reloaded.convertToFormat(QImage::Format_RGB32);
+    WriteBitmapFile(path, picture);
+    QImage reloaded = ReadBitmapFile(path);
+    if (reloaded.size() != picture.size())
+        throw std::runtime_error(QStringLiteral("Image bitmap incorrecte \"%1\"")
+                                     .arg(QDir::toNativeSeparators(path))
+                                     .toStdString());
+    return reloaded;
 }
 
 int StretchSourceColumn(int column, int width)
