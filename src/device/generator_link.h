@@ -12,6 +12,12 @@ namespace dds {
 // The output report buffer and the open generator, if any: the send step every sender shares.
 class GeneratorLink {
 public:
+    GeneratorLink() = default;
+    GeneratorLink(const GeneratorLink&) = delete;
+    GeneratorLink& operator=(const GeneratorLink&) = delete;
+    // A generator still held at the end is released, so its read thread stops with its holder.
+    ~GeneratorLink() { ReleaseGenerator(); }
+
     // Builds the report, then writes it only when a generator is open: the device's declared
     // output length, but never more than the buffer holds. Write results are not looked at.
     void Send(uint8_t code, std::span<const uint8_t> payload = {});
