@@ -117,23 +117,25 @@ std::unique_ptr<TJvHidDevice> TJvHidDeviceController::CreateDevice(std::unique_p
 bool TJvHidDeviceController::RemoveVanished(const FreshList& fresh)
 {
     bool changed = false;
-    for (size_t i = devices_.size(); i-- > 0;) {
-        TJvHidDevice* device = devices_[i];
+    // A snapshot, because the handlers may release devices and so change the list.
+    const std::vector<TJvHidDevice*> listed(devices_.rbegin(), devices_.rend());
+    for (TJvHidDevice* device : listed) {
         // A claimed device already unplugged waits for its holder; it has been announced once.
-        if (!device->PluggedIn())
+        if (!Lists(device) || !device->PluggedIn())
             continue;
         const bool present = std::any_of(fresh.begin(), fresh.end(), [device](const auto& candidate) {
             return candidate->PnPInfo().DevInst() == device->PnPInfo().DevInst();
         });
         if (present)
             continue;
+        changed = true;
         device->Unplug();
-        Announce(OnRemoval, device);
-        if (!device->Claimed()) {
-            devices_.erase(devices_.begin() + static_cast<std::ptrdiff_t>(i));
+        if (Lists(device))
+            Announce(OnRemoval, device);
+        if (Lists(device) && !device->Claimed()) {
+            std::erase(devices_, device);
             delete device;
         }
-        changed = true;
     }
     return changed;
 }

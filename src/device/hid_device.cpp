@@ -110,13 +110,13 @@ void TJvHidDevice::Unplug()
 
 void TJvHidDevice::Release(TJvHidDevice*& device)
 {
+    if (!device)
+        return;
+    const TJvHidDataEvent dataHandler = device->onData_;
+    const TJvHidPlugEvent unplugHandler = device->onUnplug_;
+    device->SetDataHandler({}); // may refuse, from the device's own input handler, before anything changed
     std::unique_ptr<TJvHidDevice> released(device);
     device = nullptr;
-    if (!released)
-        return;
-    const TJvHidDataEvent dataHandler = released->onData_;
-    const TJvHidPlugEvent unplugHandler = released->onUnplug_;
-    released->SetDataHandler({});
     released->onUnplug_ = {};
     released->CloseHandles();
 

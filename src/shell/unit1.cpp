@@ -12,6 +12,12 @@
 #include <QToolButton>
 
 #include "shell/error_reporter.h"
+#include "shell/unit2.h"
+#include "shell/unit3.h"
+#include "shell/unit4.h"
+#include "shell/unit5.h"
+#include "shell/unit6.h"
+#include "shell/window_showing.h"
 #include "widgets/double_speed.h"
 #include "widgets/panel_status_bar.h"
 #include "widgets/rx_slider.h"
@@ -41,7 +47,10 @@ TForm1::TForm1(QWidget* parent)
     CreateTimers();
     ConnectFrequencyControls();
     ConnectShutdownControls();
+    ConnectLanguageControls();
+    ConnectWindowControls();
     dds::RunGuarded([this] { FormCreate(); });
+    CreateSecondaryWindows();
     CentreOnDesktop();
 }
 
@@ -50,8 +59,12 @@ TForm1::~TForm1() = default;
 void TForm1::FormCreate()
 {
     CreateFirstWorkBitmap();
+    LoadSettings();
+    StoreProgramFolder();
     ClearConnectedFlag();
+    ReadLanguageCode();
     ShowNotConnectedPanels();
+    ApplyLanguageTexts();
     StartPictureTimer();
     SetFrequencySliderBounds();
     SelectStartRange();
@@ -135,9 +148,11 @@ void TForm1::Timer2Timer()
 {
     for (QWidget* locked : std::initializer_list<QWidget*>{GroupBox3, GroupBox6, GroupBox1, GroupBox5, ToolBar1})
         locked->setEnabled(false);
+    dds::ShowOnTop(*Form4);
     ++pictureTickCounter;
     if (pictureTickCounter < kPictureTicks)
         return;
+    dds::HideToNormal(*Form4);
     Timer2->stop();
     for (QWidget* unlocked : std::initializer_list<QWidget*>{GroupBox3, GroupBox5, GroupBox6, GroupBox1, ToolBar1})
         unlocked->setEnabled(true);

@@ -5,15 +5,23 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
+#include "shell/language_texts.h"
+#include "shell/settings_file.h"
 #include "shell/status_clock.h"
 #include "synthesis/frequency_plan.h"
 #include "synthesis/waveform_table.h"
 #include "widgets/main_window_layout.h"
 
 class QCloseEvent;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
 class QTimer;
 
 // The main window. It owns the generator state for the whole run, the four timers and every
@@ -28,7 +36,7 @@ public:
     ~TForm1() override;
 
     // ---- Generator state -------------------------------------------------------------------
-    QStringList settingsLines;              // the 80 lines of the settings file
+    dds::SettingsFile settings{dds::ProgramFolder(), dds::UserSettingsFolder()}; // the 80 lines of parametres.inf
     int32_t connectedFlag = 0;              // 1 while the generator is attached
     int32_t languageCode = 0;               // 0 English, 1 French, 2 German
     int32_t rangeNumber = 0;                // 1..7; 0 until the first range selection
@@ -84,6 +92,34 @@ public:
     // How the quit button ends the application; tests install one that records the request.
     void setApplicationTerminator(std::function<void()> terminate);
 
+    // ---- Settings file and interface languages (unit1_language.cpp) -------------------------
+    void LoadSettings();
+    void SaveSettings();
+    // Safe at any time: assigns the text set of the current language code, connection state and
+    // waveform kind; a code that names no language changes nothing.
+    void ApplyLanguageTexts();
+    void SetFrenchTexts();
+    void SetEnglishTexts();
+    void SetGermanTexts();
+    void ToolButton6Click();
+    void ToolButton5Click();
+    void ToolButton19Click();
+
+    // ---- Secondary windows and user guide (unit1_windows.cpp) -------------------------------
+    // Created hidden after the main window, in this order, and kept until the end.
+    std::unique_ptr<TForm2> Form2; // transfer progress
+    std::unique_ptr<TForm3> Form3; // please wait
+    std::unique_ptr<TForm4> Form4; // start-up picture
+    std::unique_ptr<TForm5> Form5; // transfer work surface
+    std::unique_ptr<TForm6> Form6; // about
+    void ToolButton7Click();
+    void ToolButton1Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void BitBtn1Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -105,6 +141,15 @@ private:
     void CentreInParent(QWidget* label);
     void ReleaseGeneratorOnce();
     void ReleaseWorkBitmaps();
+
+    // Settings, languages and secondary windows: connections and start-up steps.
+    void ConnectLanguageControls();
+    void ConnectWindowControls();
+    void StoreProgramFolder();
+    void ReadLanguageCode();
+    void ApplyTexts(const dds::LanguageTexts& texts);
+    void ChooseLanguage(int32_t code, void (TForm1::*setTexts)());
+    void CreateSecondaryWindows();
 
     dds::ClockSource clockSource_;
     std::function<void()> terminateApplication_;

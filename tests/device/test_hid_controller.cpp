@@ -330,3 +330,35 @@ TEST_F(HidControllerTest, EnumerateVisitsDevicesUntilTheHandlerStops)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(HidControllerTest, AHolderMayReleaseItsDeviceFromTheRemovalAndUnplugHandlers)
+{
+    auto second = MakeInterface("gen2", 0x04D8, 9);
+    bus->Attach(generator);
+    bus->Attach(second);
+    bus->Attach(mouse);
+    TJvHidDeviceController controller(bus);
+    Pump();
+    TJvHidDevice* held = nullptr;
+    TJvHidDevice* other = nullptr;
+    ASSERT_TRUE(controller.ClaimByIds(held, 0x04D8, 9));
+    ASSERT_TRUE(controller.ClaimByIds(other, 0x04D8, 9));
+    controller.OnRemoval = [&held](TJvHidDevice* device) {
+        if (device == held)
+            TJvHidDevice::Release(held);
+    };
+    other->SetUnplugHandler([&other](TJvHidDevice*) { TJvHidDevice::Release(other); });
+    bus->Unplug(*generator);
+    bus->Unplug(*second);
+    Pump();
+    EXPECT_EQ(held, nullptr);
+    EXPECT_EQ(other, nullptr);
+    ASSERT_EQ(controller.Devices().size(), 1u);
+    EXPECT_EQ(controller.Devices()[0]->PnPInfo().DevicePath(), "mouse");
+    EXPECT_EQ(controller.NumUnplugged(), 0);
+    EXPECT_EQ(controller.NumUnclaimed(), 1);
+}
+
+} // namespace

@@ -121,16 +121,23 @@ TEST_F(HidReadThreadTest, AFailingReadWaitsTheSleepTimeBeforeTryingAgain)
 
 TEST_F(HidReadThreadTest, StopRequestFromTheThreadsOwnHandlerIsRefused)
 {
-    bool refused = false;
+    int refused = 0;
     device->SetDataHandler([&](TJvHidDevice* self, uint8_t, const uint8_t*, uint16_t) {
         try {
             self->SetDataHandler({});
         } catch (const std::logic_error&) {
-            refused = true;
+            ++refused;
+        }
+        try {
+            TJvHidDevice::Release(device);
+        } catch (const std::logic_error&) {
+            ++refused;
         }
     });
     generator->QueueInput({0, 1});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return refused; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return refused == 2; }, 2000));
+    ASSERT_NE(device, nullptr) << "a refused release leaves the device with its holder";
+    EXPECT_TRUE(device->Reading());
 }
 
 TEST_F(HidReadThreadTest, ReleaseStopsReadingAndClosesEveryHandle)

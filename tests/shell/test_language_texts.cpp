@@ -1,8 +1,26 @@
 #include "shell/language_texts.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStandardPaths>
 #include <QString>
-#include <vector>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+#include "shell/error_reporter.h"
+#include "shell/settings_file.h"
+#include "shell/text_applier.h"
+#include "shell/unit1.h"
+#include "widgets/panel_status_bar.h"
+#include "widgets/rx_slider.h"
 
 namespace {
 
@@ -108,6 +126,219 @@ TEST(LanguageTextsTest, CentringTruncatesTowardZero)
     EXPECT_EQ(dds::CentredLeft(100, 100), 0);
     EXPECT_EQ(dds::CentredLeft(100, 151), -25);
     EXPECT_EQ(dds::CentredLeft(100, 103), -1);
+}
+
+// The main window reads parametres.inf beside the test program at creation; each test writes the
+// file it needs first and removes it afterwards.
+class MainWindowLanguage : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
+
+    void SetUp() override
+    {
+        previousSink_ = dds::ErrorReporter::setSink([this](const QString& m) { errors << m; });
+        RemoveSettings();
+    }
+    void TearDown() override
+    {
+        form.reset();
+        RemoveSettings();
+        dds::ErrorReporter::setSink(previousSink_);
+    }
+
+    static QString SettingsPath() { return dds::ProgramFolder() + dds::kSettingsFileName; }
+    static void RemoveSettings()
+    {
+        QFile::remove(SettingsPath());
+        QFile::remove(dds::UserSettingsFolder() + dds::kSettingsFileName);
+    }
+    static void WriteSettings(const QByteArray& content)
+    {
+        QFile file(SettingsPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    static QByteArray ReadSettings()
+    {
+        QFile file(SettingsPath());
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    }
+    static QByteArray FileWithLanguage(const QByteArray& line6)
+    {
+        return "first\r\n\r\n  three  \r\n4\r\n5\r\n" + line6 + "\r\n7\r\n";
+    }
+    void Start(const QByteArray& line6)
+    {
+        WriteSettings(FileWithLanguage(line6));
+        form = std::make_unique<TForm1>();
+    }
+    QString Status() const { return form->StatusBar1->panelText(0); }
+    static QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+    // Every control the text sets centre, with its container.
+    std::vector<std::pair<QWidget*, QWidget*>> CentredControls() const
+    {
+        TForm1& f = *form;
+        return {{f.Label3, f.Panel1},   {f.Label4, f.Panel1},   {f.Label5, f.Panel1},
+                {f.Label6, f.Panel1},   {f.Label9, f.Panel2},   {f.Label14, f.GroupBox6},
+                {f.Label15, f.GroupBox6}, {f.Label16, f.Panel5}, {f.Label21, f.Panel8},
+                {f.Label22, f.Panel8},  {f.Label28, f.Panel10}, {f.RadioButton1, f.GroupBox7},
+                {f.Label7, f.Panel12},  {f.Label8, f.Panel12},  {f.Label36, f.Panel12}};
+    }
+    void ExpectTextSet(const LanguageTexts& t) const
+    {
+        TForm1& f = *form;
+        EXPECT_EQ(f.windowTitle(), Q(t.windowCaption));
+        EXPECT_EQ(QGuiApplication::applicationDisplayName(), Q(t.applicationTitle));
+        EXPECT_EQ(Status(), Q(f.connectedFlag == 1 ? t.statusConnected : t.statusNotConnected));
+        EXPECT_EQ(f.GroupBox1->title(), Q(t.generatorControlGroup));
+        EXPECT_EQ(f.GroupBox2->title(), Q(t.outputWaveformGroup));
+        EXPECT_EQ(f.GroupBox3->title(), Q(t.frequencyGroup));
+        EXPECT_EQ(f.GroupBox4->title(), Q(t.frequencyRangeGroup));
+        EXPECT_EQ(f.GroupBox5->title(), Q(t.waveformSelectionGroup));
+        EXPECT_EQ(f.GroupBox6->title(), Q(t.offsetAmplitudeGroup));
+        EXPECT_EQ(f.GroupBox7->title(), Q(t.lowPassFilterGroup));
+        EXPECT_EQ(f.Label3->text(), Q(t.notConnectedInstructions[0]));
+        EXPECT_EQ(f.Label6->text(), Q(t.notConnectedInstructions[3]));
+        EXPECT_EQ(f.Label14->text(), Q(t.offsetTitle));
+        EXPECT_EQ(f.Label15->text(), Q(t.amplitudeTitle));
+        EXPECT_EQ(f.Label16->text(), Q(t.graphAmplitudeTitle));
+        EXPECT_EQ(f.Label21->text(), Q(t.drawingInstructions[0]));
+        EXPECT_EQ(f.Label22->text(), Q(t.drawingInstructions[1]));
+        EXPECT_EQ(f.Label28->text(), Q(t.brushWidthTitle));
+        EXPECT_EQ(f.RadioButton1->text(), Q(t.filterOff));
+        EXPECT_EQ(f.Label7->text(), Q(t.notConnectedOverlay[0]));
+        EXPECT_EQ(f.Label36->text(), Q(t.notConnectedOverlay[2]));
+        const auto controls = dds::HintControls(f);
+        for (std::size_t i = 0; i < dds::kHintCount; ++i)
+            EXPECT_EQ(controls[i]->toolTip(), Q(t.hints[i])) << i;
+        for (const auto& [control, container] : CentredControls())
+            EXPECT_EQ(control->x(), (container->width() - control->width()) / 2)
+                << control->objectName().toStdString();
+        EXPECT_EQ(f.RadioButton1->width(), 89);
+    }
+
+    std::unique_ptr<TForm1> form;
+    QStringList errors;
+
+private:
+    dds::ErrorSink previousSink_;
+};
+
+TEST_F(MainWindowLanguage, StartsInTheLanguageOfLineSix)
+{
+    Start("2");
+    EXPECT_EQ(form->languageCode, 2);
+    ExpectTextSet(dds::GermanTexts());
+    Start("0");
+    ExpectTextSet(dds::EnglishTexts());
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(MainWindowLanguage, MissingFileStartsInFrenchAndComesBackWithEightyLines)
+{
+    form = std::make_unique<TForm1>();
+    EXPECT_EQ(form->languageCode, dds::kFrenchCode);
+    ExpectTextSet(dds::FrenchTexts());
+    const dds::SettingsLines lines = dds::ParseSettingsLines(ReadSettings());
+    EXPECT_EQ(ReadSettings().count("\r\n"), 80);
+    EXPECT_EQ(QFile::decodeName(lines[1]), QDir::toNativeSeparators(dds::ProgramFolder()));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(MainWindowLanguage, LineSixThatIsNoIntegerStartsInFrenchAndStartUpCompletes)
+{
+    Start("Deutsch");
+    EXPECT_EQ(form->languageCode, dds::kFrenchCode);
+    ExpectTextSet(dds::FrenchTexts());
+    EXPECT_TRUE(form->Timer2->isActive());
+    EXPECT_EQ(form->rangeNumber, 5);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(MainWindowLanguage, UnknownCodeLeavesTheDesignedTexts)
+{
+    QWidget bare;
+    const MainWindowLayout designed(&bare);
+    Start("7");
+    EXPECT_EQ(form->languageCode, 7);
+    EXPECT_EQ(form->GroupBox1->title(), designed.GroupBox1->title());
+    EXPECT_EQ(form->Label9->text(), designed.Label9->text());
+    EXPECT_EQ(form->RxSlider1->toolTip(), designed.RxSlider1->toolTip());
+    EXPECT_EQ(Status(), "");
+    form->ApplyLanguageTexts();
+    EXPECT_EQ(form->Label14->text(), designed.Label14->text());
+}
+
+TEST_F(MainWindowLanguage, EverySetFollowsTheConnectionState)
+{
+    Start("1");
+    for (int connected : {0, 1}) {
+        form->connectedFlag = connected;
+        for (int code : {dds::kEnglishCode, dds::kFrenchCode, dds::kGermanCode}) {
+            form->languageCode = code;
+            form->ApplyLanguageTexts();
+            ExpectTextSet(*dds::TextsForLanguage(code));
+        }
+    }
+    EXPECT_EQ(Status(), Q("Arbiträrsignalgenerator verbunden"));
+}
+
+TEST_F(MainWindowLanguage, WaveformDependentTitles)
+{
+    Start("2");
+    form->waveformKind = 11;
+    form->ApplyLanguageTexts();
+    EXPECT_EQ(form->Label37->text(), "Modulationsindex");
+    EXPECT_EQ(form->Label38->text(), "");
+    EXPECT_EQ(form->Label9->text(), "Einschaltdauer");
+    form->waveformKind = 9;
+    form->ApplyLanguageTexts();
+    EXPECT_EQ(form->Label37->text(), "Frequenz des");
+    EXPECT_EQ(form->Label38->text(), Q("Trägersignals"));
+    EXPECT_EQ(form->Label37->x(), (form->Panel13->width() - form->Label37->width()) / 2);
+
+    form->waveformKind = 3;
+    form->ApplyLanguageTexts();
+    EXPECT_EQ(form->Label9->text(), "Neigung");
+    EXPECT_EQ(form->Label37->text(), "Frequenz des") << "other waveforms keep the coefficient titles";
+    QTest::mouseClick(form->ToolButton6, Qt::LeftButton);
+    EXPECT_EQ(form->Label9->text(), "Pente");
+    form->waveformKind = 0;
+    QTest::mouseClick(form->ToolButton5, Qt::LeftButton);
+    EXPECT_EQ(form->Label9->text(), "Pente") << "an unknown kind leaves the shape title";
+}
+
+TEST_F(MainWindowLanguage, TextWiderThanItsContainerGetsANegativeLeftEdge)
+{
+    Start("1");
+    form->Panel12->resize(40, form->Panel12->height());
+    form->ApplyLanguageTexts();
+    ASSERT_GT(form->Label7->width(), 40);
+    EXPECT_LT(form->Label7->x(), 0);
+    EXPECT_EQ(form->Label7->x(), (40 - form->Label7->width()) / 2);
+}
+
+TEST_F(MainWindowLanguage, LanguageButtonRewritesOnlyLineSixAndIsRemembered)
+{
+    Start("1");
+    const QByteArray before = ReadSettings();
+    QTest::mouseClick(form->ToolButton19, Qt::LeftButton);
+    EXPECT_EQ(form->languageCode, 2);
+    ExpectTextSet(dds::GermanTexts());
+    QByteArray expected = before;
+    expected.replace("\r\n5\r\n1\r\n", "\r\n5\r\n2\r\n");
+    EXPECT_EQ(ReadSettings(), expected);
+
+    form = std::make_unique<TForm1>();
+    ExpectTextSet(dds::GermanTexts());
+    QTest::mouseClick(form->ToolButton5, Qt::LeftButton);
+    EXPECT_EQ(dds::ParseSettingsLines(ReadSettings())[5], "0");
+    QTest::mouseClick(form->ToolButton6, Qt::LeftButton);
+    EXPECT_EQ(dds::ParseSettingsLines(ReadSettings())[5], "1");
+    ExpectTextSet(dds::FrenchTexts());
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
 } // namespace

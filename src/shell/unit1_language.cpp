@@ -1,0 +1,110 @@
+// Settings file and interface languages of the main window.
+#include <QDir>
+#include <QFile>
+#include <QToolButton>
+
+#include "shell/error_reporter.h"
+#include "shell/text_applier.h"
+#include "shell/unit1.h"
+
+namespace {
+
+struct LanguageButton {
+    QToolButton* MainWindowLayout::*button;
+    void (TForm1::*handler)();
+};
+
+constexpr LanguageButton kLanguageButtons[] = {
+    {&MainWindowLayout::ToolButton6, &TForm1::ToolButton6Click},
+    {&MainWindowLayout::ToolButton5, &TForm1::ToolButton5Click},
+    {&MainWindowLayout::ToolButton19, &TForm1::ToolButton19Click},
+};
+
+} // namespace
+
+void TForm1::ConnectLanguageControls()
+{
+    for (const LanguageButton& entry : kLanguageButtons) {
+        const auto handler = entry.handler;
+        connect(this->*entry.button, &QToolButton::clicked, this, dds::Guarded([this, handler] { (this->*handler)(); }));
+    }
+}
+
+void TForm1::LoadSettings()
+{
+    settings.LoadSettings();
+}
+
+void TForm1::SaveSettings()
+{
+    settings.SaveSettings();
+}
+
+void TForm1::StoreProgramFolder()
+{
+    settings.SetLine(dds::kProgramFolderLine, QFile::encodeName(QDir::toNativeSeparators(dds::ProgramFolder())));
+    // Start-up goes on even when no folder takes the file; the operator is told once.
+    try {
+        SaveSettings();
+    } catch (const dds::SettingsWriteError& error) {
+        dds::ErrorReporter::report(QString::fromUtf8(error.what()));
+    }
+}
+
+void TForm1::ReadLanguageCode()
+{
+    languageCode = settings.LanguageCode();
+}
+
+void TForm1::ApplyLanguageTexts()
+{
+    switch (languageCode) {
+    case dds::kFrenchCode: SetFrenchTexts(); break;
+    case dds::kEnglishCode: SetEnglishTexts(); break;
+    case dds::kGermanCode: SetGermanTexts(); break;
+    default: break;
+    }
+}
+
+void TForm1::SetFrenchTexts()
+{
+    ApplyTexts(dds::FrenchTexts());
+}
+
+void TForm1::SetEnglishTexts()
+{
+    ApplyTexts(dds::EnglishTexts());
+}
+
+void TForm1::SetGermanTexts()
+{
+    ApplyTexts(dds::GermanTexts());
+}
+
+void TForm1::ApplyTexts(const dds::LanguageTexts& texts)
+{
+    dds::ApplyTextSet(*this, *this, texts, {.connected = connectedFlag == 1, .waveformKind = waveformKind});
+}
+
+void TForm1::ToolButton6Click()
+{
+    ChooseLanguage(dds::kFrenchCode, &TForm1::SetFrenchTexts);
+}
+
+void TForm1::ToolButton5Click()
+{
+    ChooseLanguage(dds::kEnglishCode, &TForm1::SetEnglishTexts);
+}
+
+void TForm1::ToolButton19Click()
+{
+    ChooseLanguage(dds::kGermanCode, &TForm1::SetGermanTexts);
+}
+
+void TForm1::ChooseLanguage(int32_t code, void (TForm1::*setTexts)())
+{
+    languageCode = code;
+    (this->*setTexts)();
+    settings.SetLine(dds::kLanguageLine, QByteArray::number(code));
+    SaveSettings();
+}

@@ -1,0 +1,76 @@
+// The secondary windows as the main window shows and hides them, and the user guide.
+#include <QFileInfo>
+#include <QPushButton>
+#include <QToolButton>
+#include <stdexcept>
+
+#include "shell/error_reporter.h"
+#include "shell/settings_file.h"
+#include "shell/unit1.h"
+#include "shell/unit2.h"
+#include "shell/unit3.h"
+#include "shell/unit4.h"
+#include "shell/unit5.h"
+#include "shell/unit6.h"
+#include "shell/web_addresses.h"
+#include "shell/window_showing.h"
+
+void TForm1::CreateSecondaryWindows()
+{
+    Form2 = std::make_unique<TForm2>();
+    Form3 = std::make_unique<TForm3>();
+    Form4 = std::make_unique<TForm4>();
+    Form5 = std::make_unique<TForm5>();
+    Form6 = std::make_unique<TForm6>();
+}
+
+void TForm1::ConnectWindowControls()
+{
+    const std::pair<QAbstractButton*, void (TForm1::*)()> buttons[] = {
+        {ToolButton7, &TForm1::ToolButton7Click},   {ToolButton1, &TForm1::ToolButton1Click},
+        {SpeedButton4, &TForm1::SpeedButton4Click}, {SpeedButton5, &TForm1::SpeedButton5Click},
+        {SpeedButton6, &TForm1::SpeedButton6Click}, {SpeedButton7, &TForm1::SpeedButton7Click},
+        {BitBtn1, &TForm1::BitBtn1Click},
+    };
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QAbstractButton::clicked, this, dds::Guarded([this, handler] { (this->*handler)(); }));
+}
+
+void TForm1::ToolButton7Click()
+{
+    dds::ShowOnTop(*Form6);
+}
+
+void TForm1::ToolButton1Click()
+{
+    const QUrl guide = dds::UserGuideUrl(dds::ProgramFolder());
+    if (!QFileInfo::exists(guide.toLocalFile()))
+        throw std::runtime_error(
+            QStringLiteral("Guide d'utilisation introuvable : %1").arg(guide.toLocalFile()).toStdString());
+    dds::OpenWebAddress(guide);
+}
+
+void TForm1::SpeedButton4Click()
+{
+    dds::ShowOnTop(*Form2);
+}
+
+void TForm1::SpeedButton5Click()
+{
+    dds::HideToNormal(*Form2);
+}
+
+void TForm1::SpeedButton6Click()
+{
+    dds::ShowOnTop(*Form3);
+}
+
+void TForm1::SpeedButton7Click()
+{
+    dds::HideToNormal(*Form3);
+}
+
+void TForm1::BitBtn1Click()
+{
+    dds::ShowOnTop(*Form5);
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+namespace dds {
+
+// Every address the program opens, in one place.
+inline constexpr const char* kMakerWebSite = "https://generateur-dds.example.org/";
+inline constexpr const char* kTranslatorWebSite = "https://uebersetzung.example.net/";
+// The user guide ships beside the program, so the toolbar button works offline.
+inline constexpr const char* kUserGuideRelativePath = "generateur_fonctions/utlisation_soft.htm";
+
+// The user guide's file address under a program folder ending in a separator.
+QUrl UserGuideUrl(const QString& programFolder);
+
+// Asks the desktop to open an address; returns false when it could not.
+using UrlOpener = std::function<bool(const QUrl&)>;
+// Replaces the desktop service, for instance in tests; an empty opener restores it.
+void SetUrlOpener(UrlOpener opener);
+// Opens the address through the current opener; throws std::runtime_error when that fails.
+void OpenWebAddress(const QUrl& address);
+
+} // namespace dds

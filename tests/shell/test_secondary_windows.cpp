@@ -1,0 +1,313 @@
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "shell/click_label.h"
+#include "shell/error_reporter.h"
+#include "shell/settings_file.h"
+#include "shell/unit1.h"
+#include "shell/unit2.h"
+#include "shell/unit3.h"
+#include "shell/unit4.h"
+#include "shell/unit5.h"
+#include "shell/unit6.h"
+#include "shell/web_addresses.h"
+#include "shell/window_showing.h"
+#include "widgets/graphic_gauge.h"
+#include "widgets/rx_gif_animator.h"
+
+namespace {
+
+bool OnTop(const QWidget& window)
+{
+    return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+bool Frameless(const QWidget& window)
+{
+    return window.windowFlags().testFlag(Qt::FramelessWindowHint);
+}
+
+// Records what the windows report and what they ask the desktop to open.
+class RecordingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previousSink_ = dds::ErrorReporter::setSink([this](const QString& m) { errors << m; });
+        dds::SetUrlOpener([this](const QUrl& url) {
+            opened << url;
+            return openerSucceeds;
+        });
+    }
+    void TearDown() override
+    {
+        dds::SetUrlOpener(nullptr);
+        dds::ErrorReporter::setSink(previousSink_);
+    }
+
+    QStringList errors;
+    QList<QUrl> opened;
+    bool openerSucceeds = true;
+
+private:
+    dds::ErrorSink previousSink_;
+};
+
+TEST(ShowingPattern, ShownOnTopAndHiddenBackToNormal)
+{
+    QWidget window;
+    dds::ShowOnTop(window);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(OnTop(window));
+    dds::HideToNormal(window);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(OnTop(window));
+}
+
+TEST(TransferWindow, HoldsTheAnimationAndAnEmptyGauge)
+{
+    TForm2 form;
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(Frameless(form));
+    EXPECT_EQ(form.size(), QSize(472, 185));
+    EXPECT_EQ(form.Panel1->geometry(), QRect(0, 0, 472, 185));
+    EXPECT_EQ(form.Panel1->frameShadow(), QFrame::Sunken);
+    EXPECT_EQ(form.Panel1->lineWidth(), 3);
+    EXPECT_EQ(form.GraphicGauge1->geometry(), QRect(24, 160, 425, 17));
+    EXPECT_EQ(form.GraphicGauge1->Progress(), 0);
+    EXPECT_FALSE(form.GraphicGauge1->Brosse().isNull());
+    EXPECT_FALSE(form.GraphicGauge1->Fond().isNull());
+    EXPECT_EQ(form.RxGIFAnimator1->pos(), QPoint(5, 7));
+    EXPECT_GT(form.RxGIFAnimator1->FrameCount(), 1);
+    EXPECT_TRUE(form.RxGIFAnimator1->Animate());
+}
+
+TEST(WaitWindow, ShowsTheThreeLanguagesAtOnceInRedBoldArial)
+{
+    TForm3 form;
+    EXPECT_TRUE(Frameless(form));
+    EXPECT_EQ(form.size(), QSize(367, 174));
+    const struct {
+        QLabel* label;
+        const char* text;
+        QPoint where;
+    } lines[] = {{form.Label1, "Calculs en cours... Veuillez patienter...", {8, 8}},
+                 {form.Label2, "Calculating... Please wait...", {64, 32}},
+                 {form.Label3, "Berechnung läuft... Bitte warten...", {32, 56}}};
+    for (const auto& line : lines) {
+        EXPECT_EQ(line.label->text(), QString::fromUtf8(line.text));
+        EXPECT_EQ(line.label->pos(), line.where);
+        EXPECT_TRUE(line.label->isVisibleTo(&form));
+        EXPECT_TRUE(line.label->font().bold());
+        EXPECT_EQ(line.label->font().pixelSize(), 19);
+        EXPECT_EQ(line.label->font().family(), "Arial");
+    }
+    form.resize(367, 174);
+    const QImage shot = form.grab().toImage();
+    bool anyRed = false;
+    for (int x = 8; x < 300 && !anyRed; ++x)
+        for (int y = 8; y < 27 && !anyRed; ++y)
+            anyRed = shot.pixelColor(x, y) == QColor(Qt::red);
+    EXPECT_TRUE(anyRed);
+    EXPECT_EQ(form.RxGIFAnimator1->pos(), QPoint(144, 85));
+    EXPECT_GT(form.RxGIFAnimator1->FrameCount(), 1);
+}
+
+TEST(PictureWindow, HoldsTheStartUpPicture)
+{
+    TForm4 form;
+    EXPECT_TRUE(Frameless(form));
+    EXPECT_EQ(form.size(), QSize(562, 417));
+    EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 563, 417));
+    EXPECT_EQ(form.Image1->pixmap().size(), QSize(563, 419));
+}
+
+TEST(WorkWindow, ImagesTakeTheSizeOfTheTransferPictures)
+{
+    TForm5 form;
+    EXPECT_FALSE(Frameless(form));
+    EXPECT_EQ(form.windowTitle(), "Form5");
+    EXPECT_EQ(form.Image2->geometry(), QRect(8, 8, 50, 50));
+    EXPECT_EQ(form.Image1->geometry(), QRect(8, 336, 50, 50));
+    QImage waveform(3200, 256, QImage::Format_RGB32);
+    waveform.fill(Qt::white);
+    QImage stretched(2133, 256, QImage::Format_RGB32);
+    stretched.fill(Qt::red);
+    form.ShowTransferPictures(waveform, stretched);
+    EXPECT_EQ(form.Image2->size(), QSize(3200, 256));
+    EXPECT_EQ(form.Image1->size(), QSize(2133, 256));
+    EXPECT_EQ(form.Image1->pixmap().toImage().pixelColor(10, 10), QColor(Qt::red));
+    EXPECT_EQ(form.Image1->pos(), QPoint(8, 336));
+}
+
+class AboutWindow : public RecordingTest {
+protected:
+    void Click(QWidget* target) { QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2)); }
+    TForm6 form;
+};
+
+TEST_F(AboutWindow, LinesSitWhereDesignedOverThePicture)
+{
+    EXPECT_TRUE(Frameless(form));
+    EXPECT_EQ(form.size(), QSize(562, 599));
+    EXPECT_EQ(form.Image1->pixmap().size(), QSize(562, 600));
+    EXPECT_EQ(form.Image1->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(form.RxLabel2->text(), QString::fromUtf8("Générateur de fonctions"));
+    EXPECT_EQ(form.RxLabel2->pos(), QPoint(165, 400));
+    EXPECT_EQ(form.RxLabel4->text(), QString::fromUtf8("à synthèse numérique directe (DDS)."));
+    EXPECT_EQ(form.RxLabel1->text(), "Version 1.3");
+    EXPECT_EQ(form.RxLabel1->pos(), QPoint(464, 552));
+    EXPECT_EQ(form.RxLabel8->text(), QString::fromLatin1(dds::kMakerWebSite));
+    EXPECT_TRUE(form.RxLabel8->font().underline());
+    EXPECT_TRUE(form.RxLabel9->font().underline());
+    EXPECT_FALSE(form.RxLabel7->font().underline());
+    EXPECT_EQ(form.RxLabel9->palette().color(QPalette::WindowText), QColor(Qt::magenta));
+    EXPECT_EQ(form.RxLabel5->font().pixelSize(), 17);
+    for (dds::ClickLabel* line : {form.RxLabel1, form.RxLabel5, form.RxLabel9}) {
+        EXPECT_TRUE(line->font().bold());
+        EXPECT_EQ(line->cursor().shape(), Qt::PointingHandCursor);
+        EXPECT_LE(line->geometry().right(), form.width()) << line->text().toStdString();
+    }
+    // The site line must not run into the version number beside it.
+    EXPECT_LT(form.RxLabel8->geometry().right(), form.RxLabel1->x());
+}
+
+TEST_F(AboutWindow, ShownTwiceIsShownOnce)
+{
+    dds::ShowOnTop(form);
+    const WId first = form.winId();
+    dds::ShowOnTop(form);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(OnTop(form));
+    EXPECT_EQ(form.winId(), first);
+}
+
+TEST_F(AboutWindow, PictureAndFirstSevenLinesCloseIt)
+{
+    for (QWidget* target : std::initializer_list<QWidget*>{form.Image1, form.RxLabel1, form.RxLabel2, form.RxLabel3,
+                                                           form.RxLabel4, form.RxLabel5, form.RxLabel6,
+                                                           form.RxLabel7}) {
+        dds::ShowOnTop(form);
+        Click(target);
+        EXPECT_FALSE(form.isVisible()) << target->metaObject()->className();
+        EXPECT_FALSE(OnTop(form));
+    }
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(AboutWindow, WebLinesOpenTheirSitesAndLeaveItOpen)
+{
+    dds::ShowOnTop(form);
+    Click(form.RxLabel8);
+    Click(form.RxLabel9);
+    EXPECT_TRUE(form.isVisible());
+    ASSERT_EQ(opened.size(), 2);
+    EXPECT_EQ(opened[0], QUrl(QString::fromLatin1(dds::kMakerWebSite)));
+    EXPECT_EQ(opened[1], QUrl(QString::fromLatin1(dds::kTranslatorWebSite)));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(AboutWindow, AnAddressTheDesktopCannotOpenIsReported)
+{
+    openerSucceeds = false;
+    Click(form.RxLabel8);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QString::fromLatin1(dds::kMakerWebSite))) << errors[0].toStdString();
+}
+
+class MainWindowWindows : public RecordingTest {
+protected:
+    void SetUp() override
+    {
+        RecordingTest::SetUp();
+        QFile::remove(SettingsPath());
+        form = std::make_unique<TForm1>();
+    }
+    void TearDown() override
+    {
+        form.reset();
+        QFile::remove(SettingsPath());
+        QDir(dds::ProgramFolder() + "generateur_fonctions").removeRecursively();
+        RecordingTest::TearDown();
+    }
+    static QString SettingsPath() { return dds::ProgramFolder() + dds::kSettingsFileName; }
+    void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(MainWindowWindows, SecondaryWindowsStartHidden)
+{
+    for (QWidget* window : std::initializer_list<QWidget*>{form->Form2.get(), form->Form3.get(), form->Form4.get(),
+                                                           form->Form5.get(), form->Form6.get()}) {
+        ASSERT_NE(window, nullptr);
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_FALSE(OnTop(*window));
+    }
+}
+
+TEST_F(MainWindowWindows, PictureWindowIsUpForTwentyTicks)
+{
+    for (int tick = 1; tick < TForm1::kPictureTicks; ++tick) {
+        form->Timer2Timer();
+        ASSERT_TRUE(form->Form4->isVisible()) << tick;
+        EXPECT_TRUE(OnTop(*form->Form4));
+    }
+    form->Timer2Timer();
+    EXPECT_FALSE(form->Form4->isVisible());
+    EXPECT_FALSE(OnTop(*form->Form4));
+    EXPECT_FALSE(form->Timer2->isActive());
+}
+
+TEST_F(MainWindowWindows, AboutButtonShowsTheAboutWindow)
+{
+    Click(form->ToolButton7);
+    EXPECT_TRUE(form->Form6->isVisible());
+    EXPECT_TRUE(OnTop(*form->Form6));
+}
+
+TEST_F(MainWindowWindows, DiagnosticButtonsShowAndHideTheirWindows)
+{
+    Click(form->SpeedButton4);
+    EXPECT_TRUE(form->Form2->isVisible());
+    Click(form->SpeedButton6);
+    EXPECT_TRUE(form->Form3->isVisible());
+    Click(form->SpeedButton5);
+    EXPECT_FALSE(form->Form2->isVisible());
+    EXPECT_FALSE(OnTop(*form->Form2));
+    Click(form->SpeedButton7);
+    EXPECT_FALSE(form->Form3->isVisible());
+    Click(form->BitBtn1);
+    EXPECT_TRUE(form->Form5->isVisible());
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(MainWindowWindows, GuideButtonOpensTheGuideBesideTheProgramAsAFile)
+{
+    const QString guide = dds::ProgramFolder() + dds::kUserGuideRelativePath;
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(guide).path()));
+    QFile file(guide);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    Click(form->ToolButton1);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened[0].isLocalFile());
+    EXPECT_EQ(QFileInfo(opened[0].toLocalFile()), QFileInfo(guide));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindowWindows, MissingGuideIsReportedAndNothingOpens)
+{
+    Click(form->ToolButton1);
+    EXPECT_TRUE(opened.isEmpty());
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("utlisation_soft.htm")) << errors[0].toStdString();
+}
+
+} // namespace
