@@ -1,3 +1,9 @@
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "device/backend_options.h"
 #include "shell/error_reporter.h"
 #include "shell/unit1.h"
 
@@ -5,6 +11,12 @@ int main(int argc, char** argv)
 {
     dds::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ddsgen"));
+    try {
+        dds::SelectBackendFromOptions(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::runtime_error& error) {
+        std::cerr << "ddsgen: " << error.what() << '\n';
+        return 2;
+    }
     TForm1 form;
     form.show();
     return app.exec();

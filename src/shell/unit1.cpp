@@ -47,6 +47,7 @@ TForm1::TForm1(QWidget* parent)
     CreateTimers();
     ConnectFrequencyControls();
     ConnectShutdownControls();
+    SetUpDeviceLink();
     ConnectLanguageControls();
     ConnectWindowControls();
     dds::RunGuarded([this] { FormCreate(); });
@@ -67,8 +68,11 @@ void TForm1::FormCreate()
     ApplyLanguageTexts();
     StartPictureTimer();
     SetFrequencySliderBounds();
+    SetOffsetSliderStart();
     SelectStartRange();
     FillSampleNumberGrid();
+    CheckFilterOffRadio();
+    SetAmplitudeSliderStart();
 }
 
 // ---- Start-up steps ------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include "shell/language_texts.h"
 #include "shell/settings_file.h"
 #include "shell/status_clock.h"
+#include "device/generator_link.h"
 #include "synthesis/frequency_plan.h"
 #include "synthesis/waveform_table.h"
 #include "widgets/main_window_layout.h"
@@ -23,6 +24,8 @@ class TForm4;
 class TForm5;
 class TForm6;
 class QTimer;
+class TJvHidDevice;
+class TJvHidDeviceController;
 
 // The main window. It owns the generator state for the whole run, the four timers and every
 // control (inherited from the layout, so `form.RxSlider1` is the frequency slider).
@@ -92,6 +95,22 @@ public:
     // How the quit button ends the application; tests install one that records the request.
     void setApplicationTerminator(std::function<void()> terminate);
 
+    // ---- Device link: connection, offset, amplitude, filters (unit1_device.cpp) -------------
+    TJvHidDeviceController* JvHidDeviceController1 = nullptr; // a child of the window
+    dds::GeneratorLink generatorLink; // the output report buffer and the open generator
+
+    void JvHidDeviceController1Arrival(TJvHidDevice* HidDev);
+    void JvHidDeviceController1Removal(TJvHidDevice* HidDev);
+    void JvHidDeviceData(TJvHidDevice* HidDev, uint8_t ReportID, const uint8_t* Data, uint16_t Size);
+    void RxSlider3Change();
+    void SpeedButton3Click();
+    void SpeedButton2Click();
+    void SpeedButton13Click();
+    void RxSlider4MouseUp();
+    // Runs when filter radio `index` (0 for RadioButton1 .. 7 for RadioButton8) becomes checked.
+    void FilterRadioChecked(int index);
+    void SpeedButton1Click();
+
     // ---- Settings file and interface languages (unit1_language.cpp) -------------------------
     void LoadSettings();
     void SaveSettings();
@@ -124,6 +143,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Device link: the controller and its connections, and its start-up steps.
+    void SetUpDeviceLink();
+    void SetOffsetSliderStart();
+    void CheckFilterOffRadio();
+    void SetAmplitudeSliderStart();
+    void ShowConnectedPanels();
+    void StepOffset(int delta);
+
     // Start-up steps of this unit, in the order FormCreate runs them.
     void CreateFirstWorkBitmap();
     void ClearConnectedFlag();

@@ -1,0 +1,185 @@
+// The device link of the main window: the generator's arrival and removal, the connection display,
+// and the commands the offset, amplitude, filter and test controls send.
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <array>
+#include <cstdlib>
+#include <iostream>
+
+#include "device/generator_commands.h"
+#include "device/hid_controller.h"
+#include "shell/error_reporter.h"
+#include "shell/unit1.h"
+#include "widgets/rx_slider.h"
+
+namespace {
+
+constexpr int kOffsetCentre = 127;
+constexpr int kAmplitudeStart = 99;
+
+// The filter radios in order RadioButton1..RadioButton8 send codes 11..18.
+uint8_t FilterCommand(int index) { return static_cast<uint8_t>(dds::gcFilterOff + index); }
+
+bool IsGenerator(const TJvHidDevice& device)
+{
+    return device.VendorID() == dds::kGeneratorVendorId && device.ProductID() == dds::kGeneratorProductId;
+}
+
+void WarnInaccessible(const TJvHidDevice& device)
+{
+    std::cerr << "ddsgen: the generator at " << device.PnPInfo().DevicePath()
+              << " cannot be opened for reading and writing; install packaging/udev/70-ddsgen.rules "
+                 "(see the README) and plug it in again\n";
+}
+
+} // namespace
+
+void TForm1::SetUpDeviceLink()
+{
+    JvHidDeviceController1 = new TJvHidDeviceController(this);
+    JvHidDeviceController1->OnArrival = [this](TJvHidDevice* device) {
+        dds::RunGuarded([this, device] { JvHidDeviceController1Arrival(device); });
+    };
+    JvHidDeviceController1->OnRemoval = [this](TJvHidDevice* device) {
+        dds::RunGuarded([this, device] { JvHidDeviceController1Removal(device); });
+    };
+    connect(RxSlider3, &TRxSlider::OnChange, this, dds::Guarded([this] { RxSlider3Change(); }));
+    connect(RxSlider4, &TRxSlider::OnMouseUp, this, dds::Guarded([this] { RxSlider4MouseUp(); }));
+    connect(SpeedButton3, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton3Click(); }));
+    connect(SpeedButton2, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton2Click(); }));
+    connect(SpeedButton13, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton13Click(); }));
+    connect(SpeedButton1, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton1Click(); }));
+    const std::array<QRadioButton*, 8> radios{RadioButton1, RadioButton2, RadioButton3, RadioButton4,
+                                              RadioButton5, RadioButton6, RadioButton7, RadioButton8};
+    for (int index = 0; index < static_cast<int>(radios.size()); ++index) {
+        connect(radios[static_cast<size_t>(index)], &QRadioButton::toggled, this,
+                dds::Guarded([this, index](bool checked) {
+                    if (checked)
+                        FilterRadioChecked(index);
+                }));
+    }
+}
+
+// ---- Start-up steps ------------------------------------------------------------------------
+
+void TForm1::SetOffsetSliderStart()
+{
+    RxSlider3->setMinValue(0);
+    RxSlider3->setMaxValue(255);
+    RxSlider3->setIncrement(1);
+    RxSlider3->setValue(kOffsetCentre);
+}
+
+void TForm1::CheckFilterOffRadio() { RadioButton1->setChecked(true); }
+
+void TForm1::SetAmplitudeSliderStart()
+{
+    RxSlider4->setMinValue(0);
+    RxSlider4->setMaxValue(99);
+    RxSlider4->setIncrement(1);
+    RxSlider4->setValue(kAmplitudeStart);
+    lastSentAmplitude = kAmplitudeStart;
+}
+
+// ---- Arrival and removal -------------------------------------------------------------------
+
+void TForm1::JvHidDeviceController1Arrival(TJvHidDevice* HidDev)
+{
+    // A second generator while one is held is left alone: taking it would orphan the first.
+    if (IsGenerator(*HidDev) && !generatorLink.Generator()) {
+        TJvHidDevice* generator = nullptr;
+        if (HidDev->ReadWriteAccess() &&
+            JvHidDeviceController1->ClaimByIds(generator, dds::kGeneratorVendorId, dds::kGeneratorProductId)) {
+            generatorLink.SetGenerator(generator);
+            generator->SetDataHandler([this](TJvHidDevice* device, uint8_t id, const uint8_t* data, uint16_t size) {
+                dds::RunGuarded([&] { JvHidDeviceData(device, id, data, size); });
+            });
+            releaseGenerator = [this] {
+                generatorLink.Send(dds::gcHostClosing);
+                generatorLink.ReleaseGenerator();
+            };
+            connectedFlag = 1;
+            ApplyLanguageTexts();
+            ShowConnectedPanels();
+            generatorLink.Send(dds::gcHostConnected);
+        } else if (!HidDev->ReadWriteAccess()) {
+            WarnInaccessible(*HidDev);
+        }
+    }
+    RxSlider3Change();
+}
+
+void TForm1::ShowConnectedPanels()
+{
+    Panel1->hide();
+    Panel9->show();
+    Panel11->hide();
+}
+
+void TForm1::JvHidDeviceController1Removal(TJvHidDevice* HidDev)
+{
+    // Only the generator the window holds ends the program; any other interface changes nothing.
+    if (!HidDev || HidDev != generatorLink.Generator())
+        return;
+    connectedFlag = 0;
+    ApplyLanguageTexts();
+    Panel1->show();
+    Panel9->hide();
+    ReleaseGeneratorOnce(); // the layer has marked it unplugged, so the closing command goes nowhere
+    GroupBox6->setEnabled(false);
+    GroupBox1->setEnabled(false);
+    Panel11->show();
+    ReleaseWorkBitmaps();
+    terminateApplication_();
+}
+
+void TForm1::JvHidDeviceData(TJvHidDevice*, uint8_t, const uint8_t* Data, uint16_t Size)
+{
+    if (dds::IsBlockAcknowledgement(Data, Size))
+        acknowledgementCounter = 1;
+}
+
+// ---- Offset, amplitude, filters, test ------------------------------------------------------
+
+void TForm1::RxSlider3Change()
+{
+    const uint8_t offset = dds::OffsetByte(RxSlider3->Value());
+    Label35->setText(QString::number(offset));
+    generatorLink.Send(dds::gcOffset, {offset});
+}
+
+void TForm1::StepOffset(int delta)
+{
+    // The slider sends on a change; the button sends once more itself.
+    RxSlider3->setValue(RxSlider3->Value() + delta);
+    RxSlider3Change();
+}
+
+void TForm1::SpeedButton3Click() { StepOffset(-1); }
+
+void TForm1::SpeedButton2Click() { StepOffset(+1); }
+
+void TForm1::SpeedButton13Click()
+{
+    RxSlider3->setValue(kOffsetCentre);
+    RxSlider3Change();
+}
+
+void TForm1::RxSlider4MouseUp()
+{
+    const int position = RxSlider4->Value();
+    const int diff = lastSentAmplitude - position;
+    const auto count = static_cast<uint8_t>(std::abs(diff));
+    lastSentAmplitude = std::abs(position);
+    if (diff == 0)
+        generatorLink.Send(dds::gcAmplitudeStep, {count}); // the direction byte keeps its last value
+    else
+        generatorLink.Send(dds::gcAmplitudeStep, {count, static_cast<uint8_t>(diff > 0 ? 0 : 1)});
+}
+
+void TForm1::FilterRadioChecked(int index) { generatorLink.Send(FilterCommand(index)); }
+
+void TForm1::SpeedButton1Click() { generatorLink.Send(dds::gcRamReadBackTest); }

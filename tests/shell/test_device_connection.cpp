@@ -1,0 +1,183 @@
+#include <QLabel>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "device/hid_controller.h"
+#include "test_device_fixture.h"
+#include "widgets/panel_status_bar.h"
+#include "widgets/rx_slider.h"
+
+namespace {
+
+using Codes = std::vector<int>;
+
+std::shared_ptr<dds::VirtualHidInterface> OtherDevice(
+    dds::VirtualHidInterface::Openness openness = dds::VirtualHidInterface::Openness::ReadWrite,
+    uint16_t vendor = 0x046D, uint16_t product = 0xC077, const char* path = "virtual:mouse")
+{
+    dds::HidInterfaceInfo info;
+    info.path = info.instanceId = path;
+    info.vendorId = vendor;
+    info.productId = product;
+    info.inputReportLength = info.outputReportLength = 8;
+    return std::make_shared<dds::VirtualHidInterface>(info, openness);
+}
+
+TEST_F(DeviceWindow, StartUpPutsTheControlsAtTheirStartValuesAndSendsNothing)
+{
+    CreateWindow();
+    EXPECT_EQ(form->RxSlider3->Value(), 127);
+    EXPECT_EQ(form->RxSlider3->MaxValue(), 255);
+    EXPECT_EQ(form->Label35->text(), "128");
+    EXPECT_EQ(form->RxSlider4->Value(), 99);
+    EXPECT_EQ(form->RxSlider4->MaxValue(), 99);
+    EXPECT_EQ(form->lastSentAmplitude, 99);
+    EXPECT_TRUE(form->RadioButton1->isChecked());
+    EXPECT_EQ(form->generatorLink.Report()[1], dds::gcFilterOff) << "the filter-off handler ran";
+    Pump();
+    EXPECT_EQ(form->connectedFlag, 0);
+    EXPECT_EQ(generator->WriteCount(), 0u);
+}
+
+TEST_F(DeviceWindow, PluggedInGeneratorIsConnectedOnlyOnceTheEventLoopRuns)
+{
+    bus->Attach(generator);
+    CreateWindow();
+    EXPECT_EQ(form->connectedFlag, 0);
+    EXPECT_TRUE(form->Panel11->isVisibleTo(form.get()));
+    const QString notConnected = form->StatusBar1->panelText(0);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->connectedFlag == 1; }, 2000));
+    EXPECT_FALSE(form->Panel1->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->Panel9->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->Panel11->isVisibleTo(form.get()));
+    EXPECT_NE(form->StatusBar1->panelText(0), notConnected);
+    const auto written = generator->Written();
+    ASSERT_EQ(written.size(), 2u);
+    EXPECT_EQ(written[0][1], dds::gcHostConnected);
+    EXPECT_EQ(written[1][1], dds::gcOffset);
+    EXPECT_EQ(written[1][2], 128);
+    EXPECT_EQ(written[1].size(), 65u);
+    EXPECT_TRUE(generator->Model().hostConnected);
+}
+
+TEST_F(DeviceWindow, GeneratorPluggedInLaterConnectsTheSameWay)
+{
+    CreateWindow();
+    Pump();
+    bus->Plug(generator, std::chrono::milliseconds(20));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->connectedFlag == 1; }, 2000));
+    EXPECT_EQ(generator->Model().offsetByte, 128);
+}
+
+TEST_F(DeviceWindow, AnotherDeviceArrivingResendsTheOffsetAndItsRemovalChangesNothing)
+{
+    StartConnected();
+    auto mouse = OtherDevice();
+    bus->Plug(mouse);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Sent().empty(); }, 2000));
+    EXPECT_EQ(SentCodes(), (Codes{dds::gcOffset}));
+    EXPECT_EQ(Sent()[0][2], 128);
+    EXPECT_EQ(mouse->WriteCount(), 0u);
+    bus->Unplug(*mouse);
+    Pump();
+    EXPECT_EQ(SentCodes(), (Codes{dds::gcOffset}));
+    EXPECT_EQ(form->connectedFlag, 1);
+    EXPECT_EQ(terminationRequests, 0);
+}
+
+TEST_F(DeviceWindow, UnpluggingTheGeneratorShowsNotConnectedAndEndsTheProgram)
+{
+    StartConnected();
+    bus->Unplug(*generator);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return terminationRequests == 1; }, 2000));
+    EXPECT_EQ(form->connectedFlag, 0);
+    EXPECT_TRUE(form->Panel1->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->Panel9->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->Panel11->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->GroupBox6->isEnabled());
+    EXPECT_FALSE(form->GroupBox1->isEnabled());
+    EXPECT_FALSE(form->workBitmap1.has_value());
+    EXPECT_TRUE(Sent().empty()) << "the closing command cannot reach an unplugged generator";
+    EXPECT_EQ(form->generatorLink.Generator(), nullptr);
+    EXPECT_EQ(generator->OpenHandles(), 0u);
+}
+
+TEST_F(DeviceWindow, QuitWithAGeneratorSendsTheClosingCommandOnce)
+{
+    StartConnected();
+    QTest::mouseClick(form->ToolButton3, Qt::LeftButton);
+    EXPECT_EQ(SentCodes(), (Codes{dds::gcHostClosing}));
+    EXPECT_EQ(terminationRequests, 1);
+    EXPECT_EQ(generator->OpenHandles(), 0u) << "the generator is released";
+    form->close();
+    EXPECT_EQ(SentCodes(), (Codes{dds::gcHostClosing})) << "the close that follows sends nothing more";
+}
+
+TEST_F(DeviceWindow, ClosingTheWindowWithAGeneratorSendsTheClosingCommandOnce)
+{
+    StartConnected();
+    form->close();
+    EXPECT_EQ(SentCodes(), (Codes{dds::gcHostClosing}));
+    EXPECT_EQ(generator->Model().hostClosings, 1);
+    EXPECT_EQ(generator->OpenHandles(), 0u);
+}
+
+TEST_F(DeviceWindow, QuitWithoutAGeneratorSendsNothing)
+{
+    CreateWindow();
+    Pump();
+    FinishStartUpPicture();
+    QTest::mouseClick(form->ToolButton3, Qt::LeftButton);
+    EXPECT_EQ(terminationRequests, 1);
+    form->close();
+    EXPECT_EQ(generator->WriteCount(), 0u);
+}
+
+TEST_F(DeviceWindow, GeneratorWithoutAccessStaysUnclaimedAndIsNamedOnStandardError)
+{
+    auto locked = OtherDevice(dds::VirtualHidInterface::Openness::WithoutAccess, 0x04D8, 9, "/dev/hidraw7");
+    bus->Attach(locked);
+    testing::internal::CaptureStderr();
+    CreateWindow();
+    Pump();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(form->connectedFlag, 0);
+    EXPECT_TRUE(form->Panel11->isVisibleTo(form.get()));
+    EXPECT_EQ(form->JvHidDeviceController1->NumClaimed(), 0);
+    EXPECT_NE(err.find("/dev/hidraw7"), std::string::npos) << err;
+    EXPECT_NE(err.find("70-ddsgen.rules"), std::string::npos) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+    bus->Unplug(*locked);
+    Pump();
+    EXPECT_EQ(terminationRequests, 0) << "a generator never held does not end the program";
+}
+
+TEST_F(DeviceWindow, ASecondGeneratorIsLeftAloneWhileOneIsHeld)
+{
+    StartConnected();
+    auto second = OtherDevice(dds::VirtualHidInterface::Openness::ReadWrite, 0x04D8, 9, "virtual:second");
+    bus->Plug(second);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Sent().empty(); }, 2000));
+    EXPECT_EQ(second->WriteCount(), 0u);
+    EXPECT_EQ(form->generatorLink.Generator()->PnPInfo().DevicePath(), dds::VirtualGenerator::kPath);
+    bus->Unplug(*second);
+    Pump();
+    EXPECT_EQ(terminationRequests, 0);
+}
+
+TEST_F(DeviceWindow, OnlyAnAcknowledgementSetsTheCounter)
+{
+    StartConnected();
+    form->Timer1->stop(); // its tick raises the counter too
+    form->acknowledgementCounter = 0;
+    generator->QueueInput(Report{0, 0x55, 1});
+    Pump();
+    Pump();
+    EXPECT_EQ(form->acknowledgementCounter, 0);
+    generator->QueueInput(Report{0, 1});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->acknowledgementCounter == 1; }, 2000));
+}
+
+} // namespace
