@@ -1,6 +1,8 @@
 # Quick start: `make run` and `make test`. Both install missing Debian packages first.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# The in-process virtual generator; `make run RUN_ARGS=` drives a real one.
+RUN_ARGS ?= --virtual-generator
 
 .PHONY: deps configure build run test bench clean
 

@@ -180,11 +180,16 @@ protected:
     std::vector<std::pair<QWidget*, QWidget*>> CentredControls() const
     {
         TForm1& f = *form;
-        return {{f.Label3, f.Panel1},   {f.Label4, f.Panel1},   {f.Label5, f.Panel1},
-                {f.Label6, f.Panel1},   {f.Label9, f.Panel2},   {f.Label14, f.GroupBox6},
+        std::vector<std::pair<QWidget*, QWidget*>> centred{
+                {f.Label3, f.Panel1},   {f.Label4, f.Panel1},   {f.Label5, f.Panel1},
+                {f.Label6, f.Panel1},   {f.Label14, f.GroupBox6},
                 {f.Label15, f.GroupBox6}, {f.Label16, f.Panel5}, {f.Label21, f.Panel8},
                 {f.Label22, f.Panel8},  {f.Label28, f.Panel10}, {f.RadioButton1, f.GroupBox7},
                 {f.Label7, f.Panel12},  {f.Label8, f.Panel12},  {f.Label36, f.Panel12}};
+        // The shape title is only set once a waveform is known.
+        if (dds::ShapeDialTitle(dds::FrenchTexts(), f.waveformKind))
+            centred.emplace_back(f.Label9, f.Panel2);
+        return centred;
     }
     void ExpectTextSet(const LanguageTexts& t) const
     {
