@@ -50,6 +50,7 @@ TForm1::TForm1(QWidget* parent)
     SetUpDeviceLink();
     ConnectLanguageControls();
     ConnectWindowControls();
+    ConnectTransferControls();
     dds::RunGuarded([this] { FormCreate(); });
     CreateSecondaryWindows();
     CentreOnDesktop();

@@ -3,12 +3,14 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "device/transfer_acknowledgement.h"
 #include "shell/language_texts.h"
 #include "shell/settings_file.h"
 #include "shell/status_clock.h"
@@ -111,6 +113,14 @@ public:
     void FilterRadioChecked(int index);
     void SpeedButton1Click();
 
+    // ---- Waveform transfer (unit1_transfer.cpp) ----------------------------------------------
+    // The acknowledgement wait's period: the product's 5000 ms; tests shorten it.
+    std::chrono::milliseconds acknowledgementPeriod = dds::AcknowledgementWait::kProductPeriod;
+    // Where "Sample.bmp" is written and read back; tests point it elsewhere.
+    std::function<QString()> sampleFolder = dds::ScratchFolder;
+
+    void SpeedButton10Click();
+
     // ---- Settings file and interface languages (unit1_language.cpp) -------------------------
     void LoadSettings();
     void SaveSettings();
@@ -172,6 +182,7 @@ private:
     // Settings, languages and secondary windows: connections and start-up steps.
     void ConnectLanguageControls();
     void ConnectWindowControls();
+    void ConnectTransferControls();
     void StoreProgramFolder();
     void ReadLanguageCode();
     void ApplyTexts(const dds::LanguageTexts& texts);

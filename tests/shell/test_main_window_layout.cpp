@@ -165,6 +165,10 @@ TEST_F(MainWindowLayoutTest, ButtonGroupsAndCaptionsAreSetUp)
     }
     for (TDoubleSpeed* preset : form.presetButtons())
         EXPECT_EQ(preset->GroupIndex(), 4);
+    // The filter-off radio is re-centred with its caption; only its row and size are fixed.
+    EXPECT_EQ(form.RadioButton1->parentWidget(), form.GroupBox7);
+    EXPECT_EQ(form.RadioButton1->y(), 24);
+    EXPECT_EQ(form.RadioButton1->size(), QSize(89, 17));
     EXPECT_EQ(form.RadioButton2->text(), "F1");
     EXPECT_EQ(form.RadioButton8->text(), "F7");
     EXPECT_EQ(form.RxSlider2->Orientation(), soVertical);
