@@ -16,7 +16,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/ddsgen $(RUN_ARGS)
+	$(BUILD)/src/shell/ddsgen $(RUN_ARGS)
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
