@@ -158,6 +158,7 @@ TEST_F(TransferButton, RectangleEdgeColumnReadsNearTheMiddle)
             edge = i;
     ASSERT_GT(edge, 0) << "the rectangle has its edge from 255 to 1";
     transfer();
+    ASSERT_EQ(generator->Model().samples.size(), 3200u);
     EXPECT_EQ(generator->Model().samples[static_cast<size_t>(edge)], 255);
     EXPECT_EQ(generator->Model().samples[static_cast<size_t>(edge + 1)], 127);
 }
@@ -168,6 +169,7 @@ TEST_F(TransferButton, OutOfRangeEntriesStillGiveBytesFromTheirOwnColumns)
     for (int i = 2000; i <= 2003; ++i)
         form->waveformTable[i] = 5000; // as a loaded file may hold
     transfer();
+    ASSERT_EQ(generator->Model().samples.size(), 3200u);
     EXPECT_EQ(generator->Model().samples[2001], 255);
     EXPECT_EQ(generator->Model().samples[2002], 255);
 }
