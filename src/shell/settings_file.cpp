@@ -26,6 +26,12 @@ void CheckLineNumber(int number)
         throw std::out_of_range("settings line " + std::to_string(number) + " does not exist");
 }
 
+QString& ProgramFolderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
 QString ErrorText(const QString& path, const QString& reason)
 {
     return QStringLiteral("Erreur d'entrée/sortie : impossible d'écrire « %1 » (%2)").arg(path, reason);
@@ -70,7 +76,13 @@ int LanguageCodeFromLine(const QByteArray& line)
 
 QString ProgramFolder()
 {
-    return WithTrailingSeparator(QCoreApplication::applicationDirPath());
+    const QString& chosen = ProgramFolderOverride();
+    return WithTrailingSeparator(chosen.isEmpty() ? QCoreApplication::applicationDirPath() : chosen);
+}
+
+void SetProgramFolder(const QString& folder)
+{
+    ProgramFolderOverride() = folder;
 }
 
 QString UserSettingsFolder()

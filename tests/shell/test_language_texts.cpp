@@ -6,8 +6,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -128,30 +128,23 @@ TEST(LanguageTextsTest, CentringTruncatesTowardZero)
     EXPECT_EQ(dds::CentredLeft(100, 103), -1);
 }
 
-// The main window reads parametres.inf beside the test program at creation; each test writes the
-// file it needs first and removes it afterwards.
+// The main window reads parametres.inf in the program folder at creation; each test gives it a
+// folder of its own and writes the file it needs there first.
 class MainWindowLanguage : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
-
     void SetUp() override
     {
         previousSink_ = dds::ErrorReporter::setSink([this](const QString& m) { errors << m; });
-        RemoveSettings();
+        dds::SetProgramFolder(programFolder_.path());
     }
     void TearDown() override
     {
         form.reset();
-        RemoveSettings();
+        dds::SetProgramFolder({});
         dds::ErrorReporter::setSink(previousSink_);
     }
 
     static QString SettingsPath() { return dds::ProgramFolder() + dds::kSettingsFileName; }
-    static void RemoveSettings()
-    {
-        QFile::remove(SettingsPath());
-        QFile::remove(dds::UserSettingsFolder() + dds::kSettingsFileName);
-    }
     static void WriteSettings(const QByteArray& content)
     {
         QFile file(SettingsPath());
@@ -228,6 +221,7 @@ protected:
     QStringList errors;
 
 private:
+    QTemporaryDir programFolder_;
     dds::ErrorSink previousSink_;
 };
 

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -226,20 +227,21 @@ protected:
     void SetUp() override
     {
         RecordingTest::SetUp();
-        QFile::remove(SettingsPath());
+        dds::SetProgramFolder(programFolder_.path());
         form = std::make_unique<TForm1>();
     }
     void TearDown() override
     {
         form.reset();
-        QFile::remove(SettingsPath());
-        QDir(dds::ProgramFolder() + "generateur_fonctions").removeRecursively();
+        dds::SetProgramFolder({});
         RecordingTest::TearDown();
     }
-    static QString SettingsPath() { return dds::ProgramFolder() + dds::kSettingsFileName; }
     void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     std::unique_ptr<TForm1> form;
+
+private:
+    QTemporaryDir programFolder_;
 };
 
 TEST_F(MainWindowWindows, SecondaryWindowsStartHidden)

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -214,6 +216,18 @@ TEST_F(SettingsFileTest, WaveFileFolderRoundTripsThroughLineEleven)
     SettingsFile reread(ProgramFolder(), UserFolder());
     reread.LoadSettings();
     EXPECT_EQ(reread.WaveFileFolder(), QStringLiteral("/home/opérateur/ondes"));
+}
+
+TEST_F(SettingsFileTest, ScratchPictureGoesToTheProgramFolderUnlessItIsReadOnly)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    dds::SetProgramFolder(ProgramFolder());
+    EXPECT_EQ(dds::ScratchFolder(), ProgramFolder());
+    dds::SetProgramFolder(BlockedFolder());
+    EXPECT_EQ(dds::ScratchFolder(), dds::UserSettingsFolder());
+    EXPECT_TRUE(QFileInfo(dds::UserSettingsFolder()).isDir());
+    dds::SetProgramFolder({});
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 } // namespace
