@@ -13,7 +13,6 @@ void ShowOnTop(QWidget& window)
     if (!window.isVisible())
         window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     window.show();
-    window.raise();
 }
 
 void HideToNormal(QWidget& window)
