@@ -78,6 +78,16 @@ TEST(LanguageTextsTest, GermanTitleUsesTheEnDash)
     EXPECT_STREQ(dds::GermanTexts().windowCaption, dds::GermanTexts().applicationTitle);
 }
 
+TEST(LanguageTextsTest, StatusTextsOfEachLanguage)
+{
+    EXPECT_STREQ(dds::FrenchTexts().statusConnected, "Générateur de fonctions de formes arbitraires USB connecté");
+    EXPECT_STREQ(dds::FrenchTexts().statusNotConnected,
+                 "Générateur de fonctions de formes arbitraires USB non connecté");
+    EXPECT_STREQ(dds::EnglishTexts().statusConnected, "Fonction Arbitrary Waveform Generator connected");
+    EXPECT_STREQ(dds::EnglishTexts().statusNotConnected, "Fonction Arbitrary Waveform Generator USB not connected");
+    EXPECT_STREQ(dds::GermanTexts().statusNotConnected, "Arbiträrsignalgenerator nicht verbunden");
+}
+
 TEST(LanguageTextsTest, HintsFollowTheirControls)
 {
     using dds::HintTarget;
