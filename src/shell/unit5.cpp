@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "shell/window_showing.h"
+
 namespace {
 
 QLabel* PlaceImage(QWidget* parent, QPoint topLeft)
@@ -24,7 +26,7 @@ void ShowPicture(QLabel* image, const QImage& picture)
 
 TForm5::TForm5(QWidget* parent) : QWidget(parent)
 {
-    setWindowFlags(Qt::Window);
+    dds::MakeSecondaryWindow(*this, {});
     setWindowTitle(QStringLiteral("Form5"));
     resize(1195, 675);
     Image2 = PlaceImage(this, {8, 8});

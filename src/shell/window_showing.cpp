@@ -21,9 +21,15 @@ void HideToNormal(QWidget& window)
     window.setWindowFlag(Qt::WindowStaysOnTopHint, false);
 }
 
+void MakeSecondaryWindow(QWidget& window, Qt::WindowFlags frame)
+{
+    window.setWindowFlags(Qt::Window | frame);
+    window.setAttribute(Qt::WA_QuitOnClose, false);
+}
+
 void MakeFixedFrameless(QWidget& window, int clientWidth, int clientHeight)
 {
-    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    MakeSecondaryWindow(window, Qt::FramelessWindowHint);
     window.setFixedSize(clientWidth, clientHeight);
     CentreOnDesktop(window);
 }

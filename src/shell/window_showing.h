@@ -1,4 +1,5 @@
 #pragma once
+#include <Qt>
 
 class QFrame;
 class QWidget;
@@ -8,7 +9,9 @@ namespace dds {
 // Secondary windows are only ever shown on top of all others and hidden back to normal style.
 void ShowOnTop(QWidget& window);
 void HideToNormal(QWidget& window);
-// A borderless window with a fixed client size, centred on the desktop.
+// A top-level window that never keeps the program running once the main window has closed.
+void MakeSecondaryWindow(QWidget& window, Qt::WindowFlags frame);
+// A borderless secondary window with a fixed client size, centred on the desktop.
 void MakeFixedFrameless(QWidget& window, int clientWidth, int clientHeight);
 void CentreOnDesktop(QWidget& window);
 // A panel with a lowered 3-pixel bevel filling the window.

@@ -251,6 +251,9 @@ TEST_F(MainWindowWindows, SecondaryWindowsStartHidden)
         ASSERT_NE(window, nullptr);
         EXPECT_FALSE(window->isVisible());
         EXPECT_FALSE(OnTop(*window));
+        EXPECT_TRUE(window->isWindow());
+        // An about window left open must not keep the program alive after the main window closes.
+        EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose));
     }
 }
 
