@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 # The in-process virtual generator; `make run RUN_ARGS=` drives a real one.
 RUN_ARGS ?= --virtual-generator
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench clean package sanitize fuzz
 
 deps:
 	@bash scripts/install-deps.sh
@@ -26,3 +26,36 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+
+# The Debian package, built from the Release tree into $(BUILD).
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# Every program and test built with AddressSanitizer and UndefinedBehaviorSanitizer, in its own
+# folder; the first report stops the test that made it.
+SANITIZE_BUILD ?= build-sanitize
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g
+SANITIZE_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	QT_QPA_PLATFORM=offscreen
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" >/dev/null
+	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer targets for every reader of outside bytes, built with clang; each runs FUZZ_SECONDS
+# from a copy of its seed corpus, so the committed seeds stay small.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = fuzz_waveform_file fuzz_settings_file fuzz_report_descriptor fuzz_input_report
+FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g
+fuzz: deps
+	@CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Release -DDDSGEN_FUZZ=ON -DBUILD_TESTING=OFF \
+		-DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" >/dev/null
+	cmake --build $(FUZZ_BUILD) --target $(FUZZ_TARGETS) -j $(JOBS)
+	@for t in $(FUZZ_TARGETS); do \
+		mkdir -p $(FUZZ_BUILD)/corpus/$$t && cp -n tests/fuzz/corpus/$$t/* $(FUZZ_BUILD)/corpus/$$t/ ; \
+		echo "== $$t for $(FUZZ_SECONDS) s"; \
+		QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/tests/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) \
+			-artifact_prefix=$(FUZZ_BUILD)/$$t- $(FUZZ_BUILD)/corpus/$$t || exit 1; \
+	done

@@ -1,0 +1,48 @@
+# Installing and the Debian package. The program and its user guide come from src/shell; this adds
+# the command-line tool, the desktop entry with its icons and the udev rule, and sets CPack up so
+# that `cpack -G DEB` (or `make package`) builds a package that runs on a stock Debian 12.
+include(GNUInstallDirs)
+# Installing and packaging take what is built and build nothing themselves: `make package` builds
+# first, and the package test runs on a built tree.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
+
+install(TARGETS ddsgen-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/ddsgen.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(size 16 32 48 256)
+  install(FILES ${PROJECT_SOURCE_DIR}/resources/images/app_icon_${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME ddsgen.png)
+endforeach()
+# udev reads only /lib and /etc, whatever the prefix: the rule goes under lib/ of the prefix, which
+# on a merged-/usr Debian (prefix /usr) is /usr/lib/udev/rules.d.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/udev/70-ddsgen.rules DESTINATION lib/udev/rules.d)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ddsgen)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "ddsgen maintainers <ddsgen@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Control program for the USB DDS arbitrary-waveform function generator")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+# The Qt platform plugins and udev are needed at run time but linked by nothing, so dpkg-shlibdeps
+# cannot find them; it finds the libraries. Without it, the libraries are named here too.
+find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, udev")
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+      "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins, libhidapi-hidraw0 (>= 0.13), libudev1, udev")
+endif()
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/debian/postinst)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
+
+if(BUILD_TESTING)
+  add_test(NAME debian_package
+           COMMAND ${PROJECT_SOURCE_DIR}/tests/packaging/check_debian_package.sh ${CMAKE_BINARY_DIR})
+  set_tests_properties(debian_package PROPERTIES TIMEOUT 300)
+endif()
