@@ -315,4 +315,15 @@ TEST_F(MainWindowWindows, MissingGuideIsReportedAndNothingOpens)
     EXPECT_TRUE(errors[0].contains("utlisation_soft.htm")) << errors[0].toStdString();
 }
 
+TEST(UserGuide, BuildPutsTheBilingualGuideBesideTheProgram)
+{
+    QFile guide(QStringLiteral(DDSGEN_BUILT_USER_GUIDE));
+    ASSERT_TRUE(guide.open(QIODevice::ReadOnly)) << DDSGEN_BUILT_USER_GUIDE;
+    const QString page = QString::fromUtf8(guide.readAll());
+    EXPECT_TRUE(page.trimmed().endsWith(QStringLiteral("</html>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<section id=\"fr\" lang=\"fr\">")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<section id=\"en\" lang=\"en\">")));
+    EXPECT_TRUE(QString::fromLatin1(DDSGEN_BUILT_USER_GUIDE).endsWith(QString::fromLatin1(dds::kUserGuideRelativePath)));
+}
+
 } // namespace
