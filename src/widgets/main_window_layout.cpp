@@ -28,9 +28,13 @@ using L = MainWindowLayout;
 
 enum class Bevel { Raised, None, Lowered };
 
+// The design's faces first, then faces with the same metrics that free desktops ship, so that texts
+// keep the widths the layout was drawn for.
 QFont PixelFont(const QString& family, int pixels, bool bold = false)
 {
-    QFont font(family);
+    QFont font;
+    font.setFamilies({family, QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
