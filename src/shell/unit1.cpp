@@ -47,10 +47,11 @@ TForm1::TForm1(QWidget* parent)
     CreateTimers();
     ConnectFrequencyControls();
     ConnectShutdownControls();
-    SetUpDeviceLink();
+    ConnectWaveformControls();
+    ConnectDrawingControls();
+    ConnectFileControls();
     ConnectLanguageControls();
     ConnectWindowControls();
-    ConnectTransferControls();
     dds::RunGuarded([this] { FormCreate(); });
     CreateSecondaryWindows();
     CentreOnDesktop();
@@ -68,12 +69,20 @@ void TForm1::FormCreate()
     ShowNotConnectedPanels();
     ApplyLanguageTexts();
     StartPictureTimer();
+    SetFirstSampleIndex();
     SetFrequencySliderBounds();
-    SetOffsetSliderStart();
+    SetStartWaveformKind();
     SelectStartRange();
+    SetAmplitudeDialStart();
+    SetShapeDialStart();
+    SetUpPlotFrame();
+    SelectStartWaveform();
+    DrawReferenceTrace();
+    SetVerticalPositionStart();
+    ClearDrawingFlag();
     FillSampleNumberGrid();
-    CheckFilterOffRadio();
-    SetAmplitudeSliderStart();
+    SetBrushDialStart();
+    SetCoefficientStart();
 }
 
 // ---- Start-up steps ------------------------------------------------------------------------

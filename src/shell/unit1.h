@@ -3,19 +3,19 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
-#include "device/transfer_acknowledgement.h"
 #include "shell/language_texts.h"
 #include "shell/settings_file.h"
 #include "shell/status_clock.h"
-#include "device/generator_link.h"
+#include "shell/wave_file_dialogs.h"
 #include "synthesis/frequency_plan.h"
+#include "synthesis/noise_generator.h"
+#include "synthesis/waveform_kind.h"
 #include "synthesis/waveform_table.h"
 #include "widgets/main_window_layout.h"
 
@@ -26,8 +26,6 @@ class TForm4;
 class TForm5;
 class TForm6;
 class QTimer;
-class TJvHidDevice;
-class TJvHidDeviceController;
 
 // The main window. It owns the generator state for the whole run, the four timers and every
 // control (inherited from the layout, so `form.RxSlider1` is the frequency slider).
@@ -97,30 +95,6 @@ public:
     // How the quit button ends the application; tests install one that records the request.
     void setApplicationTerminator(std::function<void()> terminate);
 
-    // ---- Device link: connection, offset, amplitude, filters (unit1_device.cpp) -------------
-    TJvHidDeviceController* JvHidDeviceController1 = nullptr; // a child of the window
-    dds::GeneratorLink generatorLink; // the output report buffer and the open generator
-
-    void JvHidDeviceController1Arrival(TJvHidDevice* HidDev);
-    void JvHidDeviceController1Removal(TJvHidDevice* HidDev);
-    void JvHidDeviceData(TJvHidDevice* HidDev, uint8_t ReportID, const uint8_t* Data, uint16_t Size);
-    void RxSlider3Change();
-    void SpeedButton3Click();
-    void SpeedButton2Click();
-    void SpeedButton13Click();
-    void RxSlider4MouseUp();
-    // Runs when filter radio `index` (0 for RadioButton1 .. 7 for RadioButton8) becomes checked.
-    void FilterRadioChecked(int index);
-    void SpeedButton1Click();
-
-    // ---- Waveform transfer (unit1_transfer.cpp) ----------------------------------------------
-    // The acknowledgement wait's period: the product's 5000 ms; tests shorten it.
-    std::chrono::milliseconds acknowledgementPeriod = dds::AcknowledgementWait::kProductPeriod;
-    // Where "Sample.bmp" is written and read back; tests point it elsewhere.
-    std::function<QString()> sampleFolder = dds::ScratchFolder;
-
-    void SpeedButton10Click();
-
     // ---- Settings file and interface languages (unit1_language.cpp) -------------------------
     void LoadSettings();
     void SaveSettings();
@@ -149,18 +123,53 @@ public:
     void SpeedButton7Click();
     void BitBtn1Click();
 
+    // ---- Waveform presets, shape controls and plot (unit1_waveform.cpp) -------------------
+    int32_t phaseNumerator = 0;   // P of the sine family, 3200 after every ResetWaveform
+    int32_t phaseDenominator = 0; // Q of the sine family, 3199 after every ResetWaveform
+    dds::NoiseGenerator noiseGenerator;
+
+    void ComputeWaveform();
+    void ResetWaveform();
+    void DrawWaveform();
+    void DrawCentreLine();
+    void DoubleSpeed8Click();
+    void DoubleSpeed9Click();
+    void DoubleSpeed10Click();
+    void DoubleSpeed11Click();
+    void DoubleSpeed12Click();
+    void DoubleSpeed13Click();
+    void DoubleSpeed14Click();
+    void DoubleSpeed15Click();
+    void DoubleSpeed16Click();
+    void DoubleSpeed17Click();
+    void DoubleSpeed19Click();
+    void DoubleSpeed20Click();
+    void JvDialButton1Change();
+    void JvDialButton2Change();
+    void RxSlider2Change();
+    void SpeedButton8Click();
+    void RxSpinEdit1Change();
+    void Timer4Timer();
+
+    // ---- Mouse drawing (unit1_drawing.cpp) -----------------------------------------------
+    void DoubleSpeed18Click();
+    void SpeedButton9Click();
+    void JvDialButton3Change();
+    void GraphXY1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void GraphXY1MouseMove(Qt::KeyboardModifiers modifiers, int x, int y);
+    void GraphXY1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+
+    // ---- Waveform files (unit1_files.cpp) ------------------------------------------------
+    void ToolButton2Click();
+    void ToolButton4Click();
+    void SaveDialog1FolderChange(const QString& folder);
+    // The file dialogs and the overwrite question; tests install scripted answers.
+    void setWaveFileDialogs(std::unique_ptr<dds::WaveFileDialogs> dialogs);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Device link: the controller and its connections, and its start-up steps.
-    void SetUpDeviceLink();
-    void SetOffsetSliderStart();
-    void CheckFilterOffRadio();
-    void SetAmplitudeSliderStart();
-    void ShowConnectedPanels();
-    void StepOffset(int delta);
-
     // Start-up steps of this unit, in the order FormCreate runs them.
     void CreateFirstWorkBitmap();
     void ClearConnectedFlag();
@@ -179,10 +188,34 @@ private:
     void ReleaseGeneratorOnce();
     void ReleaseWorkBitmaps();
 
+    // Waveform, drawing and file units: connections and start-up steps, in FormCreate's order.
+    void ConnectWaveformControls();
+    void ConnectDrawingControls();
+    void ConnectFileControls();
+    void SetFirstSampleIndex();
+    void SetStartWaveformKind();
+    void SetAmplitudeDialStart();
+    void SetShapeDialStart();
+    void SetUpPlotFrame();
+    void SelectStartWaveform();
+    void DrawReferenceTrace();
+    void SetVerticalPositionStart();
+    void ClearDrawingFlag();
+    void SetBrushDialStart();
+    void SetCoefficientStart();
+    void SelectPreset(dds::WaveformKind kind);
+    void SetUpPlotTraces();
+    void EnterDrawMode();
+    void LeaveDrawMode();
+    void MoveCursorLines(double x, long value);
+    void ShowLoadedTable();
+    QString WaveFileFolder() const;
+
+    std::unique_ptr<dds::WaveFileDialogs> waveFileDialogs_ = std::make_unique<dds::DesktopWaveFileDialogs>();
+
     // Settings, languages and secondary windows: connections and start-up steps.
     void ConnectLanguageControls();
     void ConnectWindowControls();
-    void ConnectTransferControls();
     void StoreProgramFolder();
     void ReadLanguageCode();
     void ApplyTexts(const dds::LanguageTexts& texts);

@@ -1,0 +1,136 @@
+// Draw mode: the operator paints the sample table with the mouse on the plot.
+#include "shell/unit1.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QToolButton>
+
+#include "editor/brush.h"
+#include "editor/graph_xy.h"
+#include "editor/position_readout.h"
+#include "shell/error_reporter.h"
+#include "widgets/double_speed.h"
+#include "widgets/jv_dial_button.h"
+#include "widgets/panel_status_bar.h"
+#include "widgets/rx_slider.h"
+
+namespace {
+
+constexpr int kCursorPanel = 1;
+constexpr int kHorizontalCursor = 2;
+constexpr int kVerticalCursor = 3;
+
+} // namespace
+
+void TForm1::ConnectDrawingControls()
+{
+    connect(DoubleSpeed18, &TDoubleSpeed::OnClick, this, dds::Guarded([this] { DoubleSpeed18Click(); }));
+    connect(SpeedButton9, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton9Click(); }));
+    connect(JvDialButton3, &TJvDialButton::OnChange, this, dds::Guarded([this] { JvDialButton3Change(); }));
+    connect(GraphXY1, &TGraphXY::MouseDown, this,
+            dds::Guarded([this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+                GraphXY1MouseDown(b, m, x, y);
+            }));
+    connect(GraphXY1, &TGraphXY::MouseMove, this,
+            dds::Guarded([this](Qt::KeyboardModifiers m, int x, int y) { GraphXY1MouseMove(m, x, y); }));
+    connect(GraphXY1, &TGraphXY::MouseUp, this,
+            dds::Guarded([this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+                GraphXY1MouseUp(b, m, x, y);
+            }));
+}
+
+void TForm1::ClearDrawingFlag() { drawingFlag = 0; }
+
+void TForm1::SetBrushDialStart()
+{
+    JvDialButton3->setMin(dds::kBrushMinimum);
+    JvDialButton3->setMax(dds::kBrushMaximum);
+    JvDialButton3->setPosition(dds::kBrushStart);
+    Panel10->hide();
+}
+
+void TForm1::DoubleSpeed18Click()
+{
+    if (DoubleSpeed18->Down())
+        EnterDrawMode();
+    else
+        LeaveDrawMode();
+}
+
+void TForm1::EnterDrawMode()
+{
+    Panel8->show();
+    RxSlider1->setEnabled(false);
+    for (TDoubleSpeed* range : rangeButtons())
+        range->setEnabled(false);
+    Panel4->hide();
+    Panel10->show();
+    JvDialButton3->setPosition(dds::kBrushStart);
+    SpeedButton9->setEnabled(true);
+    GroupBox1->setEnabled(false);
+    GroupBox6->setEnabled(false);
+}
+
+void TForm1::LeaveDrawMode()
+{
+    Panel8->hide();
+    RxSlider1->setEnabled(true);
+    for (TDoubleSpeed* range : rangeButtons())
+        range->setEnabled(true);
+    SpeedButton9->setEnabled(false);
+    Panel10->hide();
+    GraphXY1->ClearTrace(kHorizontalCursor);
+    GraphXY1->ClearTrace(kVerticalCursor);
+    GraphXY1->Repaint();
+    GroupBox1->setEnabled(true);
+    GroupBox6->setEnabled(true);
+    StatusBar1->setPanelText(kCursorPanel, QString::fromStdString(dds::BlankReadout()));
+}
+
+void TForm1::SpeedButton9Click()
+{
+    DoubleSpeed17Click();
+    DoubleSpeed18->setDown(true);
+    Panel4->hide();
+    DrawCentreLine();
+    ApplyLanguageTexts();
+}
+
+void TForm1::JvDialButton3Change()
+{
+    Label29->setText(QString::number(JvDialButton3->Position()));
+    Label29->adjustSize();
+    Label29->move((Panel10->width() - Label29->width()) / 2, Label29->y());
+}
+
+void TForm1::GraphXY1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { drawingFlag = 1; }
+
+void TForm1::GraphXY1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { drawingFlag = 0; }
+
+void TForm1::GraphXY1MouseMove(Qt::KeyboardModifiers, int x, int y)
+{
+    if (!DoubleSpeed18->Down())
+        return;
+    const double sample = GraphXY1->XFromPixel(x);
+    const long n = dds::NearestWhole(sample);
+    const long value = dds::NearestWhole(GraphXY1->YFromPixel(y));
+    MoveCursorLines(sample, value);
+    StatusBar1->setPanelText(kCursorPanel, QString::fromStdString(dds::PositionReadout(n, value)));
+    if (drawingFlag != 1)
+        return;
+    dds::StampBrush(waveformTable, static_cast<int32_t>(n), JvDialButton3->Position(),
+                    static_cast<int32_t>(std::clamp(value, 0L, 255L)));
+    DrawWaveform();
+}
+
+void TForm1::MoveCursorLines(double sample, long value)
+{
+    GraphXY1->ClearTrace(kHorizontalCursor);
+    GraphXY1->AddPointDrawn(kHorizontalCursor, 1, static_cast<double>(value));
+    GraphXY1->AddPoint(kHorizontalCursor, dds::WaveformTable::kLength, static_cast<double>(value));
+    GraphXY1->Repaint();
+    GraphXY1->ClearTrace(kVerticalCursor);
+    GraphXY1->AddPointDrawn(kVerticalCursor, sample, 1);
+    GraphXY1->AddPoint(kVerticalCursor, sample, 256);
+    GraphXY1->Repaint();
+}

@@ -1,0 +1,100 @@
+// Waveform files: the open and save buttons of the toolbar.
+#include "shell/unit1.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QTimer>
+#include <QToolButton>
+
+#include "editor/waveform_file.h"
+#include "editor/wave_file_name.h"
+#include "editor/graph_xy.h"
+#include "shell/error_reporter.h"
+#include "widgets/double_speed.h"
+
+namespace {
+
+void FillLineBuffer(QListWidget* buffer, const std::vector<std::string>& lines)
+{
+    buffer->clear();
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        texts.append(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+    buffer->addItems(texts);
+}
+
+} // namespace
+
+void TForm1::ConnectFileControls()
+{
+    connect(ToolButton2, &QToolButton::clicked, this, dds::Guarded([this] { ToolButton2Click(); }));
+    connect(ToolButton4, &QToolButton::clicked, this, dds::Guarded([this] { ToolButton4Click(); }));
+}
+
+void TForm1::setWaveFileDialogs(std::unique_ptr<dds::WaveFileDialogs> dialogs)
+{
+    waveFileDialogs_ = std::move(dialogs);
+}
+
+QString TForm1::WaveFileFolder() const
+{
+    return settings.WaveFileFolder();
+}
+
+void TForm1::ToolButton2Click()
+{
+    Timer4->stop();
+    if (const std::optional<QString> path = waveFileDialogs_->ChooseFileToOpen(WaveFileFolder())) {
+        std::vector<std::string> lines;
+        // A file that fails to load throws before anything is replaced: the table, the panels,
+        // the buttons and the plot stay as they were.
+        dds::WaveformTable loaded;
+        try {
+            loaded = dds::ReadWaveformFile(path->toStdString(), &lines);
+        } catch (const dds::WaveformFileError&) {
+            FillLineBuffer(ListBox1, lines);
+            throw;
+        }
+        FillLineBuffer(ListBox1, lines);
+        std::copy(loaded.samples.begin() + loaded.firstIndex, loaded.samples.begin() + loaded.length + 1,
+                  waveformTable.samples.begin() + waveformTable.firstIndex);
+    }
+    ShowLoadedTable();
+}
+
+void TForm1::ShowLoadedTable()
+{
+    Panel4->hide();
+    Panel5->hide();
+    Panel2->hide();
+    for (TDoubleSpeed* preset : presetButtons())
+        preset->setDown(false);
+    DrawWaveform();
+}
+
+void TForm1::ToolButton4Click()
+{
+    Timer4->stop();
+    const QString proposed = QString::fromStdString(
+        dds::ProposedWaveFileName(clockFields.day, clockFields.month, clockFields.year, clockFields.hour,
+                                  clockFields.minute, clockFields.second));
+    const dds::WaveformTable saved = waveformTable;
+    FillLineBuffer(ListBox1, dds::WaveformLines(saved));
+    const auto folderChanged = dds::Guarded([this](const QString& folder) { SaveDialog1FolderChange(folder); });
+    const std::optional<QString> path =
+        waveFileDialogs_->ChooseFileToSave(WaveFileFolder(), proposed, folderChanged);
+    if (!path)
+        return;
+    if (QFileInfo::exists(*path) && !waveFileDialogs_->ConfirmOverwrite())
+        return;
+    dds::WriteWaveformFile(path->toStdString(), saved);
+}
+
+void TForm1::SaveDialog1FolderChange(const QString& folder)
+{
+    // The dialogs are to open in this folder next time, whatever name the dialog proposes.
+    settings.SetWaveFileFolder(QDir::toNativeSeparators(folder));
+    SaveSettings();
+}

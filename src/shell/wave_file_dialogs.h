@@ -1,0 +1,38 @@
+#pragma once
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace dds {
+
+// Where the window asks the operator for waveform file names and for leave to overwrite. The real
+// one shows the platform's dialogs; tests install scripted answers, since a modal dialog would
+// block an offscreen run.
+class WaveFileDialogs {
+public:
+    using FolderChanged = std::function<void(const QString& folder)>;
+
+    virtual ~WaveFileDialogs() = default;
+    // The file to open, or nothing when the operator cancels.
+    virtual std::optional<QString> ChooseFileToOpen(const QString& startFolder) = 0;
+    // The file to save under, or nothing when the operator cancels. `folderChanged` hears of every
+    // folder the operator enters while the dialog is open.
+    virtual std::optional<QString> ChooseFileToSave(const QString& startFolder, const QString& proposedName,
+                                                    const FolderChanged& folderChanged) = 0;
+    // Beeps and asks whether an existing file may be replaced; true only for "&Oui".
+    virtual bool ConfirmOverwrite() = 0;
+};
+
+// The dialogs of the desktop: filter "xls (*.xls)", default extension "xls".
+class DesktopWaveFileDialogs : public WaveFileDialogs {
+public:
+    std::optional<QString> ChooseFileToOpen(const QString& startFolder) override;
+    std::optional<QString> ChooseFileToSave(const QString& startFolder, const QString& proposedName,
+                                            const FolderChanged& folderChanged) override;
+    bool ConfirmOverwrite() override;
+};
+
+inline constexpr const char* kOverwriteQuestion = "Le nom du fichier existe déjà. Voulez-vous l'écraser ?";
+inline constexpr const char* kOverwriteTitle = "Avertissement";
+
+} // namespace dds
