@@ -47,11 +47,13 @@ TForm1::TForm1(QWidget* parent)
     CreateTimers();
     ConnectFrequencyControls();
     ConnectShutdownControls();
+    SetUpDeviceLink();
     ConnectWaveformControls();
     ConnectDrawingControls();
     ConnectFileControls();
     ConnectLanguageControls();
     ConnectWindowControls();
+    ConnectTransferControls();
     dds::RunGuarded([this] { FormCreate(); });
     CreateSecondaryWindows();
     CentreOnDesktop();
@@ -71,6 +73,7 @@ void TForm1::FormCreate()
     StartPictureTimer();
     SetFirstSampleIndex();
     SetFrequencySliderBounds();
+    SetOffsetSliderStart();
     SetStartWaveformKind();
     SelectStartRange();
     SetAmplitudeDialStart();
@@ -82,6 +85,8 @@ void TForm1::FormCreate()
     ClearDrawingFlag();
     FillSampleNumberGrid();
     SetBrushDialStart();
+    CheckFilterOffRadio();
+    SetAmplitudeSliderStart();
     SetCoefficientStart();
 }
 

@@ -3,16 +3,19 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "device/transfer_acknowledgement.h"
 #include "shell/language_texts.h"
 #include "shell/settings_file.h"
 #include "shell/status_clock.h"
 #include "shell/wave_file_dialogs.h"
+#include "device/generator_link.h"
 #include "synthesis/frequency_plan.h"
 #include "synthesis/noise_generator.h"
 #include "synthesis/waveform_kind.h"
@@ -26,6 +29,8 @@ class TForm4;
 class TForm5;
 class TForm6;
 class QTimer;
+class TJvHidDevice;
+class TJvHidDeviceController;
 
 // The main window. It owns the generator state for the whole run, the four timers and every
 // control (inherited from the layout, so `form.RxSlider1` is the frequency slider).
@@ -95,33 +100,29 @@ public:
     // How the quit button ends the application; tests install one that records the request.
     void setApplicationTerminator(std::function<void()> terminate);
 
-    // ---- Settings file and interface languages (unit1_language.cpp) -------------------------
-    void LoadSettings();
-    void SaveSettings();
-    // Safe at any time: assigns the text set of the current language code, connection state and
-    // waveform kind; a code that names no language changes nothing.
-    void ApplyLanguageTexts();
-    void SetFrenchTexts();
-    void SetEnglishTexts();
-    void SetGermanTexts();
-    void ToolButton6Click();
-    void ToolButton5Click();
-    void ToolButton19Click();
+    // ---- Device link: connection, offset, amplitude, filters (unit1_device.cpp) -------------
+    TJvHidDeviceController* JvHidDeviceController1 = nullptr; // a child of the window
+    dds::GeneratorLink generatorLink; // the output report buffer and the open generator
 
-    // ---- Secondary windows and user guide (unit1_windows.cpp) -------------------------------
-    // Created hidden after the main window, in this order, and kept until the end.
-    std::unique_ptr<TForm2> Form2; // transfer progress
-    std::unique_ptr<TForm3> Form3; // please wait
-    std::unique_ptr<TForm4> Form4; // start-up picture
-    std::unique_ptr<TForm5> Form5; // transfer work surface
-    std::unique_ptr<TForm6> Form6; // about
-    void ToolButton7Click();
-    void ToolButton1Click();
-    void SpeedButton4Click();
-    void SpeedButton5Click();
-    void SpeedButton6Click();
-    void SpeedButton7Click();
-    void BitBtn1Click();
+    void JvHidDeviceController1Arrival(TJvHidDevice* HidDev);
+    void JvHidDeviceController1Removal(TJvHidDevice* HidDev);
+    void JvHidDeviceData(TJvHidDevice* HidDev, uint8_t ReportID, const uint8_t* Data, uint16_t Size);
+    void RxSlider3Change();
+    void SpeedButton3Click();
+    void SpeedButton2Click();
+    void SpeedButton13Click();
+    void RxSlider4MouseUp();
+    // Runs when filter radio `index` (0 for RadioButton1 .. 7 for RadioButton8) becomes checked.
+    void FilterRadioChecked(int index);
+    void SpeedButton1Click();
+
+    // ---- Waveform transfer (unit1_transfer.cpp) ----------------------------------------------
+    // The acknowledgement wait's period: the product's 5000 ms; tests shorten it.
+    std::chrono::milliseconds acknowledgementPeriod = dds::AcknowledgementWait::kProductPeriod;
+    // Where "Sample.bmp" is written and read back; tests point it elsewhere.
+    std::function<QString()> sampleFolder = dds::ScratchFolder;
+
+    void SpeedButton10Click();
 
     // ---- Waveform presets, shape controls and plot (unit1_waveform.cpp) -------------------
     int32_t phaseNumerator = 0;   // P of the sine family, 3200 after every ResetWaveform
@@ -166,10 +167,46 @@ public:
     // The file dialogs and the overwrite question; tests install scripted answers.
     void setWaveFileDialogs(std::unique_ptr<dds::WaveFileDialogs> dialogs);
 
+    // ---- Settings file and interface languages (unit1_language.cpp) -------------------------
+    void LoadSettings();
+    void SaveSettings();
+    // Safe at any time: assigns the text set of the current language code, connection state and
+    // waveform kind; a code that names no language changes nothing.
+    void ApplyLanguageTexts();
+    void SetFrenchTexts();
+    void SetEnglishTexts();
+    void SetGermanTexts();
+    void ToolButton6Click();
+    void ToolButton5Click();
+    void ToolButton19Click();
+
+    // ---- Secondary windows and user guide (unit1_windows.cpp) -------------------------------
+    // Created hidden after the main window, in this order, and kept until the end.
+    std::unique_ptr<TForm2> Form2; // transfer progress
+    std::unique_ptr<TForm3> Form3; // please wait
+    std::unique_ptr<TForm4> Form4; // start-up picture
+    std::unique_ptr<TForm5> Form5; // transfer work surface
+    std::unique_ptr<TForm6> Form6; // about
+    void ToolButton7Click();
+    void ToolButton1Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void BitBtn1Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Device link: the controller and its connections, and its start-up steps.
+    void SetUpDeviceLink();
+    void SetOffsetSliderStart();
+    void CheckFilterOffRadio();
+    void SetAmplitudeSliderStart();
+    void ShowConnectedPanels();
+    void StepOffset(int delta);
+
     // Start-up steps of this unit, in the order FormCreate runs them.
     void CreateFirstWorkBitmap();
     void ClearConnectedFlag();
@@ -216,6 +253,7 @@ private:
     // Settings, languages and secondary windows: connections and start-up steps.
     void ConnectLanguageControls();
     void ConnectWindowControls();
+    void ConnectTransferControls();
     void StoreProgramFolder();
     void ReadLanguageCode();
     void ApplyTexts(const dds::LanguageTexts& texts);
