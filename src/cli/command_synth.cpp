@@ -4,46 +4,21 @@
 
 #include "cli/commands.h"
 #include "cli/option_parser.h"
+#include "cli/preset_options.h"
 #include "editor/waveform_file.h"
-#include "synthesis/noise_generator.h"
-#include "synthesis/waveform_synthesis.h"
 
 namespace dds::cli {
 namespace {
 
-constexpr int64_t kMaxCoefficient = std::numeric_limits<int32_t>::max();
 constexpr int64_t kMaxSeed = std::numeric_limits<uint32_t>::max();
-
-// The coefficient the preset buttons set: 15 for amplitude modulation, 10 for frequency modulation.
-int32_t defaultCoefficient(WaveformKind kind)
-{
-    return kind == WaveformKind::FrequencyModulation ? 10 : 15;
-}
 
 WaveformTable synthesize(const OptionParser& options)
 {
-    const auto kind =
-        static_cast<WaveformKind>(options.requiredInteger("kind", kFirstKind, kLastKind));
-    WaveformParams params;
-    params.amplitude = static_cast<int32_t>(options.integer("amplitude", 0, 100).value_or(100));
-    params.shape = static_cast<int32_t>(options.integer("shape", 1, 99).value_or(50));
-    params.vertical = static_cast<int32_t>(options.integer("vertical", -256, 256).value_or(0));
-    params.coefficient = static_cast<int32_t>(
-        options.integer("coefficient", 1, kMaxCoefficient).value_or(defaultCoefficient(kind)));
-    const auto seed = options.integer("seed", 0, kMaxSeed);
-
-    WaveformTable table;
-    if (kind == WaveformKind::WhiteNoise) {
-        NoiseGenerator noise;
-        if (seed)
-            noise.seed(static_cast<uint32_t>(*seed));
-        else
-            noise.seedFromClock();
-        noise.tick(table);
-    } else {
-        ComputeWaveform(table, kind, params);
-    }
-    return table;
+    const PresetChoice preset = ParsePresetOptions(options);
+    std::optional<uint32_t> seed;
+    if (auto given = options.integer("seed", 0, kMaxSeed))
+        seed = static_cast<uint32_t>(*given);
+    return SynthesizePreset(preset, seed);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/option_parser.h"
+#include "cli/preset_options.h"
 #include "device/generator_link.h"
 #include "device/hid_backend_selection.h"
 #include "device/report_log.h"
@@ -19,15 +20,12 @@
 #include "device/virtual_hid_bus.h"
 #include "editor/waveform_file.h"
 #include "synthesis/frequency_plan.h"
-#include "synthesis/noise_generator.h"
-#include "synthesis/waveform_synthesis.h"
 
 namespace dds::cli {
 namespace {
 
 // How long the tool waits for the generator to be announced after the first search.
 constexpr std::chrono::milliseconds kArrivalWait{1500};
-constexpr int64_t kMaxCoefficient = std::numeric_limits<int32_t>::max();
 
 struct Waveform {
     WaveformKind kind = WaveformKind::Sine; // a loaded file keeps the program's start kind
@@ -36,23 +34,8 @@ struct Waveform {
 
 Waveform PresetWaveform(const OptionParser& options)
 {
-    Waveform waveform;
-    waveform.kind = static_cast<WaveformKind>(options.requiredInteger("kind", kFirstKind, kLastKind));
-    WaveformParams params;
-    params.amplitude = static_cast<int32_t>(options.integer("amplitude", 0, 100).value_or(100));
-    params.shape = static_cast<int32_t>(options.integer("shape", 1, 99).value_or(50));
-    params.vertical = static_cast<int32_t>(options.integer("vertical", -256, 256).value_or(0));
-    const int32_t defaultCoefficient = waveform.kind == WaveformKind::FrequencyModulation ? 10 : 15;
-    params.coefficient = static_cast<int32_t>(
-        options.integer("coefficient", 1, kMaxCoefficient).value_or(defaultCoefficient));
-    if (waveform.kind == WaveformKind::WhiteNoise) {
-        NoiseGenerator noise;
-        noise.seedFromClock();
-        noise.tick(waveform.table);
-    } else {
-        ComputeWaveform(waveform.table, waveform.kind, params);
-    }
-    return waveform;
+    const PresetChoice preset = ParsePresetOptions(options);
+    return {preset.kind, SynthesizePreset(preset)};
 }
 
 Waveform ChosenWaveform(const OptionParser& options)

@@ -1,0 +1,40 @@
+#include "cli/preset_options.h"
+
+#include <limits>
+
+#include "synthesis/noise_generator.h"
+
+namespace dds::cli {
+
+PresetChoice ParsePresetOptions(const OptionParser& options)
+{
+    PresetChoice preset{
+        static_cast<WaveformKind>(options.requiredInteger("kind", kFirstKind, kLastKind)), {}};
+    WaveformParams& p = preset.params;
+    p.amplitude = static_cast<int32_t>(options.integer("amplitude", 0, 100).value_or(100));
+    p.shape = static_cast<int32_t>(options.integer("shape", 1, 99).value_or(50));
+    p.vertical = static_cast<int32_t>(options.integer("vertical", -256, 256).value_or(0));
+    const int32_t buttonCoefficient = preset.kind == WaveformKind::FrequencyModulation ? 10 : 15;
+    p.coefficient = static_cast<int32_t>(
+        options.integer("coefficient", 1, std::numeric_limits<int32_t>::max())
+            .value_or(buttonCoefficient));
+    return preset;
+}
+
+WaveformTable SynthesizePreset(const PresetChoice& preset, std::optional<uint32_t> seed)
+{
+    WaveformTable table;
+    if (preset.kind != WaveformKind::WhiteNoise) {
+        ComputeWaveform(table, preset.kind, preset.params);
+        return table;
+    }
+    NoiseGenerator noise;
+    if (seed)
+        noise.seed(*seed);
+    else
+        noise.seedFromClock();
+    noise.tick(table);
+    return table;
+}
+
+} // namespace dds::cli
