@@ -1,0 +1,202 @@
+// Start-up time and memory of the program with the offscreen platform and the virtual generator.
+// Run without arguments it starts itself again as the program several times, each time timing
+// from just before the process is spawned to the main window being shown and painted once, and
+// then once more to read the peak resident memory after start-up and after 100 transfers through
+// the window's transfer button, with the resident size every 10 transfers to show any growth.
+// The two-second start-up picture locks the controls by design; it is skipped, not waited out.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "device/hid_backend_selection.h"
+#include "device/virtual_generator.h"
+#include "device/virtual_hid_bus.h"
+#include "shell/error_reporter.h"
+#include "shell/unit1.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr int kStartRuns = 7;
+constexpr int kTransfers = 100;
+
+long long MonotonicNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
+}
+
+// A field of /proc/self/status in kB ("VmHWM" peak, "VmRSS" current).
+long StatusKilobytes(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::string key = std::string(field) + ":";
+    while (std::getline(status, line))
+        if (line.rfind(key, 0) == 0)
+            return std::stol(line.substr(key.size()));
+    return -1;
+}
+
+bool ShowWindow(TForm1& form)
+{
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return false;
+    form.repaint();
+    return true;
+}
+
+// Header reports (command 3) the generator has received: one per transfer that really ran.
+long Headers(const dds::VirtualGenerator& generator)
+{
+    const auto written = generator.Written();
+    return std::count_if(written.begin(), written.end(), [](const auto& r) { return r.size() > 1 && r[1] == 3; });
+}
+
+int Transfers(TForm1& form, const dds::VirtualGenerator& generator)
+{
+    if (!QTest::qWaitFor([&form] { return form.connectedFlag == 1; }, 5000)) {
+        std::cerr << "virtual generator not connected\n";
+        return 1;
+    }
+    while (form.Timer2->isActive())
+        form.Timer2Timer();
+    QTemporaryDir folder;
+    form.sampleFolder = [&folder] { return folder.path(); };
+    std::cout << "transfers 0 rss_kb " << StatusKilobytes("VmRSS") << '\n';
+    for (int i = 1; i <= kTransfers; ++i) {
+        QTest::mouseClick(form.SpeedButton10, Qt::LeftButton);
+        if (i % 10 == 0)
+            std::cout << "transfers " << i << " rss_kb " << StatusKilobytes("VmRSS") << '\n';
+    }
+    std::cout << "after_transfers_hwm_kb " << StatusKilobytes("VmHWM") << '\n';
+    if (Headers(generator) != kTransfers) {
+        std::cerr << "only " << Headers(generator) << " transfers reached the generator\n";
+        return 1;
+    }
+    return 0;
+}
+
+// The program as `main` starts it, then the measurements on stdout.
+int Child(int argc, char** argv, bool withTransfers)
+{
+    dds::GuardedApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ddsgen"));
+    int errors = 0;
+    dds::ErrorReporter::setSink([&errors](const QString& message) {
+        ++errors;
+        std::cerr << "error: " << message.toStdString() << '\n';
+    });
+    // As --virtual-generator does, but keeping the generator to count what reached it.
+    auto bus = std::make_shared<dds::VirtualHidBus>();
+    auto generator = std::make_shared<dds::VirtualGenerator>();
+    bus->Plug(generator, std::chrono::milliseconds(300));
+    dds::SelectHidBackend(bus);
+    TForm1 form;
+    if (!ShowWindow(form)) {
+        std::cerr << "main window not shown\n";
+        return 1;
+    }
+    std::cout << "shown_ns " << MonotonicNanoseconds() << " hwm_kb " << StatusKilobytes("VmHWM") << std::endl;
+    const int result = withTransfers ? Transfers(form, *generator) : 0;
+    std::cout.flush();
+    return result != 0 || errors != 0 ? 1 : 0;
+}
+
+// Starts this program as a child with `mode` and returns its output; empty when it failed.
+std::string RunChild(const char* self, const char* mode, long long& spawnedAt)
+{
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0)
+        return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    std::vector<char*> arguments{const_cast<char*>(self), const_cast<char*>(mode), nullptr};
+    pid_t child = 0;
+    spawnedAt = MonotonicNanoseconds();
+    const int spawned = posix_spawn(&child, self, &actions, nullptr, arguments.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    std::string output;
+    char buffer[4096];
+    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        output.append(buffer, static_cast<size_t>(n));
+    close(pipeFds[0]);
+    int status = 0;
+    if (spawned != 0 || waitpid(child, &status, 0) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return {};
+    return output;
+}
+
+long long Field(const std::string& output, const std::string& key)
+{
+    std::istringstream in(output);
+    for (std::string word; in >> word;)
+        if (word == key && in >> word)
+            return std::stoll(word);
+    return -1;
+}
+
+int Parent(const char* self)
+{
+    std::vector<double> startMs;
+    for (int run = 0; run < kStartRuns; ++run) {
+        long long spawnedAt = 0;
+        const std::string output = RunChild(self, "--start", spawnedAt);
+        if (output.empty()) {
+            std::cerr << "start-up run failed\n";
+            return 1;
+        }
+        startMs.push_back(static_cast<double>(Field(output, "shown_ns") - spawnedAt) / 1e6);
+        std::printf("start-up %d: window shown after %.1f ms, peak %lld kB\n", run + 1, startMs.back(),
+                    Field(output, "hwm_kb"));
+    }
+    std::sort(startMs.begin(), startMs.end());
+    std::printf("start-up median %.1f ms, min %.1f ms, max %.1f ms over %d runs\n", startMs[startMs.size() / 2],
+                startMs.front(), startMs.back(), kStartRuns);
+
+    long long spawnedAt = 0;
+    const std::string output = RunChild(self, "--transfers", spawnedAt);
+    if (output.empty()) {
+        std::cerr << "transfer run failed\n";
+        return 1;
+    }
+    std::printf("%s", output.substr(output.find('\n') + 1).c_str());
+    std::printf("peak resident memory: %lld kB after start-up, %lld kB after %d transfers\n",
+                Field(output, "hwm_kb"), Field(output, "after_transfers_hwm_kb"), kTransfers);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc > 1 && std::strcmp(argv[1], "--start") == 0)
+        return Child(argc, argv, false);
+    if (argc > 1 && std::strcmp(argv[1], "--transfers") == 0)
+        return Child(argc, argv, true);
+    return Parent("/proc/self/exe");
+}
