@@ -1,0 +1,12 @@
+#pragma once
+#include <cstdio>
+#include <cstdlib>
+
+// A broken property is a finding like a crash: say which one and stop, so libFuzzer keeps the input.
+#define FUZZ_CHECK(condition)                                                                        \
+    do {                                                                                             \
+        if (!(condition)) {                                                                          \
+            std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition);    \
+            std::abort();                                                                            \
+        }                                                                                            \
+    } while (false)
