@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QRegion>
+#include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -113,6 +114,13 @@ TEST_F(MainWindowLayoutTest, WindowHasAFixedClientArea)
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+}
+
+TEST_F(MainWindowLayoutTest, WindowIsCentredOnTheDesktop)
+{
+    const QRect desktop = form.screen()->availableGeometry();
+    EXPECT_EQ(form.x(), desktop.center().x() - 959 / 2);
+    EXPECT_EQ(form.y(), desktop.center().y() - 725 / 2);
 }
 
 TEST_F(MainWindowLayoutTest, ToolbarHoldsItsThirteenEntriesInOrder)
