@@ -24,8 +24,6 @@
 
 namespace {
 
-enum StatusPanel { ConnectionPanel = 0, CursorPanel = 1, TimePanel = 2, DatePanel = 3 };
-
 QTimer* MakeTimer(QObject* owner, const char* name, int intervalMs)
 {
     auto* timer = new QTimer(owner);
@@ -180,8 +178,8 @@ void TForm1::Timer2Timer()
 void TForm1::Timer3Timer()
 {
     clockFields = dds::DecodeClock(clockSource_());
-    StatusBar1->setPanelText(TimePanel, dds::StatusTimeText(clockFields));
-    StatusBar1->setPanelText(DatePanel, dds::StatusDateText(clockFields));
+    StatusBar1->setPanelText(kTimePanel, dds::StatusTimeText(clockFields));
+    StatusBar1->setPanelText(kDatePanel, dds::StatusDateText(clockFields));
 }
 
 void TForm1::setClockSource(dds::ClockSource source)

@@ -28,6 +28,8 @@ struct MainWindowLayout {
     static constexpr int kClientWidth = 959;
     static constexpr int kClientHeight = 725;
     static constexpr std::array<int, 4> kStatusPanelWidths{350, 420, 100, 100};
+    // What each status-bar panel shows, by index.
+    enum StatusPanel { kConnectionPanel = 0, kCursorPanel = 1, kTimePanel = 2, kDatePanel = 3 };
 
     explicit MainWindowLayout(QWidget* form);
 
