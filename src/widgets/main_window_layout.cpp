@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QFrame>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QListWidget>
