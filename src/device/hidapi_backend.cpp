@@ -1,5 +1,6 @@
 #include "device/hidapi_backend.h"
 
+#include "device/generator_commands.h"
 #include "device/plug_monitor.h"
 #include "device/report_descriptor.h"
 
@@ -106,6 +107,16 @@ bool JustCreated(const std::string&) { return false; }
 bool Exists(const std::string&) { return true; }
 #endif
 
+// Where the report descriptor cannot be read (hidapi 0.13 has no call for it outside Linux), the
+// generator still gets its own 64-byte reports behind the id byte instead of zero-length writes.
+ReportLengths KnownLengths(const HidInterfaceInfo& info, ReportLengths lengths)
+{
+    const bool generator = info.vendorId == kGeneratorVendorId && info.productId == kGeneratorProductId;
+    if (generator && lengths.output == 0 && lengths.input == 0)
+        lengths.input = lengths.output = static_cast<uint16_t>(OutputReport::kSize);
+    return lengths;
+}
+
 hid_device* OpenReadWrite(const std::string& path)
 {
     hid_device* device = hid_open_path(path.c_str());
@@ -133,7 +144,7 @@ std::vector<HidInterfaceInfo> HidapiBackend::enumerate()
         info.vendorId = entry->vendor_id;
         info.productId = entry->product_id;
         info.version = entry->release_number;
-        const ReportLengths lengths = LengthsOf(info.path);
+        const ReportLengths lengths = KnownLengths(info, LengthsOf(info.path));
         info.inputReportLength = lengths.input;
         info.outputReportLength = lengths.output;
         found.push_back(std::move(info));
