@@ -15,8 +15,8 @@ foreach(size 16 32 48 256)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME ddsgen.png)
 endforeach()
-# udev reads only /lib and /etc, whatever the prefix: the rule goes under lib/ of the prefix, which
-# on a merged-/usr Debian (prefix /usr) is /usr/lib/udev/rules.d.
+# udev reads /usr/lib/udev/rules.d and /etc/udev/rules.d, never another prefix: the package (prefix
+# /usr) makes the rule live; an install under /usr/local needs it copied to /etc/udev/rules.d.
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/udev/70-ddsgen.rules DESTINATION lib/udev/rules.d)
 
 set(CPACK_GENERATOR DEB)
