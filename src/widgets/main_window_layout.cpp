@@ -299,6 +299,9 @@ void MainWindowLayout::buildGeneratorGroup(QWidget* form)
         QRadioButton* radio = Place(this->*filters[i], GroupBox7, name.constData(), {kFilterLefts[i], 48, 33, 17});
         radio->setText(QStringLiteral("F%1").arg(i + 1));
     }
+    // The platform style's radio indicators are wider than the design's: closer captions keep
+    // "F1" .. "F7" and "Filtre inactif" readable in their narrow places.
+    GroupBox7->setStyleSheet(QStringLiteral("QRadioButton { spacing: 1px; }"));
 }
 
 void MainWindowLayout::buildPlotGroup(QWidget* form)
