@@ -147,7 +147,8 @@ void SettingsFile::WriteTo(const QString& folder) const
     if (!file.open(QIODevice::WriteOnly))
         throw SettingsWriteError(ErrorText(file.fileName(), file.errorString()).toStdString());
     const QByteArray content = SerializeSettingsLines(lines_);
-    if (file.write(content) != content.size() || !file.commit())
+    // The explicit flush: commit() alone puts a file cut short by a full disk in place of the old one.
+    if (file.write(content) != content.size() || !file.flush() || !file.commit())
         throw SettingsWriteError(ErrorText(file.fileName(), file.errorString()).toStdString());
 }
 
