@@ -174,14 +174,17 @@ void WriteWaveformFile(const std::string& path, const WaveformTable& table)
 {
     const std::string temporary = path + ".tmp";
     const std::string text = FormatWaveformFile(table);
-    auto fail = [&](int error) {
-        std::error_code ignored; // the temporary may not exist; the write's own error is reported
-        std::filesystem::remove(temporary, ignored);
+    auto refuse = [&](int error) {
         throw WaveformFileError(quotedPathWithReason("Impossible de créer le fichier ", path, error));
+    };
+    auto fail = [&](int error) {
+        std::error_code ignored; // the write's own error is the one reported
+        std::filesystem::remove(temporary, ignored);
+        refuse(error);
     };
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out)
-        fail(errno);
+        refuse(errno); // nothing was created, so whatever holds that name is not ours to remove
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.close(); // a full disk shows only once the buffer is flushed
     if (!out)

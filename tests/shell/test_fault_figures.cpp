@@ -307,6 +307,19 @@ TEST_F(WaveFileFaults, DiskFillingUpDuringTheSaveKeepsTheOldFile)
     expectSaveWorksAgain();
 }
 
+// A location that refuses the write whoever runs the program: the temporary's name is a folder.
+TEST_F(WaveFileFaults, SaveWhereTheTemporaryNameIsAFolderKeepsTheOldFileAndTheFolder)
+{
+    const QString occupied = target + ".tmp";
+    ASSERT_TRUE(QDir().mkdir(occupied));
+    FaultTally::Instance().Inject();
+    saveOverTarget();
+    expectRefusedSave(EISDIR);
+    EXPECT_TRUE(QFileInfo(occupied).isDir()) << "the save removed a folder it did not create";
+    ASSERT_TRUE(QDir().rmdir(occupied));
+    expectSaveWorksAgain();
+}
+
 TEST_F(WaveFileFaults, SaveIntoAReadOnlyFolderKeepsTheOldFile)
 {
     const QFile::Permissions writable = QFile(folder.path()).permissions();
