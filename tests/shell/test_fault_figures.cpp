@@ -185,6 +185,30 @@ TEST_F(TransferFaults, FloodOfUnrelatedInputNeitherAcknowledgesNorBreaksATransfe
     generator->SetUnrelatedInput(0ms);
 }
 
+TEST_F(TransferFaults, DiskFullForTheWorkPictureSendsNothingAndTheNextTransferWorks)
+{
+    QStringList shown;
+    {
+        FileSizeLimit limit(64);
+        if (!limit.Active())
+            GTEST_SKIP() << "the file size limit cannot be lowered here";
+        const dds::ErrorSink previous = dds::ErrorReporter::setSink([&shown](const QString& m) { shown << m; });
+        FaultTally::Instance().Inject();
+        transferTriangle();
+        dds::ErrorReporter::setSink(previous);
+    }
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].startsWith(QString::fromUtf8("Impossible de créer le fichier"))) << shown[0].toStdString();
+    EXPECT_TRUE(Sent().empty()) << "a transfer went out without its picture";
+    EXPECT_FALSE(form->Form2->isVisible());
+    EXPECT_FALSE(form->Form3->isVisible());
+    EXPECT_TRUE(inputsEnabled());
+
+    click(form->SpeedButton10);
+    EXPECT_EQ(Sent().size(), size_t(kTriangleReports));
+    expectWholeTransfer(1);
+}
+
 TEST_F(TransferFaults, UnplugAtEveryReportEndsTheProgramWithNothingWrittenAfterTheRelease)
 {
     transferTriangle();
