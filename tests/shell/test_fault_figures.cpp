@@ -98,6 +98,7 @@ protected:
     void expectWholeTransfer(int transfersClosed)
     {
         const dds::GeneratorModel model = generator->Model();
+        EXPECT_FALSE(form->transferBytes.empty());
         EXPECT_EQ(model.samples.size(), form->transferBytes.size());
         EXPECT_EQ(model.samples, form->transferBytes);
         EXPECT_EQ(model.transfersClosed, transfersClosed);
