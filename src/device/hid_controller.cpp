@@ -34,6 +34,23 @@ private:
     bool& flag_;
 };
 
+// Sets a device's flag for the length of a scope, and clears it only if the device still exists.
+class DeviceFlagScope {
+public:
+    DeviceFlagScope(bool& flag, std::weak_ptr<bool> life) : flag_(flag), life_(std::move(life)) { flag_ = true; }
+    ~DeviceFlagScope()
+    {
+        if (!life_.expired())
+            flag_ = false;
+    }
+    DeviceFlagScope(const DeviceFlagScope&) = delete;
+    DeviceFlagScope& operator=(const DeviceFlagScope&) = delete;
+
+private:
+    bool& flag_;
+    std::weak_ptr<bool> life_;
+};
+
 } // namespace
 
 TJvHidDeviceController::TJvHidDeviceController(QObject* parent)
@@ -129,10 +146,11 @@ bool TJvHidDeviceController::RemoveVanished(const FreshList& fresh)
         if (present)
             continue;
         changed = true;
+        const std::weak_ptr<bool> life = device->life_;
         device->Unplug();
-        if (Lists(device))
+        if (!life.expired() && Lists(device))
             Announce(OnRemoval, device);
-        if (Lists(device) && !device->Claimed()) {
+        if (!life.expired() && Lists(device) && !device->Claimed()) {
             std::erase(devices_, device);
             delete device;
         }
@@ -166,7 +184,7 @@ void TJvHidDeviceController::Announce(const TJvHidPlugEvent& event, TJvHidDevice
 {
     if (!event)
         return;
-    const FlagScope guard(device->inEnumeration_);
+    const DeviceFlagScope guard(device->inEnumeration_, device->life_);
     event(device);
 }
 

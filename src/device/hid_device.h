@@ -81,6 +81,9 @@ private:
     bool claimed_ = false;
     bool inEnumeration_ = false;
     bool readWriteAccess_ = false;
+    // Expires with the object: handlers may release (and so destroy) a device while the controller
+    // is announcing it, and a new object may then take the same address.
+    std::shared_ptr<bool> life_ = std::make_shared<bool>(true);
     std::atomic<uint32_t> readSleepTime_ = kDefaultReadSleepTime;
     TJvHidDataEvent onData_;
     TJvHidDataErrorEvent onDataError_;
