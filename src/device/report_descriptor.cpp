@@ -31,11 +31,17 @@ uint32_t ItemValue(std::span<const uint8_t> data)
     return value;
 }
 
+// A hostile descriptor can declare more bits than 64 bits count: the total then stays at the top.
+void AddBits(uint64_t& total, uint64_t bits)
+{
+    total = bits > UINT64_MAX - total ? UINT64_MAX : total + bits;
+}
+
 uint16_t LongestReport(const std::map<uint32_t, uint64_t>& bits)
 {
     uint64_t longest = 0;
     for (const auto& [id, total] : bits)
-        longest = std::max(longest, (total + 7) / 8);
+        longest = std::max(longest, total / 8 + (total % 8 != 0));
     if (longest == 0)
         return 0;
     return static_cast<uint16_t>(std::min<uint64_t>(longest + 1, UINT16_MAX));
@@ -83,9 +89,9 @@ ReportLengths ParseReportLengths(std::span<const uint8_t> descriptor)
         const uint8_t tag = prefix >> 4;
         const uint64_t bits = uint64_t{state.reportSize} * state.reportCount;
         if (type == kMain && tag == kInput)
-            totals.input[state.reportId] += bits;
+            AddBits(totals.input[state.reportId], bits);
         else if (type == kMain && tag == kOutput)
-            totals.output[state.reportId] += bits;
+            AddBits(totals.output[state.reportId], bits);
         else if (type == kGlobal) {
             ApplyGlobal(tag, value, state, stack);
             numbered = numbered || tag == kReportId;

@@ -51,3 +51,18 @@ TEST(ReportDescriptor, TruncatedOrEmptyDescriptorsGiveNoLengthsInsteadOfReadingP
 }
 
 } // namespace
+
+namespace {
+
+TEST(ReportDescriptor, HugeDeclaredSizesSaturateInsteadOfWrappingToNothing)
+{
+    // Report Size and Report Count of 2^31: four Input items total exactly 2^64 bits.
+    std::vector<uint8_t> descriptor{0x77, 0x00, 0x00, 0x00, 0x80, 0x97, 0x00, 0x00, 0x00, 0x80};
+    for (int i = 0; i < 4; ++i)
+        descriptor.insert(descriptor.end(), {0x81, 0x02});
+    const auto lengths = ParseReportLengths(descriptor);
+    EXPECT_EQ(lengths.input, UINT16_MAX);
+    EXPECT_EQ(lengths.output, 0);
+}
+
+} // namespace
