@@ -55,10 +55,18 @@ struct Context {
     }
 };
 
+// The one-period sine, sin(P x 2pi x i / Q), shared by the sine and the amplitude modulation's
+// envelope (whose Q / 1 is Q exactly), so that the sine computed at start-up serves both.
+const std::vector<Real>& onePeriodSines(const Context& c)
+{
+    TermKey key = c.key(0, 0);
+    key.kind = static_cast<int32_t>(WaveformKind::Sine);
+    return CachedTerms<Real>(key, [&](int32_t i) { return sine80(c.P * kTwoPi * i / c.Q); });
+}
+
 void sine(Context& c)
 {
-    const auto& sines =
-        CachedTerms<Real>(c.key(0, 0), [&](int32_t i) { return sine80(c.P * kTwoPi * i / c.Q); });
+    const auto& sines = onePeriodSines(c);
     for (int32_t i = c.first; i <= c.N; ++i)
         c.t[i] = nearest(sines[i] * 127 * c.a) + c.O + 128;
 }
@@ -140,13 +148,13 @@ void capacitorDischarge(Context& c)
 
 void amplitudeModulation(Context& c)
 {
-    const auto& envelope = CachedTerms<double>(c.key(0, 0), [&](int32_t i) {
-        return static_cast<double>(sine80(c.P * kTwoPi * i / (c.Q / 1)));
-    });
+    const auto& envelope = onePeriodSines(c);
     const auto& carrier = CachedTerms<Real>(
         c.key(1, c.m), [&](int32_t i) { return sine80(c.P * kTwoPi * i / (c.Q / c.m)); });
-    for (int32_t i = c.first; i <= c.N; ++i)
-        c.t[i] = nearest(carrier[i] * (127 * static_cast<Real>(envelope[i])) * c.a) + c.O + 128;
+    for (int32_t i = c.first; i <= c.N; ++i) {
+        const double u = static_cast<double>(envelope[i]); // the envelope is kept as a 64-bit real
+        c.t[i] = nearest(carrier[i] * (127 * static_cast<Real>(u)) * c.a) + c.O + 128;
+    }
 }
 
 void dc(Context& c)
