@@ -7,6 +7,8 @@
 
 PanelStatusBar::PanelStatusBar(std::initializer_list<int> panelWidths, QWidget* parent) : QFrame(parent)
 {
+    // The bar covers what lies below it in the window, so it must not let that show through.
+    setAutoFillBackground(true);
     int left = 0;
     for (const int width : panelWidths) {
         auto* label = new QLabel(this);

@@ -221,4 +221,19 @@ TEST_F(MainWindowLayoutTest, WorkingControlsNeverShowInTheClientArea)
     }
 }
 
+// Covering is not enough when the cover is see-through: the transfer fills the labels below the
+// status bar with its figures, and none of that may show through the panels. Painted solid here so
+// that any face's glyph placement would show.
+TEST_F(MainWindowLayoutTest, StatusBarHidesTheWorkingLabelsBelowIt)
+{
+    form.show();
+    const QRect bar = form.StatusBar1->geometry();
+    const QImage before = form.grab(bar).toImage();
+    for (QLabel* label : {form.Label32, form.Label35, form.Label33}) {
+        label->setText(QStringLiteral("3200 échantillons"));
+        label->setStyleSheet(QStringLiteral("background: red"));
+    }
+    EXPECT_EQ(form.grab(bar).toImage(), before);
+}
+
 } // namespace
