@@ -37,6 +37,9 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
       "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins, libhidapi-hidraw0 (>= 0.13), libudev1, udev")
 endif()
+# The layout's texts were measured in Arial-metric faces; a stock Debian has only DejaVu Sans, which
+# is wider and clips captions such as "Filtre inactif".
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/debian/postinst)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

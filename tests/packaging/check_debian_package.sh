@@ -38,6 +38,7 @@ for dependency in libqt6widgets6 qt6-qpa-plugins libhidapi-hidraw0 libudev1 udev
     grep -qE "(^|, )$dependency( |,|$)" <<<"$depends" || fail "Depends lacks $dependency: $depends"
 done
 grep -q -- '-dev' <<<"$depends" && fail "Depends names a development package: $depends"
+grep -q 'fonts-liberation2' <<<"$(dpkg-deb -f "$package" Recommends)" || fail "Recommends lacks the Arial-metric fonts"
 [ "$(dpkg-deb -f "$package" Package)" = ddsgen ] || fail "package name"
 
 dpkg-deb -e "$package" "$scratch/control"
