@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need, only those that are missing.
+# fonts-liberation2: the Arial-metric faces the window's layout was measured in, as the package
+# recommends them.
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev
   libhidapi-dev libudev-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation2
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -32,8 +32,11 @@ void TForm1::ConnectWindowControls()
         {SpeedButton6, &TForm1::SpeedButton6Click}, {SpeedButton7, &TForm1::SpeedButton7Click},
         {BitBtn1, &TForm1::BitBtn1Click},
     };
-    for (const auto& [button, handler] : buttons)
-        connect(button, &QAbstractButton::clicked, this, dds::Guarded([this, handler] { (this->*handler)(); }));
+    // Named members rather than a structured binding: clang before 16 cannot capture one.
+    for (const auto& entry : buttons) {
+        const auto handler = entry.second;
+        connect(entry.first, &QAbstractButton::clicked, this, dds::Guarded([this, handler] { (this->*handler)(); }));
+    }
 }
 
 void TForm1::ToolButton7Click()
