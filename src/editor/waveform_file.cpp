@@ -17,6 +17,22 @@ std::string quotedPathWithReason(const std::string& prefix, const std::string& p
     return prefix + "\"" + std::filesystem::absolute(path).string() + "\". " + std::strerror(error);
 }
 
+// Opens a new temporary beside `path` for the save, created exclusively so that a file of the
+// user's that happens to carry such a name is never overwritten; the name chosen goes to `name`.
+// Null with errno set when none could be created.
+std::FILE* createTemporaryBeside(const std::string& path, std::string& name)
+{
+    constexpr int kNames = 100;
+    for (int attempt = 0; attempt < kNames; ++attempt) {
+        name = path + ".tmp" + (attempt == 0 ? std::string() : std::to_string(attempt));
+        if (std::FILE* file = std::fopen(name.c_str(), "wbx"))
+            return file;
+        if (errno != EEXIST)
+            return nullptr;
+    }
+    return nullptr;
+}
+
 [[noreturn]] void notAnInteger(const std::string& line)
 {
     throw WaveformFileError("'" + line + "' n'est pas une valeur entière correcte");
@@ -172,23 +188,25 @@ WaveformTable ReadWaveformFile(const std::string& path, std::vector<std::string>
 
 void WriteWaveformFile(const std::string& path, const WaveformTable& table)
 {
-    const std::string temporary = path + ".tmp";
     const std::string text = FormatWaveformFile(table);
     auto refuse = [&](int error) {
         throw WaveformFileError(quotedPathWithReason("Impossible de créer le fichier ", path, error));
     };
+    std::string temporary;
+    std::FILE* out = createTemporaryBeside(path, temporary);
+    if (!out)
+        refuse(errno); // nothing was created, so whatever holds that name is not ours to remove
     auto fail = [&](int error) {
         std::error_code ignored; // the write's own error is the one reported
         std::filesystem::remove(temporary, ignored);
         refuse(error);
     };
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out)
-        refuse(errno); // nothing was created, so whatever holds that name is not ours to remove
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close(); // a full disk shows only once the buffer is flushed
-    if (!out)
-        fail(errno ? errno : EIO);
+    errno = 0;
+    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    const int writeError = errno;
+    // A full disk often shows only once the buffer is flushed, at the close.
+    if (std::fclose(out) != 0 || !written)
+        fail(writeError ? writeError : errno ? errno : EIO);
     std::error_code ec;
     std::filesystem::rename(temporary, path, ec);
     if (ec)

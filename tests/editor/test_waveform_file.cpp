@@ -1,13 +1,17 @@
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include <gtest/gtest.h>
 
 #include "editor/waveform_file.h"
+#include "file_faults.h"
 #include "synthesis/waveform_synthesis.h"
 
 using namespace dds;
@@ -176,24 +180,46 @@ TEST_F(TempDir, FailedWriteKeepsTheOldFile)
 {
     const std::string path = (dir / "keep.xls").string();
     WriteWaveformFile(path, flatTable(1));
-    fs::permissions(dir, fs::perms::owner_write, fs::perm_options::remove);
-    if (std::ofstream(dir / "probe")) // running as root: permissions do not stop a write
-        GTEST_SKIP() << "the folder stays writable for this user";
-    const std::string message = messageOf([&] { WriteWaveformFile(path, flatTable(2)); });
+    std::string message;
+    {
+        ReadOnlyFolder readOnly(dir.string());
+        if (!readOnly.Active())
+            GTEST_SKIP() << "this user can write into any folder here";
+        message = messageOf([&] { WriteWaveformFile(path, flatTable(2)); });
+    }
     EXPECT_EQ(message.rfind("Impossible de créer le fichier \"" + path + "\". ", 0), 0u) << message;
     EXPECT_EQ(ReadWaveformFile(path), flatTable(1));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
-TEST_F(TempDir, FullDiskKeepsTheOldFile)
+TEST_F(TempDir, DiskFillingUpKeepsTheOldFileAndLeavesNoTemporary)
 {
-    if (!fs::exists("/dev/full"))
-        GTEST_SKIP();
-    // A file that replaces /dev/full's place is not possible; write the temporary onto it instead.
     const std::string path = (dir / "full.xls").string();
     WriteWaveformFile(path, flatTable(1));
-    fs::create_symlink("/dev/full", path + ".tmp");
-    EXPECT_NE(messageOf([&] { WriteWaveformFile(path, flatTable(2)); }), "no error");
+    std::string message;
+    {
+        FileSizeLimit limit(100);
+        if (!limit.Active())
+            GTEST_SKIP() << "the file size limit cannot be lowered here";
+        message = messageOf([&] { WriteWaveformFile(path, flatTable(2)); });
+    }
+    EXPECT_NE(message.find(std::strerror(EFBIG)), std::string::npos) << message;
     EXPECT_EQ(ReadWaveformFile(path), flatTable(1));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+// A file of the user's may carry a name the save would like for its temporary; it is never touched.
+TEST_F(TempDir, WriteLeavesFilesNamedLikeItsTemporaryAlone)
+{
+    const std::string path = (dir / "wave.xls").string();
+    std::ofstream(path + ".tmp", std::ios::binary) << "mine";
+    fs::create_symlink("/nonexistent/target", path + ".tmp1");
+    WriteWaveformFile(path, flatTable(3));
+    EXPECT_EQ(ReadWaveformFile(path), flatTable(3));
+    std::ifstream kept(path + ".tmp", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "mine");
+    EXPECT_TRUE(fs::is_symlink(path + ".tmp1"));
+    EXPECT_FALSE(fs::exists(path + ".tmp2"));
 }
 
 } // namespace

@@ -1,10 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -13,6 +10,7 @@
 #include "device/generator_commands.h"
 #include "device/hid_backend.h"
 #include "device/virtual_generator.h"
+#include "file_faults.h"
 
 // How many faults the fault tests put the program through, and how many it came through with
 // every check holding. Printed once after the whole run, for the release note.
@@ -116,32 +114,4 @@ protected:
 
 private:
     std::chrono::milliseconds echoDelay_;
-};
-
-// While it lives, no file of this process may grow past `bytes`: writes beyond fail with EFBIG,
-// as on a disk that fills up. Works for root too, where permissions stop nothing.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        previousSignal_ = std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the process
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        active_ = setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousSignal_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-    bool Active() const { return active_; }
-
-private:
-    rlimit previous_{};
-    void (*previousSignal_)(int) = SIG_DFL;
-    bool active_ = false;
 };
