@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int kCursorPanel = 1;
 constexpr int kHorizontalCursor = 2;
 constexpr int kVerticalCursor = 3;
 
