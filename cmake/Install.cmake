@@ -19,11 +19,39 @@ endforeach()
 # /usr) makes the rule live; an install under /usr/local needs it copied to /etc/udev/rules.d.
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/udev/70-ddsgen.rules DESTINATION lib/udev/rules.d)
 
+# Manual pages and the package changelog, compressed as Debian keeps them (no name or time stamp in
+# the gzip header, so the package is the same from build to build).
+find_program(GZIP_PROGRAM gzip)
+if(GZIP_PROGRAM)
+  set(compressed_docs)
+  foreach(source man/ddsgen.1 man/ddsgen-cli.1 debian/changelog)
+    get_filename_component(name ${source} NAME)
+    set(output ${CMAKE_BINARY_DIR}/packaging/${name}.gz)
+    add_custom_command(OUTPUT ${output}
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+                       COMMAND ${GZIP_PROGRAM} -9nc ${PROJECT_SOURCE_DIR}/packaging/${source} > ${output}
+                       DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${source} VERBATIM)
+    list(APPEND compressed_docs ${output})
+  endforeach()
+  add_custom_target(ddsgen_docs ALL DEPENDS ${compressed_docs})
+  install(FILES ${CMAKE_BINARY_DIR}/packaging/ddsgen.1.gz ${CMAKE_BINARY_DIR}/packaging/ddsgen-cli.1.gz
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ddsgen)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "ddsgen maintainers <ddsgen@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Control program for the USB DDS arbitrary-waveform function generator")
+set(CPACK_PACKAGE_DESCRIPTION
+    "The operator picks a frequency range and a frequency, a preset or
+hand-drawn waveform, the output offset, amplitude and low-pass filter of the
+USB HID function generator (04d8:0009), and one button uploads the waveform.
+French, English and German interface. Includes ddsgen-cli, which computes,
+writes and sends the same waveforms from the command line, and a virtual
+generator to try everything without hardware.")
+set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)

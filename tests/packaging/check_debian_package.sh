@@ -24,7 +24,10 @@ for expected in \
     ./usr/share/icons/hicolor/16x16/apps/ddsgen.png \
     ./usr/share/icons/hicolor/48x48/apps/ddsgen.png \
     ./usr/share/icons/hicolor/256x256/apps/ddsgen.png \
-    ./usr/lib/udev/rules.d/70-ddsgen.rules; do
+    ./usr/lib/udev/rules.d/70-ddsgen.rules \
+    ./usr/share/man/man1/ddsgen.1.gz \
+    ./usr/share/man/man1/ddsgen-cli.1.gz \
+    ./usr/share/doc/ddsgen/changelog.gz; do
     grep -qxF "$expected" <<<"$files" || fail "missing $expected"
 done
 if grep -E '\.(a|h)$|/include/|/test_|/bench_' <<<"$files"; then
@@ -48,6 +51,11 @@ grep -q 'udevadm control --reload-rules' "$scratch/control/postinst" || fail "po
 dpkg-deb -x "$package" "$scratch/root"
 grep -q '^Exec=ddsgen$' "$scratch/root/usr/share/applications/ddsgen.desktop" || fail "desktop entry Exec"
 grep -q 'idVendor}=="04d8"' "$scratch/root/usr/lib/udev/rules.d/70-ddsgen.rules" || fail "udev rule content"
+for program in ddsgen ddsgen-cli; do
+    readelf -S "$scratch/root/usr/bin/$program" | grep -q '\.symtab' && fail "$program is not stripped"
+done
+[ -n "$(dpkg-deb -f "$package" Description | sed 1d)" ] || fail "no extended description"
+gzip -t "$scratch/root/usr/share/doc/ddsgen/changelog.gz" || fail "changelog.gz is not gzip"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$scratch/root/usr/share/applications/ddsgen.desktop" || fail "desktop entry invalid"
 fi
