@@ -127,6 +127,17 @@ hid_device* OpenReadWrite(const std::string& path)
     return device;
 }
 
+// Only the paths, which hidapi reads without opening any interface: what plug polling compares.
+std::vector<std::string> InterfacePaths()
+{
+    std::vector<std::string> paths;
+    hid_device_info* list = hid_enumerate(0, 0);
+    for (const hid_device_info* entry = list; entry; entry = entry->next)
+        paths.emplace_back(entry->path);
+    hid_free_enumeration(list);
+    return paths;
+}
+
 } // namespace
 
 HidapiBackend::HidapiBackend() { InitialiseHidapiOnce(); }
@@ -167,7 +178,7 @@ void HidapiBackend::watchChanges(std::function<void()> onChange)
 {
     monitor_.reset();
     if (onChange)
-        monitor_ = std::make_unique<PlugMonitor>(std::move(onChange));
+        monitor_ = std::make_unique<PlugMonitor>(std::move(onChange), InterfacePaths);
 }
 
 } // namespace dds

@@ -27,28 +27,35 @@ struct PlugMonitor::State {
         if (context)
             udev_unref(context);
     }
+
+    // False when udev cannot be reached (some containers have no netlink socket for it).
+    bool watch(const std::function<void()>& onChange)
+    {
+        context = udev_new();
+        if (!context)
+            return false;
+        // The "udev" group announces an interface only after its rules (and permissions) are applied.
+        monitor = udev_monitor_new_from_netlink(context, "udev");
+        if (!monitor)
+            return false;
+        udev_monitor_filter_add_match_subsystem_devtype(monitor, "hidraw", nullptr);
+        if (udev_monitor_enable_receiving(monitor) < 0)
+            return false;
+        notifier = std::make_unique<QSocketNotifier>(udev_monitor_get_fd(monitor), QSocketNotifier::Read);
+        QObject::connect(notifier.get(), &QSocketNotifier::activated, [watched = monitor, onChange] {
+            if (udev_device* device = udev_monitor_receive_device(watched))
+                udev_device_unref(device);
+            onChange();
+        });
+        return true;
+    }
 };
 
-PlugMonitor::PlugMonitor(std::function<void()> onChange) : state_(std::make_unique<State>())
+PlugMonitor::PlugMonitor(std::function<void()> onChange, PlugPolling::PathLister listPaths)
+    : state_(std::make_unique<State>())
 {
-    state_->context = udev_new();
-    if (!state_->context)
-        return;
-    // The "udev" group announces an interface only after its rules (and permissions) are applied.
-    state_->monitor = udev_monitor_new_from_netlink(state_->context, "udev");
-    if (!state_->monitor)
-        return;
-    udev_monitor_filter_add_match_subsystem_devtype(state_->monitor, "hidraw", nullptr);
-    if (udev_monitor_enable_receiving(state_->monitor) < 0)
-        return;
-    const int fd = udev_monitor_get_fd(state_->monitor);
-    state_->notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-    udev_monitor* monitor = state_->monitor;
-    QObject::connect(state_->notifier.get(), &QSocketNotifier::activated, [monitor, onChange] {
-        if (udev_device* device = udev_monitor_receive_device(monitor))
-            udev_device_unref(device);
-        onChange();
-    });
+    if (!state_->watch(onChange))
+        polling_ = std::make_unique<PlugPolling>(std::move(listPaths), std::move(onChange));
 }
 
 #elif defined(_WIN32)
@@ -68,7 +75,8 @@ struct PlugMonitor::State : QAbstractNativeEventFilter {
     std::function<void()> onChange;
 };
 
-PlugMonitor::PlugMonitor(std::function<void()> onChange) : state_(std::make_unique<State>(std::move(onChange)))
+PlugMonitor::PlugMonitor(std::function<void()> onChange, PlugPolling::PathLister)
+    : state_(std::make_unique<State>(std::move(onChange)))
 {
     QCoreApplication::instance()->installNativeEventFilter(state_.get());
 }
@@ -77,8 +85,12 @@ PlugMonitor::PlugMonitor(std::function<void()> onChange) : state_(std::make_uniq
 
 struct PlugMonitor::State {};
 
-// No plug notices on this system: only the first search finds interfaces.
-PlugMonitor::PlugMonitor(std::function<void()>) : state_(std::make_unique<State>()) {}
+// No plug notices on this system: the paths are compared every second.
+PlugMonitor::PlugMonitor(std::function<void()> onChange, PlugPolling::PathLister listPaths)
+    : state_(std::make_unique<State>()),
+      polling_(std::make_unique<PlugPolling>(std::move(listPaths), std::move(onChange)))
+{
+}
 
 #endif
 
