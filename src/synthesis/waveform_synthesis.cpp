@@ -16,15 +16,16 @@ constexpr long double kFourPi = 12.5663706144L;
 using Real = long double;
 
 // The extended-precision sine. On x86-64 this is the x87 sine instruction itself, about nine times
-// faster than the library's sinl, whose careful range reduction changes only the last bits.
+// faster than the library's sinl, whose careful range reduction changes only the last bits; other
+// processors and compilers (and DDSGEN_LIBRARY_SINE, to check that path here) take the library's.
 Real sine80(Real x)
 {
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && !defined(DDSGEN_LIBRARY_SINE)
     Real result;
     asm("fsin" : "=t"(result) : "0"(x));
     return result;
 #else
-    return sine80(x);
+    return std::sin(x);
 #endif
 }
 
