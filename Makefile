@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 # The in-process virtual generator; `make run RUN_ARGS=` drives a real one.
 RUN_ARGS ?= --virtual-generator
 
-.PHONY: deps configure build run test bench clean package fresh-install sanitize fuzz
+.PHONY: deps configure build run test bench clean package fresh-install real-backend sanitize fuzz
 
 deps:
 	@bash scripts/install-deps.sh
@@ -28,13 +28,19 @@ clean:
 	rm -rf $(BUILD)
 
 # The Debian package, built from the Release tree into $(BUILD).
+PACKAGE_FILE = $(BUILD)/ddsgen_$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD)/CMakeCache.txt)_$$(dpkg --print-architecture).deb
 package: build
 	cd $(BUILD) && cpack -G DEB
 
 # The package installed with apt on a minimal Debian 12 bootstrapped into build-fresh/, and used
 # there as an ordinary user (needs root and Debian's mirror; not part of `make test`).
 fresh-install: package
-	bash scripts/check-fresh-install.sh $(BUILD)/ddsgen_$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD)/CMakeCache.txt)_$$(dpkg --print-architecture).deb build-fresh
+	bash scripts/check-fresh-install.sh $(PACKAGE_FILE) build-fresh
+
+# The package in a virtual machine with its own kernel, against a generator on the kernel's HID
+# bus (uhid): hidapi, hidraw, sysfs and udev for real (needs root, qemu and Debian's mirror).
+real-backend: package
+	bash scripts/check-real-backend.sh $(PACKAGE_FILE) $(BUILD)/tests/uhid/ddsgen-uhid-generator build-vm
 
 # Every program and test built with AddressSanitizer and UndefinedBehaviorSanitizer, in its own
 # folder; the first report stops the test that made it.

@@ -9,41 +9,21 @@ set -euo pipefail
 package=$(realpath "${1:?usage: check-fresh-install.sh PACKAGE.deb [WORK_DIR]}")
 work=$(realpath -m "${2:-build-fresh}")
 root=$work/bookworm
-mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
+source "$(dirname "$0")/debian-root.sh"
 
 [ "$(id -u)" -eq 0 ] || { echo "check-fresh-install.sh needs root (debootstrap, chroot)"; exit 2; }
-command -v debootstrap >/dev/null || apt-get install -y -q debootstrap >/dev/null
-
-step() { echo "== $*"; }
-fail() { echo "FAIL: $*"; exit 1; }
 in_root() { chroot "$root" "$@"; }
 as_owner() { chroot "$root" su owner -c "$1"; }
-
-unmount_all() {
-    for point in sys dev/pts dev proc; do
-        mountpoint -q "$root/$point" && umount -l "$root/$point"
-    done
-    return 0
-}
-trap unmount_all EXIT
+trap 'unmount_system "$root"' EXIT
 
 step "bootstrapping a minimal Debian 12 in $root"
-unmount_all
-rm -rf "$root"
-mkdir -p "$work/cache"
-debootstrap --variant=minbase --cache-dir="$work/cache" bookworm "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
-    { tail -20 "$work/debootstrap.log"; fail "debootstrap"; }
-cat >"$root/etc/apt/sources.list" <<EOF
-deb $mirror bookworm main
-deb $mirror bookworm-updates main
-deb http://deb.debian.org/debian-security bookworm-security main
-EOF
-for point in proc sys dev dev/pts; do mount --bind "/$point" "$root/$point"; done
+unmount_system "$root"
+bootstrap_root "$root" "$work/cache" "$work/debootstrap.log"
+mount_system "$root"
 
 step "installing $(basename "$package") with apt"
 cp "$package" "$root/tmp/ddsgen.deb"
-in_root sh -c 'apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q /tmp/ddsgen.deb' \
-    >"$work/install.log" 2>&1 || { tail -30 "$work/install.log"; fail "apt could not install the package"; }
+apt_install "$root" "$work/install.log" /tmp/ddsgen.deb
 in_root dpkg-query -W -f='${Status}\n' ddsgen | grep -qx 'install ok installed' || fail "package not installed"
 for file in /usr/bin/ddsgen /usr/bin/ddsgen-cli /usr/bin/generateur_fonctions/utlisation_soft.htm \
     /usr/lib/udev/rules.d/70-ddsgen.rules /usr/share/applications/ddsgen.desktop; do
@@ -60,8 +40,7 @@ blocks=$(grep -c '^0004' "$root/tmp/cli.log")
 [ "$blocks" -eq 10 ] || fail "ddsgen-cli wrote $blocks sample blocks, the range-3 sine takes 10"
 
 step "the window under Xvfb, as user owner"
-in_root sh -c 'DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends xvfb xdotool x11-apps x11-utils' \
-    >"$work/xtools.log" 2>&1 || { tail -20 "$work/xtools.log"; fail "installing Xvfb and xdotool"; }
+apt_install "$root" "$work/xtools.log" --no-install-recommends xvfb xdotool x11-apps x11-utils
 cp "$(dirname "$0")/drive-window.sh" "$root/tmp/drive-window.sh"
 as_owner 'bash /tmp/drive-window.sh' | tee "$work/window.log"
 grep -qx 'ddsgen ended with 0' "$work/window.log" || fail "the window did not end cleanly through its quit button"
