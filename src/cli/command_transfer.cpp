@@ -114,7 +114,10 @@ int RunTransfer(CommandContext& c)
 
     TransferSession session(ChosenBackend(options.has("virtual"), options.text("report-log")));
     if (!session.waitForGenerator(kArrivalWait)) {
-        c.err << "ddsgen-cli transfer: no generator found (USB 04d8:0009)\n";
+        if (session.inaccessibleGenerator().empty())
+            c.err << "ddsgen-cli transfer: no generator found (USB 04d8:0009)\n";
+        else
+            c.err << "ddsgen-cli transfer: " << InaccessibleGeneratorMessage(session.inaccessibleGenerator()) << '\n';
         return 1;
     }
     GeneratorLink& link = session.link();

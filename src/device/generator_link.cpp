@@ -20,4 +20,11 @@ void GeneratorLink::Send(uint8_t code, std::span<const uint8_t> payload)
 
 void GeneratorLink::ReleaseGenerator() { TJvHidDevice::Release(generator_); }
 
+std::string InaccessibleGeneratorMessage(const std::string& path)
+{
+    return "the generator at " + path +
+           " cannot be opened for reading and writing; install the udev rule 70-ddsgen.rules (see the "
+           "README) and plug it in again";
+}
+
 } // namespace dds

@@ -4,10 +4,14 @@
 #include <cstdint>
 #include <initializer_list>
 #include <span>
+#include <string>
 
 class TJvHidDevice;
 
 namespace dds {
+
+// The one line a program prints when the generator is present but this user may not open it.
+std::string InaccessibleGeneratorMessage(const std::string& path);
 
 // The output report buffer and the open generator, if any: the send step every sender shares.
 class GeneratorLink {

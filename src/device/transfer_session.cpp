@@ -5,6 +5,7 @@
 
 #include "device/generator_commands.h"
 #include "device/hid_device.h"
+#include "device/hid_pnp_info.h"
 
 namespace dds {
 
@@ -34,9 +35,12 @@ bool TransferSession::waitForGenerator(std::chrono::milliseconds limit)
 
 void TransferSession::arrived(TJvHidDevice* device)
 {
-    if (link_.Generator() || device->VendorID() != kGeneratorVendorId ||
-        device->ProductID() != kGeneratorProductId || !device->ReadWriteAccess())
+    if (link_.Generator() || device->VendorID() != kGeneratorVendorId || device->ProductID() != kGeneratorProductId)
         return;
+    if (!device->ReadWriteAccess()) {
+        inaccessiblePath_ = device->PnPInfo().DevicePath();
+        return;
+    }
     TJvHidDevice* generator = nullptr;
     if (!controller_->ClaimByIds(generator, kGeneratorVendorId, kGeneratorProductId))
         return;

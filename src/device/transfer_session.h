@@ -1,6 +1,7 @@
 #pragma once
 #include <chrono>
 #include <memory>
+#include <string>
 
 #include "device/generator_link.h"
 #include "device/hid_backend.h"
@@ -25,6 +26,8 @@ public:
     GeneratorLink& link() { return link_; }
     AcknowledgementClock& clock() { return clock_; }
     bool removed() const { return removed_; }
+    // The path of a generator that arrived but cannot be opened for reading and writing, if any.
+    const std::string& inaccessibleGenerator() const { return inaccessiblePath_; }
 
 private:
     void arrived(TJvHidDevice* device);
@@ -33,6 +36,7 @@ private:
     GeneratorLink link_;
     std::unique_ptr<TJvHidDeviceController> controller_;
     bool removed_ = false;
+    std::string inaccessiblePath_;
 };
 
 } // namespace dds

@@ -30,9 +30,7 @@ bool IsGenerator(const TJvHidDevice& device)
 
 void WarnInaccessible(const TJvHidDevice& device)
 {
-    std::cerr << "ddsgen: the generator at " << device.PnPInfo().DevicePath()
-              << " cannot be opened for reading and writing; install packaging/udev/70-ddsgen.rules "
-                 "(see the README) and plug it in again\n";
+    std::cerr << "ddsgen: " << dds::InaccessibleGeneratorMessage(device.PnPInfo().DevicePath()) << '\n';
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "cli/cli_command.h"
 #include "device/hid_backend_selection.h"
 #include "device/virtual_hid_bus.h"
+#include "device/virtual_hid_interface.h"
 #include "editor/waveform_file.h"
 
 namespace {
@@ -106,6 +107,21 @@ TEST_F(TransferCli, BadOptionsExitWithStatusTwo)
     EXPECT_EQ(Cli({"--range", "5", "--position", "0", "--kind", "13"}).status, 2);
     EXPECT_EQ(Cli({"--range", "5", "--position", "0", "--file", "a.xls", "--shape", "3"}).status, 2);
     EXPECT_EQ(Cli({"--range", "5", "--position", "0", "--kind", "1", "--offset", "256"}).status, 2);
+}
+
+TEST_F(TransferCli, GeneratorThisUserMayNotOpenIsNamedWithTheRemedy)
+{
+    auto bus = std::make_shared<dds::VirtualHidBus>();
+    bus->Attach(std::make_shared<dds::VirtualHidInterface>(
+        dds::HidInterfaceInfo{"/dev/hidraw7", "/dev/hidraw7", 0x04D8, 0x0009, 0, 65, 65},
+        dds::VirtualHidInterface::Openness::WithoutAccess));
+    dds::SelectHidBackend(bus);
+    const CliRun run = Cli({"--range", "5", "--position", "0", "--kind", "1"});
+    dds::SelectHidBackend(nullptr);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("the generator at /dev/hidraw7 cannot be opened"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("70-ddsgen.rules"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("no generator found"), std::string::npos) << run.err;
 }
 
 TEST_F(TransferCli, NoGeneratorIsAClearMessageAndStatusOne)
