@@ -38,6 +38,7 @@ generator=$!
 check generator-appears wait_for 60 generator_plugged
 cat /tmp/generator.out
 udevadm settle
+check udev-rule-tags-the-generator sh -c 'udevadm info -q property /dev/hidraw0 | grep -q "^TAGS=.*:uaccess:"'
 ddsgen-cli list >/tmp/list.out 2>&1
 cat /tmp/list.out
 check list-finds-the-generator-with-its-lengths \
