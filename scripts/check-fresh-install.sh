@@ -42,6 +42,7 @@ blocks=$(grep -c '^0004' "$root/tmp/cli.log")
 step "the window under Xvfb, as user owner"
 apt_install "$root" "$work/xtools.log" --no-install-recommends xvfb xdotool x11-apps x11-utils
 cp "$(dirname "$0")/drive-window.sh" "$root/tmp/drive-window.sh"
+cp "$(dirname "$0")/window-clicks.sh" "$root/tmp/window-clicks.sh"
 as_owner 'bash /tmp/drive-window.sh' | tee "$work/window.log"
 grep -qx 'ddsgen ended with 0' "$work/window.log" || fail "the window did not end cleanly through its quit button"
 gui_blocks=$(grep -c '^0004' "$root/tmp/gui.log" || true)

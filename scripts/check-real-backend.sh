@@ -28,6 +28,7 @@ apt_install "$root" "$work/install.log" linux-image-amd64 kmod /tmp/ddsgen.deb
 apt_install "$root" "$work/xtools.log" --no-install-recommends xvfb xdotool x11-utils
 install -m 755 "$generator" "$root/usr/local/bin/ddsgen-uhid-generator"
 install -m 755 "$here/vm-checks.sh" "$root/usr/local/bin/vm-checks.sh"
+install -m 644 "$here/window-clicks.sh" "$root/usr/local/bin/window-clicks.sh"
 unmount_system "$root"
 
 step "making the disk image"

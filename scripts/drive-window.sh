@@ -4,6 +4,7 @@
 # picture has gone, then the toolbar's quit button, and reports how the program ended.
 # Screenshots go to /tmp/start.xwd and /tmp/after.xwd, the written reports to /tmp/gui.log.
 set -u
+source /tmp/window-clicks.sh
 cd ~
 rm -f /tmp/gui.log
 Xvfb :7 -screen 0 1400x900x24 >/tmp/xvfb.log 2>&1 &
@@ -19,20 +20,10 @@ window=$(xdotool search --sync --onlyvisible --pid $program | head -n 1)
 sleep 3
 xwd -root -silent >/tmp/start.xwd
 
-# Client coordinates from the main window's layout: the transfer button's centre, then the quit
-# button, the toolbar's first.
-xdotool mousemove --window "$window" 188 428 click 1
-previous=-1
-for _ in $(seq 100); do
-    sleep 0.2
-    now=$(wc -l </tmp/gui.log)
-    [ "$now" -eq "$previous" ] && [ "$now" -gt 2 ] && break
-    previous=$now
-done
-echo "reports written: $(wc -l </tmp/gui.log)"
+click_transfer "$window" /tmp/gui.log
 xwd -root -silent >/tmp/after.xwd
 
-xdotool mousemove --window "$window" 36 14 click 1
+click_quit "$window"
 for _ in $(seq 50); do kill -0 $program 2>/dev/null || break; sleep 0.1; done
 if kill -0 $program 2>/dev/null; then
     echo "ddsgen still running after quit"

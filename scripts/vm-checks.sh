@@ -4,6 +4,7 @@
 # system backend (hidapi on hidraw, the report descriptor from sysfs, udev plug notices).
 # Prints one "VM-CHECK PASS|FAIL name" line a check, then powers the machine off.
 export PATH=/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
+source /usr/local/bin/window-clicks.sh
 mountpoint -q /proc || mount -t proc proc /proc
 mountpoint -q /sys || mount -t sysfs sys /sys
 mountpoint -q /dev || mount -t devtmpfs dev /dev
@@ -73,15 +74,7 @@ ddsgen-uhid-generator --model /tmp/window-model >/tmp/generator2.out 2>&1 &
 generator=$!
 check window-sees-the-plugged-generator wait_for 60 test -s /tmp/window.log
 sleep 0.5
-xdotool mousemove --window "$window" 188 428 click 1
-previous=-1
-for _ in $(seq 100); do
-    sleep 0.2
-    now=$(wc -l </tmp/window.log)
-    [ "$now" -eq "$previous" ] && [ "$now" -gt 2 ] && break
-    previous=$now
-done
-echo "reports written by the window: $(wc -l </tmp/window.log)"
+click_transfer "$window" /tmp/window.log
 kill -TERM $generator && wait $generator
 cat /tmp/window-model
 check window-transfer-closed model_is /tmp/window-model transfers_closed 1

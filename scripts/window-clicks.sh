@@ -1,0 +1,19 @@
+# Clicks on the main window for the install checks, in client coordinates from its layout. Sourced
+# by drive-window.sh and vm-checks.sh inside the systems they check; needs xdotool.
+
+# click_transfer WINDOW REPORT_LOG: the transfer button, then waits until the report log has
+# stopped growing (the transfer has ended) and prints how many reports it holds.
+click_transfer() {
+    local window=$1 log=$2 previous=-1 now
+    xdotool mousemove --window "$window" 188 428 click 1
+    for _ in $(seq 100); do
+        sleep 0.2
+        now=$(wc -l <"$log")
+        [ "$now" -eq "$previous" ] && [ "$now" -gt 2 ] && break
+        previous=$now
+    done
+    echo "reports written: $(wc -l <"$log")"
+}
+
+# click_quit WINDOW: the toolbar's first button.
+click_quit() { xdotool mousemove --window "$1" 36 14 click 1; }
