@@ -53,6 +53,7 @@ TForm1::TForm1(QWidget* parent)
     ConnectWindowControls();
     ConnectTransferControls();
     dds::RunGuarded([this] { FormCreate(); });
+    SetUpAdditions();
     CreateSecondaryWindows();
     CentreOnDesktop();
 }
@@ -236,6 +237,7 @@ void TForm1::RxSlider1Change()
     Label10->setText(QString::fromStdString(plan->displayText()));
     Label10->adjustSize();
     CentreInParent(Label10);
+    PlayedInputsChanged();
 }
 
 void TForm1::SpeedButton11Click()

@@ -1,0 +1,90 @@
+// How fast "what the generator will really play" follows the operator: the played bytes alone
+// (the transfer's drawing, stretch and scan without the picture file), and the whole round trip in
+// the window, offscreen, from a change of table or of frequency to the overlay showing the new
+// bytes, both plot repaints included.
+#include <QApplication>
+#include <QToolButton>
+#include <benchmark/benchmark.h>
+
+#include "device/transfer_preview.h"
+#include "editor/graph_xy.h"
+#include "shell/unit1.h"
+#include "synthesis/waveform_synthesis.h"
+#include "widgets/jv_dial_button.h"
+#include "widgets/rx_slider.h"
+
+namespace {
+
+void BM_PlayedBytes(benchmark::State& state)
+{
+    dds::WaveformTable table;
+    dds::ComputeWaveform(table, dds::WaveformKind::Sine, {});
+    const auto count = static_cast<int>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dds::PlayedBytes(table, count).data());
+}
+BENCHMARK(BM_PlayedBytes)->Arg(3200)->Arg(40)->Unit(benchmark::kMillisecond);
+
+TForm1& Window()
+{
+    static TForm1* form = [] {
+        auto* f = new TForm1;
+        f->Timer2->stop();
+        f->Timer2Timer(); // unlock the controls as the end of the start-up picture does
+        f->show();
+        f->PlayedButton->click();
+        QApplication::processEvents();
+        return f;
+    }();
+    return *form;
+}
+
+// Runs events until the overlay shows `count` samples and the table it was asked for.
+void WaitForOverlay(TForm1& form, const QString& text)
+{
+    do
+        QApplication::processEvents();
+    while (form.GraphXY1->OverlayText() != text);
+}
+
+void BM_OverlayAfterAmplitudeChange(benchmark::State& state)
+{
+    TForm1& form = Window();
+    int amplitude = 100;
+    for (auto _ : state) {
+        amplitude = amplitude == 100 ? 99 : 100;
+        form.JvDialButton1->setPosition(amplitude); // recomputes and redraws the table
+        const auto before = form.GraphXY1->OverlayPoints();
+        do
+            QApplication::processEvents();
+        while (form.GraphXY1->OverlayPoints().size() == before.size()
+               && std::equal(before.begin(), before.end(), form.GraphXY1->OverlayPoints().begin(),
+                             [](auto a, auto b) { return a.x == b.x && a.y == b.y; }));
+    }
+}
+BENCHMARK(BM_OverlayAfterAmplitudeChange)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_OverlayAfterFrequencyChange(benchmark::State& state)
+{
+    TForm1& form = Window();
+    int position = 0;
+    for (auto _ : state) {
+        position = position == 0 ? 1 : 0;
+        form.RxSlider1->setValue(position);
+        WaitForOverlay(form, QStringLiteral("N = %1").arg(form.frequencyPlan.sampleCount));
+    }
+}
+BENCHMARK(BM_OverlayAfterFrequencyChange)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
