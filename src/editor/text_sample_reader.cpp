@@ -1,6 +1,7 @@
 // The CSV and TXT reader: one value per line, the last number of the line.
 #include "editor/waveform_import.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -14,14 +15,15 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+using NumberText = std::array<char, 64>;
+
 // A decimal number: sign, digits with at most one decimal mark (a point, or a comma when
 // `decimalComma`), optional exponent. Nothing else, so that "inf", "0x1p3" or "1e5x" are not
-// numbers.
-bool parseNumber(std::string_view field, bool decimalComma, double& value)
+// numbers. Its text with a decimal point goes to `text`; returns its length, 0 for no number.
+std::size_t numberText(std::string_view field, bool decimalComma, NumberText& text)
 {
-    char text[64];
-    if (field.size() >= sizeof text)
-        return false;
+    if (field.size() >= text.size())
+        return 0;
     std::size_t n = 0;
     std::size_t at = 0;
     if (at < field.size() && (field[at] == '+' || field[at] == '-')) {
@@ -44,7 +46,7 @@ bool parseNumber(std::string_view field, bool decimalComma, double& value)
         }
     }
     if (!digits)
-        return false;
+        return 0;
     if (at < field.size() && (field[at] == 'e' || field[at] == 'E')) {
         text[n++] = 'e';
         ++at;
@@ -56,12 +58,19 @@ bool parseNumber(std::string_view field, bool decimalComma, double& value)
             text[n++] = field[at];
         }
         if (!exponentDigits)
-            return false;
+            return 0;
     }
-    if (at != field.size())
-        return false;
-    const auto [end, error] = std::from_chars(text, text + n, value);
-    return error == std::errc() && end == text + n && std::isfinite(value);
+    return at == field.size() ? n : 0;
+}
+
+// The value of a number's text; nothing when it lies beyond the doubles (1e999).
+std::optional<double> valueOf(const NumberText& text, std::size_t length)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + length, value);
+    if (error != std::errc() || end != text.data() + length || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 std::string_view trimmed(std::string_view field, char separator)
@@ -89,7 +98,12 @@ public:
                                : text.find('\t') != std::string_view::npos ? '\t'
                                                                            : ',';
         const bool decimalComma = separator != ',';
-        std::optional<double> last;
+        // Every field must be a number; only the last one is converted, since it is the value.
+        NumberText number;
+        NumberText lastNumber;
+        std::size_t lastLength = 0;
+        std::size_t lastColumn = 0;
+        std::string_view lastField;
         std::size_t badColumn = 0;
         std::string_view badField;
         std::size_t start = 0;
@@ -99,28 +113,34 @@ public:
                 end = text.size();
             const std::string_view raw = text.substr(start, end - start);
             const std::string_view field = trimmed(raw, separator);
-            double value = 0;
             if (!field.empty()) {
-                if (parseNumber(field, decimalComma, value)) {
-                    last = value;
+                const std::size_t column = start + static_cast<std::size_t>(field.data() - raw.data()) + 1;
+                if (const std::size_t length = numberText(field, decimalComma, number)) {
+                    lastNumber = number;
+                    lastLength = length;
+                    lastColumn = column;
+                    lastField = field;
                 } else if (badColumn == 0) {
-                    badColumn = start + static_cast<std::size_t>(field.data() - raw.data()) + 1;
+                    badColumn = column;
                     badField = field;
                 }
             }
             start = end + 1;
         }
-        if (!last) {
+        if (lastLength == 0) {
             if (badColumn != 0 && started_)
                 fail(badColumn, "'" + std::string(badField) + "' n'est pas une valeur numérique correcte");
             return; // a blank line, or a header before the data
         }
         if (badColumn != 0)
             fail(badColumn, "'" + std::string(badField) + "' n'est pas une valeur numérique correcte");
+        const std::optional<double> value = valueOf(lastNumber, lastLength);
+        if (!value)
+            fail(lastColumn, "'" + std::string(lastField) + "' n'est pas une valeur numérique correcte");
         started_ = true;
         if (samples_.values.size() == kMaxImportSamples)
             fail(1, "plus de " + std::to_string(kMaxImportSamples) + " échantillons");
-        samples_.add(*last);
+        samples_.add(*value);
     }
 
     void tooLong()
