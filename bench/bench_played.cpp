@@ -29,8 +29,7 @@ TForm1& Window()
 {
     static TForm1* form = [] {
         auto* f = new TForm1;
-        f->Timer2->stop();
-        f->Timer2Timer(); // unlock the controls as the end of the start-up picture does
+        f->Timer2->stop(); // the start-up picture would lock the toolbar for two seconds
         f->show();
         f->PlayedButton->click();
         QApplication::processEvents();
@@ -39,7 +38,7 @@ TForm1& Window()
     return *form;
 }
 
-// Runs events until the overlay shows `count` samples and the table it was asked for.
+// Runs events until the overlay shows `text`.
 void WaitForOverlay(TForm1& form, const QString& text)
 {
     do
@@ -47,19 +46,27 @@ void WaitForOverlay(TForm1& form, const QString& text)
     while (form.GraphXY1->OverlayText() != text);
 }
 
+bool SamePoints(const std::vector<dds::PlotPoint>& a, const std::vector<dds::PlotPoint>& b)
+{
+    return a.size() == b.size()
+           && std::equal(a.begin(), a.end(), b.begin(), [](auto p, auto q) { return p.x == q.x && p.y == q.y; });
+}
+
 void BM_OverlayAfterAmplitudeChange(benchmark::State& state)
 {
     TForm1& form = Window();
+    if (!form.PlayedOverlayShown())
+        return state.SkipWithError("the overlay did not come on");
     int amplitude = 100;
     for (auto _ : state) {
-        amplitude = amplitude == 100 ? 99 : 100;
+        state.PauseTiming();
+        const std::vector<dds::PlotPoint> before = form.GraphXY1->OverlayPoints();
+        amplitude = amplitude == 100 ? 50 : 100;
+        state.ResumeTiming();
         form.JvDialButton1->setPosition(amplitude); // recomputes and redraws the table
-        const auto before = form.GraphXY1->OverlayPoints();
         do
             QApplication::processEvents();
-        while (form.GraphXY1->OverlayPoints().size() == before.size()
-               && std::equal(before.begin(), before.end(), form.GraphXY1->OverlayPoints().begin(),
-                             [](auto a, auto b) { return a.x == b.x && a.y == b.y; }));
+        while (SamePoints(form.GraphXY1->OverlayPoints(), before));
     }
 }
 BENCHMARK(BM_OverlayAfterAmplitudeChange)->Unit(benchmark::kMillisecond)->MinTime(2.0);
@@ -67,6 +74,8 @@ BENCHMARK(BM_OverlayAfterAmplitudeChange)->Unit(benchmark::kMillisecond)->MinTim
 void BM_OverlayAfterFrequencyChange(benchmark::State& state)
 {
     TForm1& form = Window();
+    if (!form.PlayedOverlayShown())
+        return state.SkipWithError("the overlay did not come on");
     int position = 0;
     for (auto _ : state) {
         position = position == 0 ? 1 : 0;
