@@ -45,7 +45,7 @@ void TForm1::ConnectEditSteps()
             redo);
 }
 
-dds::EditSnapshot TForm1::CurrentSnapshot() const { return {waveformTable, waveformKind}; }
+dds::EditSnapshot TForm1::CurrentSnapshot() const { return {state.waveformTable, state.waveformKind}; }
 
 void TForm1::CloseEditStep() { editHistory.commit(CurrentSnapshot()); }
 
@@ -74,14 +74,14 @@ void TForm1::RedoChange()
 void TForm1::RestoreSnapshot(const dds::EditSnapshot& snapshot)
 {
     Timer4->stop();
-    waveformTable = snapshot.table;
-    waveformKind = snapshot.kind;
-    const bool noise = waveformKind == static_cast<int32_t>(dds::WaveformKind::WhiteNoise);
+    state.waveformTable = snapshot.table;
+    state.waveformKind = snapshot.kind;
+    const bool noise = state.waveformKind == static_cast<int32_t>(dds::WaveformKind::WhiteNoise);
     ToolButton4->setEnabled(!noise);
     DoubleSpeed18->setEnabled(!noise || DoubleSpeed18->Down());
     ApplyLanguageTexts();
     // As a preset does: the flat DC line at 128 would vanish under the centre line.
-    if (noise || waveformKind != static_cast<int32_t>(dds::WaveformKind::DC) || RxSlider2->Value() != 0) {
+    if (noise || state.waveformKind != static_cast<int32_t>(dds::WaveformKind::DC) || RxSlider2->Value() != 0) {
         DrawCentreLine();
     } else {
         GraphXY1->ClearTrace(1);

@@ -62,7 +62,7 @@ void TForm1::CreatePlayedButton()
 void TForm1::ApplyAdditionTexts()
 {
     if (PlayedButton)
-        PlayedButton->setToolTip(QString::fromUtf8(dds::AdditionTextsFor(languageCode).playedHint));
+        PlayedButton->setToolTip(QString::fromUtf8(dds::AdditionTextsFor(state.languageCode).playedHint));
 }
 
 void TForm1::PlayedButtonClick()
@@ -84,12 +84,12 @@ void TForm1::UpdatePlayedOverlay()
 {
     if (!playedOverlayShown_)
         return;
-    const int count = frequencyPlan.sampleCount;
+    const int count = state.frequencyPlan.sampleCount;
     const QString corner = QStringLiteral("N = %1").arg(count);
     // White noise is the generator's own: a transfer sends no samples for it.
-    if (waveformKind == static_cast<int32_t>(dds::WaveformKind::WhiteNoise) || count < 1) {
+    if (state.waveformKind == static_cast<int32_t>(dds::WaveformKind::WhiteNoise) || count < 1) {
         GraphXY1->SetOverlay({}, kPlayedColour, corner);
         return;
     }
-    GraphXY1->SetOverlay(dds::StepTracePoints(dds::PlayedBytes(waveformTable, count)), kPlayedColour, corner);
+    GraphXY1->SetOverlay(dds::StepTracePoints(dds::PlayedBytes(state.waveformTable, count)), kPlayedColour, corner);
 }

@@ -24,7 +24,7 @@ protected:
     // What the overlay should show: the transfer's bytes for the table and the current count.
     std::vector<dds::PlotPoint> expectedSteps() const
     {
-        return dds::StepTracePoints(dds::PlayedBytes(form->waveformTable, form->frequencyPlan.sampleCount));
+        return dds::StepTracePoints(dds::PlayedBytes(form->state.waveformTable, form->state.frequencyPlan.sampleCount));
     }
     bool overlayFollows() const
     {
@@ -35,7 +35,7 @@ protected:
         for (std::size_t i = 0; i < shown.size(); ++i)
             if (shown[i].x != expected[i].x || shown[i].y != expected[i].y)
                 return false;
-        return form->GraphXY1->OverlayText() == QStringLiteral("N = %1").arg(form->frequencyPlan.sampleCount);
+        return form->GraphXY1->OverlayText() == QStringLiteral("N = %1").arg(form->state.frequencyPlan.sampleCount);
     }
 };
 
@@ -106,7 +106,7 @@ TEST_F(ShiftStroke, ShiftJoinsTheStampsWithAStraightLine)
     QTest::mousePress(form->GraphXY1, Qt::RightButton, {}, QPoint(100, 100));
     move(100, 100, Qt::NoModifier);
     move(400, 300, Qt::ShiftModifier);
-    const dds::WaveformTable& t = form->waveformTable;
+    const dds::WaveformTable& t = form->state.waveformTable;
     EXPECT_EQ(t[531], 128);
     for (int i = 532; i <= 552; ++i)
         ASSERT_EQ(t[i], 207) << i;
@@ -123,14 +123,14 @@ TEST_F(ShiftStroke, WithoutShiftFastMovesStillLeaveGaps)
     QTest::mousePress(form->GraphXY1, Qt::RightButton, {}, QPoint(100, 100));
     move(100, 100, Qt::NoModifier);
     move(400, 300, Qt::NoModifier);
-    EXPECT_EQ(form->waveformTable[1000], 128);
-    EXPECT_EQ(form->waveformTable[552], 207);
-    EXPECT_EQ(form->waveformTable[2294], 104);
+    EXPECT_EQ(form->state.waveformTable[1000], 128);
+    EXPECT_EQ(form->state.waveformTable[552], 207);
+    EXPECT_EQ(form->state.waveformTable[2294], 104);
     // A new stroke does not join the last one, even with Shift: it starts with a stamp.
     QTest::mouseRelease(form->GraphXY1, Qt::RightButton, {}, QPoint(400, 300));
     QTest::mousePress(form->GraphXY1, Qt::RightButton, {}, QPoint(100, 300));
     move(100, 300, Qt::ShiftModifier);
-    EXPECT_EQ(form->waveformTable[1000], 128);
-    EXPECT_EQ(form->waveformTable[552], 104);
+    EXPECT_EQ(form->state.waveformTable[1000], 128);
+    EXPECT_EQ(form->state.waveformTable[552], 104);
     QTest::mouseRelease(form->GraphXY1, Qt::RightButton, {}, QPoint(100, 300));
 }

@@ -36,7 +36,7 @@ protected:
             EXPECT_FALSE(preset->Down());
         EXPECT_TRUE(plotShowsTable());
     }
-    dds::EditSnapshot state() const { return {form->waveformTable, form->waveformKind}; }
+    dds::EditSnapshot state() const { return {form->state.waveformTable, form->state.waveformKind}; }
 };
 
 TEST_F(UndoRedo, KeysWalkBackAndForthThroughPresetsAndShapeChanges)
@@ -130,7 +130,7 @@ TEST_F(UndoRedo, WhiteNoiseIsOneStepAndUndoingItStopsTheAnimation)
     EXPECT_TRUE(form->ToolButton4->isEnabled());
     EXPECT_TRUE(form->DoubleSpeed18->isEnabled());
     redoY();
-    EXPECT_EQ(form->waveformKind, 12);
+    EXPECT_EQ(form->state.waveformKind, 12);
     EXPECT_FALSE(form->Timer4->isActive()) << "a restored table is shown, not animated";
     EXPECT_FALSE(form->ToolButton4->isEnabled());
 }

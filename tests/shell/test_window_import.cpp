@@ -52,7 +52,7 @@ TEST_F(WindowImport, ACsvReplacesTheTableAsAnOpenedFileDoes)
     EXPECT_EQ(table(), dds::ImportWaveformFile(csv.toStdString()).table);
     EXPECT_EQ(table()[801], 128);
     EXPECT_TRUE(plotShowsTable());
-    EXPECT_EQ(form->waveformKind, 2);
+    EXPECT_EQ(form->state.waveformKind, 2);
     EXPECT_TRUE(form->Panel4->isHidden());
     for (TDoubleSpeed* preset : form->presetButtons())
         EXPECT_FALSE(preset->Down());
@@ -85,7 +85,7 @@ TEST_F(WindowImport, BadInputChangesNothingAndNamesLineAndColumn)
                                            "numérique correcte").arg(bad));
     EXPECT_EQ(table(), before);
     EXPECT_TRUE(plotShowsTable());
-    EXPECT_EQ(form->waveformKind, 3);
+    EXPECT_EQ(form->state.waveformKind, 3);
     EXPECT_FALSE(form->Panel4->isHidden());
     EXPECT_TRUE(form->DoubleSpeed10->Down());
 
