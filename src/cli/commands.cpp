@@ -10,6 +10,7 @@ const std::vector<CliCommand>& AllCommands()
         TransferCommand(),
         ListCommand(),
         ImportCommand(),
+        PreviewCommand(),
     };
     return commands;
 }

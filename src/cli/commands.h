@@ -8,4 +8,5 @@ CliCommand SynthCommand();
 CliCommand TransferCommand();
 CliCommand ListCommand();
 CliCommand ImportCommand();
+CliCommand PreviewCommand();
 } // namespace dds::cli
