@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include "test_device_fixture.h"
 #include "widgets/double_speed.h"
@@ -32,6 +33,8 @@ TEST_F(UndoDuringTransfer, KeysDoNothingUntilTheTransferEnds)
     EXPECT_EQ(form->state.waveformTable, rectangle);
     EXPECT_EQ(form->state.waveformKind, 2);
 
+    form->activateWindow(); // the transfer's windows took the focus while they were shown
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(form->state.waveformTable, sine);
     EXPECT_EQ(form->state.waveformKind, 1);
