@@ -5,8 +5,8 @@
 
 namespace dds {
 
-// Texts of the window's additions to the design (import, the played-bytes overlay), UTF-8, per
-// interface language; the design's own texts are in language_texts.
+// Texts of the window's later additions (import, the played-bytes overlay), UTF-8, per
+// interface language; the window's original texts are in language_texts.
 struct AdditionTexts {
     const char* playedHint;        // the overlay's toolbar button
     const char* importedSamples;   // "%1 samples → 3200"

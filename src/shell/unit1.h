@@ -208,7 +208,7 @@ public:
     void SpeedButton7Click();
     void BitBtn1Click();
 
-    // ---- Additions to the design: import, undo and redo, straight strokes, the played bytes ----
+    // ---- Later additions: import, undo and redo, straight strokes, the played bytes ----
     // Import of CSV, TXT and WAV files through the open button (unit1_files.cpp).
     void ImportWaveform(const QString& path);
 

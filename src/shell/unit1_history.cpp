@@ -26,7 +26,7 @@ void TForm1::SetUpAdditions()
 void TForm1::ConnectEditSteps()
 {
     const auto close = dds::Guarded([this] { CloseEditStep(); });
-    // Connected after the design's handlers, so each step closes once its handler has run.
+    // Connected after the controls' own handlers, so each step closes once its handler has run.
     for (TDoubleSpeed* preset : presetButtons())
         connect(preset, &TDoubleSpeed::OnClick, this, close);
     for (QToolButton* button : {SpeedButton9, SpeedButton8, ToolButton2})

@@ -72,7 +72,7 @@ TEST_F(PlayedOverlay, KeyPShowsTheTransfersBytesAndFollowsEveryChange)
     EXPECT_EQ(form->GraphXY1->OverlayPoints().size(), 80u);
     click(form->DoubleSpeed9);
     QTRY_VERIFY(overlayFollows());
-    EXPECT_EQ(form->GraphXY1->NbTrace(), 4) << "the design's traces are untouched";
+    EXPECT_EQ(form->GraphXY1->NbTrace(), 4) << "the plot's own traces are untouched";
     EXPECT_TRUE(plotShowsTable());
     EXPECT_FALSE(QFile::exists(scratch.filePath("Sample.bmp")));
 
