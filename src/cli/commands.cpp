@@ -9,6 +9,7 @@ const std::vector<CliCommand>& AllCommands()
         SynthCommand(),
         TransferCommand(),
         ListCommand(),
+        SetCommand(),
     };
     return commands;
 }

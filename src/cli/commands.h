@@ -7,4 +7,5 @@ CliCommand FrequencyCommand();
 CliCommand SynthCommand();
 CliCommand TransferCommand();
 CliCommand ListCommand();
+CliCommand SetCommand();
 } // namespace dds::cli
