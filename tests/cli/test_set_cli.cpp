@@ -62,4 +62,13 @@ TEST_F(SetCli, JsonAndVanishing)
     EXPECT_EQ(Lines().size(), before + 2); // connect and offset, then nothing
 }
 
+TEST_F(SetCli, HelpNamesEveryOptionAndExitStatus)
+{
+    const CliRun help = Cli({"set", "--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* text : {"--offset", "--amplitude-step", "--filter", "--device", "--virtual-fault", "--json",
+                             "1 no generator", "2 bad options", "4 the generator vanished"})
+        EXPECT_NE(help.out.find(text), std::string::npos) << text;
+}
+
 } // namespace
