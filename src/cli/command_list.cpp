@@ -2,10 +2,8 @@
 
 #include "cli/commands.h"
 #include "cli/option_parser.h"
-#include "cli/virtual_faults.h"
 #include "device/generator_commands.h"
-#include "device/hid_backend_selection.h"
-#include "device/virtual_hid_bus.h"
+#include "device/backend_options.h"
 
 #include <cstdio>
 #include <memory>
@@ -71,13 +69,6 @@ nlohmann::json Json(const ListedInterface& i)
     return json;
 }
 
-std::shared_ptr<HidBackend> ListedBackend(bool useVirtual)
-{
-    if (!useVirtual)
-        return SelectedHidBackend();
-    return VirtualGeneratorBus();
-}
-
 } // namespace
 
 CliCommand ListCommand()
@@ -92,7 +83,9 @@ CliCommand ListCommand()
             "  --json      one JSON list of objects with the same figures\n",
             [](CommandContext& c) {
                 OptionParser options(c.args, {}, {"virtual", "json"});
-                const auto backend = ListedBackend(options.has("virtual"));
+                BackendChoice choice;
+                choice.virtualGenerator = options.has("virtual");
+                const auto backend = MakeBackend(choice, c.systemBackend);
                 const std::vector<ListedInterface> listed = ListInterfaces(*backend);
                 if (options.has("json")) {
                     nlohmann::json list = nlohmann::json::array();

@@ -7,29 +7,19 @@
 
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+#include "cli/generator_connection.h"
 #include "cli/generator_options.h"
 #include "cli/set_options.h"
 #include "device/generator_commands.h"
 #include "device/hid_device.h"
 #include "device/hid_pnp_info.h"
-#include "device/transfer_session.h"
+#include "device/generator_holder.h"
 
 namespace dds::cli {
 namespace {
 
-constexpr std::chrono::milliseconds kArrivalWait{1500};
 // Long enough for a plug notice already on its way to arrive between two commands.
 constexpr std::chrono::milliseconds kBetweenCommands{10};
-
-std::unique_ptr<QCoreApplication> EnsureApplication()
-{
-    if (QCoreApplication::instance())
-        return nullptr;
-    static int argc = 1;
-    static char name[] = "ddsgen-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QCoreApplication>(argc, argv);
-}
 
 void LetNoticesArrive()
 {
@@ -66,7 +56,7 @@ std::vector<Setting> Commands(const SetRequest& request, nlohmann::json& json)
     if (request.filter) {
         json["filter"] = FilterName(*request.filter);
         commands.push_back({"filter " + FilterName(*request.filter),
-                            static_cast<uint8_t>(gcFilterOff + *request.filter), {}});
+                            FilterCommand(*request.filter), {}});
     }
     commands.push_back({"", gcHostClosing, {}});
     return commands;
@@ -79,21 +69,18 @@ int RunSet(CommandContext& c)
     const GeneratorOptions where = ParseGeneratorOptions(options);
 
     const auto application = EnsureApplication();
-    TransferSession session(GeneratorBackend(where));
-    if (!session.waitForGenerator(kArrivalWait)) {
-        c.err << "ddsgen-cli set: no generator found (USB 04d8:0009)\n";
+    GeneratorHolder holder(MakeBackend(where.backend, c.systemBackend));
+    if (!ConnectGenerator(holder, where.device, "set", c.err))
         return kExitFailure;
-    }
-    GeneratorLink& link = session.link();
-    nlohmann::json json{{"device", link.Generator()->PnPInfo().DevicePath()}};
+    nlohmann::json json{{"device", holder.Generator()->PnPInfo().DevicePath()}};
     for (const Setting& command : Commands(request, json)) {
         if (command.code != gcHostConnected)
             LetNoticesArrive();
-        if (session.removed()) {
+        if (holder.Vanished()) {
             c.err << "ddsgen-cli set: the generator vanished; nothing more was sent\n";
             return kExitVanished;
         }
-        link.Send(command.code, command.payload);
+        holder.Send(command.code, command.payload);
         if (!command.text.empty() && !options.has("json"))
             c.out << command.text << "\n";
     }

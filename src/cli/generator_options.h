@@ -5,8 +5,7 @@
 #include <string>
 
 #include "cli/option_parser.h"
-#include "cli/virtual_faults.h"
-#include "device/hid_backend.h"
+#include "device/backend_options.h"
 
 namespace dds::cli {
 
@@ -14,9 +13,7 @@ namespace dds::cli {
 // --virtual-fault switches, and --report-log.
 struct GeneratorOptions {
     std::optional<std::string> device; // a path as 'list' prints it; the first generator without
-    bool useVirtual = false;
-    VirtualFaults faults;
-    std::optional<std::string> reportLog;
+    BackendChoice backend;
 };
 
 // `valued` with the valued options ParseGeneratorOptions reads, for the command's OptionParser;
@@ -24,8 +21,5 @@ struct GeneratorOptions {
 std::set<std::string> WithGeneratorOptions(std::set<std::string> valued);
 // UsageError for a bad fault switch or one given without --virtual.
 GeneratorOptions ParseGeneratorOptions(const OptionParser& options);
-
-// The system's interfaces or the virtual generator's bus, logged when asked.
-std::shared_ptr<HidBackend> GeneratorBackend(const GeneratorOptions& options);
 
 } // namespace dds::cli

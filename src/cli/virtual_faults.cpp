@@ -4,16 +4,12 @@
 #include <set>
 
 #include "cli/cli_command.h"
-#include "device/virtual_generator.h"
-#include "device/virtual_hid_bus.h"
 
 namespace dds::cli {
 namespace {
 
 using std::chrono::milliseconds;
 
-// A stream of unrelated input reports, far denser than the acknowledgements.
-constexpr milliseconds kFloodInterval{1};
 constexpr int64_t kLatestAcknowledgement = 600'000;
 
 const char* const kSpecHelp = "no-ack, late-ack:MS, unplug-after:K or flood";
@@ -77,30 +73,6 @@ VirtualFaults ParseVirtualFaults(const std::vector<std::string>& specs)
             Refuse(text, "that switch is given twice");
     }
     return faults;
-}
-
-std::shared_ptr<VirtualHidBus> VirtualGeneratorBus(const VirtualFaults& faults)
-{
-    auto bus = std::make_shared<VirtualHidBus>();
-    auto generator = std::make_shared<VirtualGenerator>();
-    generator->SetAcknowledging(!faults.noAcknowledgement);
-    if (faults.ackLatency)
-        generator->SetAckLatency(*faults.ackLatency);
-    if (faults.flood)
-        generator->SetUnrelatedInput(kFloodInterval);
-    if (faults.unplugAfterReports) {
-        // Weak references: the generator keeps the callback, and the bus keeps the generator.
-        std::weak_ptr<VirtualHidBus> weakBus = bus;
-        std::weak_ptr<VirtualGenerator> weakGenerator = generator;
-        generator->UnplugAfter(*faults.unplugAfterReports, [weakBus, weakGenerator] {
-            const auto b = weakBus.lock();
-            const auto g = weakGenerator.lock();
-            if (b && g)
-                b->Unplug(*g);
-        });
-    }
-    bus->Attach(generator);
-    return bus;
 }
 
 } // namespace dds::cli

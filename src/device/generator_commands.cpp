@@ -64,4 +64,16 @@ AmplitudeStepPayload AmplitudeStep(int difference)
     return payload;
 }
 
+uint8_t FilterCommand(int filter)
+{
+    if (filter < kFilterOff || filter > kLastFilter)
+        throw std::invalid_argument("filter " + std::to_string(filter) + " outside 0..7");
+    return static_cast<uint8_t>(gcFilterOff + filter);
+}
+
+int FilterOfCommand(uint8_t code)
+{
+    return code >= gcFilterOff && code <= gcFilter7 ? code - gcFilterOff : -1;
+}
+
 } // namespace dds

@@ -16,8 +16,6 @@ class TJvHidDeviceController : public QObject {
 public:
     static constexpr int kAnyProduct = -1;
 
-    // Uses the process's selected backend (the hidapi one unless another was chosen).
-    explicit TJvHidDeviceController(QObject* parent = nullptr);
     explicit TJvHidDeviceController(std::shared_ptr<dds::HidBackend> backend, QObject* parent = nullptr);
     ~TJvHidDeviceController() override;
 
@@ -40,6 +38,8 @@ public:
 
     // Claims the first unclaimed device with these ids (product -1: any product of the vendor).
     bool ClaimByIds(TJvHidDevice*& device, int vendorId, int productId);
+    // Claims `device` itself, when this controller lists it and nobody has claimed it.
+    bool ClaimDevice(TJvHidDevice* device);
     // Calls OnEnumerate for each listed device until it returns false; returns the number visited.
     int Enumerate();
 

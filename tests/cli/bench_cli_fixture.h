@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,10 +19,10 @@ struct CliRun {
     std::string err;
 };
 
-inline CliRun Cli(const std::vector<std::string>& args)
+inline CliRun Cli(const std::vector<std::string>& args, std::shared_ptr<dds::HidBackend> system = {})
 {
     std::ostringstream out, err;
-    const int status = dds::cli::RunCli(args, out, err);
+    const int status = dds::cli::RunCli(args, out, err, std::move(system));
     return {status, out.str(), err.str()};
 }
 

@@ -5,7 +5,6 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_command.h"
-#include "device/hid_backend_selection.h"
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
 
@@ -16,11 +15,11 @@ struct CliRun {
     std::string out;
 };
 
-CliRun List(std::vector<std::string> args)
+CliRun List(std::vector<std::string> args, std::shared_ptr<dds::HidBackend> system = {})
 {
     std::ostringstream out, err;
     args.insert(args.begin(), "list");
-    const int status = dds::cli::RunCli(args, out, err);
+    const int status = dds::cli::RunCli(args, out, err, std::move(system));
     return {status, out.str()};
 }
 
@@ -29,15 +28,13 @@ class SeveralInterfaces : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        auto bus = std::make_shared<dds::VirtualHidBus>();
         bus->Attach(std::make_shared<dds::VirtualGenerator>("/dev/hidraw3"));
         bus->Attach(std::make_shared<dds::VirtualHidInterface>(
             dds::HidInterfaceInfo{"/dev/hidraw4", "/dev/hidraw4", 0x046D, 0xC31C, 0, 9, 2},
             dds::VirtualHidInterface::Openness::WithoutAccess));
         bus->Attach(std::make_shared<dds::VirtualGenerator>("/dev/hidraw5"));
-        dds::SelectHidBackend(bus);
     }
-    void TearDown() override { dds::SelectHidBackend(nullptr); }
+    std::shared_ptr<dds::VirtualHidBus> bus = std::make_shared<dds::VirtualHidBus>();
 };
 
 TEST(ListCli, MarksTheGeneratorWithItsIdsAccessAndReportLengths)
@@ -49,14 +46,14 @@ TEST(ListCli, MarksTheGeneratorWithItsIdsAccessAndReportLengths)
 
 TEST_F(SeveralInterfaces, NumbersTheGeneratorsInTheOrderFound)
 {
-    EXPECT_EQ(List({}).out, "/dev/hidraw3\t04d8:0009\tread-write\tin 65 out 65\tgenerator 1\n"
+    EXPECT_EQ(List({}, bus).out, "/dev/hidraw3\t04d8:0009\tread-write\tin 65 out 65\tgenerator 1\n"
                             "/dev/hidraw4\t046d:c31c\tno-access\tin 9 out 2\n"
                             "/dev/hidraw5\t04d8:0009\tread-write\tin 65 out 65\tgenerator 2\n");
 }
 
 TEST_F(SeveralInterfaces, JsonIsAListWithTheSameFigures)
 {
-    const CliRun run = List({"--json"});
+    const CliRun run = List({"--json"}, bus);
     ASSERT_EQ(run.status, 0);
     const auto list = nlohmann::json::parse(run.out);
     ASSERT_TRUE(list.is_array());
@@ -78,9 +75,7 @@ TEST_F(SeveralInterfaces, JsonIsAListWithTheSameFigures)
 
 TEST(ListCli, EmptyJsonListWhenNothingIsFound)
 {
-    dds::SelectHidBackend(std::make_shared<dds::VirtualHidBus>());
-    const CliRun run = List({"--json"});
-    dds::SelectHidBackend(nullptr);
+    const CliRun run = List({"--json"}, std::make_shared<dds::VirtualHidBus>());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "[]\n");
 }
