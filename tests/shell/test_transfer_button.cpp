@@ -200,7 +200,15 @@ TEST_F(TransferButton, SilentGeneratorStillGetsTheWholeWaveform)
 TEST_F(TransferButton, ClosingTheWindowMidTransferStopsItBeforeTheRelease)
 {
     generator->SetAcknowledging(false); // the product's 5000 ms wait would hold the close up
-    QTimer::singleShot(50, form.get(), [this] { form->close(); });
+    // Closed while the first block waits for its acknowledgement, however long the picture took.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, form.get(), [&] {
+        if (Sent().size() >= 2) {
+            closer.stop();
+            form->close();
+        }
+    });
+    closer.start(5);
     transfer();
     EXPECT_EQ(SentCodes(), (Codes{3, 4, 2}));
     EXPECT_EQ(form->generatorLink.Generator(), nullptr);
