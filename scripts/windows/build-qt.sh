@@ -22,7 +22,8 @@ fi
 echo "Configuring Qt $QT_VERSION for Windows in $work/build"
 rm -rf "$QT_PREFIX"
 # tabletevent off: the windows plugin would need the absent wintab.h. dynamicgl goes with
-# opengl: left on, the window code wants the OpenGL context it would load.
+# opengl: left on, the window code wants the OpenGL context it would load. direct2d: a second
+# platform plugin nobody loads unless asked.
 cmake -G Ninja -S "$work/src" -B "$work/build" \
   -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN_FILE" \
   -DCMAKE_BUILD_TYPE=Release \
@@ -32,7 +33,7 @@ cmake -G Ninja -S "$work/src" -B "$work/build" \
   -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF \
   -DFEATURE_dynamicgl=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF \
   -DFEATURE_xml=OFF -DFEATURE_icu=OFF -DFEATURE_tabletevent=OFF -DINPUT_openssl=no \
-  -DFEATURE_jpeg=OFF \
+  -DFEATURE_jpeg=OFF -DFEATURE_direct2d=OFF \
   -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF \
   -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF \
   -DFEATURE_system_doubleconversion=OFF
