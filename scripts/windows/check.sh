@@ -100,14 +100,14 @@ drive_window() {
   "$@" >"$log.out" 2>&1 &
   local program=$! window=""
   for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name 'ddsgen|G.n.rateur|Generator' 2>/dev/null | head -n 1)
+    window=$(xdotool search --onlyvisible --name 'USB - DDS|DDS – ' 2>/dev/null | head -n 1)
     [ -n "$window" ] && break
     sleep 0.2
   done
   [ -n "$window" ] || { kill $program; return 1; }
   sleep 4 # the start-up picture locks the controls for two seconds
   window_offsets "$window"
-  click_transfer "$window" "${log%.out}" >"$log.clicks"
+  click_transfer "$window" "$log" >"$log.clicks"
   click_quit "$window"
   for _ in $(seq 100); do kill -0 $program 2>/dev/null || break; sleep 0.1; done
   if kill -0 $program 2>/dev/null; then kill $program; return 1; fi
@@ -131,7 +131,7 @@ linux_log="$work/window-linux.log"
 drive_window "$windows_log" wine "$installed/ddsgen.exe" --virtual-generator --report-log "$(winpath "$windows_log")"
 windows_window=$?
 CLIENT_X=0 CLIENT_Y=0
-drive_window "$linux_log" "$linux_window" --virtual-generator --report-log "$linux_log"
+drive_window "$linux_log" env QT_QPA_PLATFORM=xcb "$linux_window" --virtual-generator --report-log "$linux_log"
 closing=$(tail -n 1 "$windows_log" 2>/dev/null | cut -c1-4)
 if [ $windows_window -eq 0 ] && [ "$closing" = 0002 ] && [ "$(grep -c '^0004' "$windows_log")" -gt 0 ] &&
   cmp -s "$windows_log" "$linux_log"; then
@@ -153,6 +153,7 @@ run_batch() {
 # add_run NAME OUTPUT ARGS...: one ddsgen-cli run on both systems, its standard output to OUTPUT.
 add_run() {
   local name=$1 output=$2; shift 2
+  [ -e "$work/$name.bat" ] || printf '@echo off\r\n' >"$work/$name.bat"
   printf '"%s" %s > "%s"\r\n' "$(winpath "$installed/ddsgen-cli.exe")" "$*" "$output" >>"$work/$name.bat"
   printf '"%s" %s > "%s"\n' "$linux_cli" "$*" "$output" >>"$work/$name.sh"
 }
