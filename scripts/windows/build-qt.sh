@@ -19,6 +19,11 @@ if [ ! -e "$work/src/CMakeLists.txt" ]; then
   "$(dirname "$0")/fetch-source.sh" qt6-base "$host_version" "$work"
 fi
 
+# Qt 6.4.2 compiles its DirectWrite font engine and database only together with Direct2D, while
+# the windows plugin uses them whenever DirectWrite is on: tie them to DirectWrite alone.
+sed -i 's/CONDITION QT_FEATURE_direct2d AND QT_FEATURE_directwrite/CONDITION QT_FEATURE_directwrite/' \
+  "$work/src/src/gui/CMakeLists.txt"
+
 echo "Configuring Qt $QT_VERSION for Windows in $work/build"
 rm -rf "$QT_PREFIX"
 # tabletevent off: the windows plugin would need the absent wintab.h. dynamicgl goes with
