@@ -19,10 +19,10 @@ if [ ! -e "$work/src/CMakeLists.txt" ]; then
   "$(dirname "$0")/fetch-source.sh" qt6-base "$host_version" "$work"
 fi
 
-# Qt 6.4.2 compiles its DirectWrite font engine and database only together with Direct2D, while
-# the windows plugin uses them whenever DirectWrite is on: tie them to DirectWrite alone.
-sed -i 's/CONDITION QT_FEATURE_direct2d AND QT_FEATURE_directwrite/CONDITION QT_FEATURE_directwrite/' \
-  "$work/src/src/gui/CMakeLists.txt"
+# Qt 6.4.2 compiles its DirectWrite font database only together with Direct2D, while the windows
+# plugin offers it (fontengine=directwrite) whenever DirectWrite 3 is on: offer it only with both.
+sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
+  "$work/src/src/plugins/platforms/windows/qwindowsintegration.cpp"
 
 echo "Configuring Qt $QT_VERSION for Windows in $work/build"
 rm -rf "$QT_PREFIX"
