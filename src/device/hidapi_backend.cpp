@@ -18,7 +18,9 @@
 #elif defined(_WIN32)
 #include <QString>
 #include <windows.h>
+extern "C" { // MinGW's HID headers declare C functions without saying so
 #include <hidsdi.h>
+}
 #elif defined(__APPLE__)
 #include <hidapi/hidapi_darwin.h>
 #endif
