@@ -54,11 +54,17 @@ export WINEPATH
 export QT_PLUGIN_PATH
 QT_PLUGIN_PATH=$(winpath "$QT_PREFIX/plugins")
 mapfile -t tests < <(find "$build/tests" -name 'test_*.exe' | sort)
+# All at once, each with its own time limit (WINDOWS_TEST_SECONDS, 600 by default).
+for program in "${tests[@]}"; do
+  name=$(basename "$program" .exe)
+  (cd "$(dirname "$program")" && timeout "${WINDOWS_TEST_SECONDS:-600}" wine "$program" >"$work/$name.txt" 2>&1
+    echo $? >"$work/$name.status") &
+done
+wait
 for program in "${tests[@]}"; do
   name=$(basename "$program" .exe)
   out="$work/$name.txt"
-  (cd "$(dirname "$program")" && timeout 900 wine "$program" >"$out" 2>&1)
-  status=$?
+  status=$(cat "$work/$name.status")
   summary=$(grep -E '^\[  PASSED  \]' "$out" | tail -1 | sed 's/\[  PASSED  \] //')
   skipped=$(grep -cE '^\[  SKIPPED \] [A-Za-z]' "$out")
   if [ $status -eq 0 ] && grep -q '^\[  PASSED  \]' "$out"; then
@@ -189,15 +195,18 @@ transfers=("--range 1 --position 0 --kind 1" "--range 3 --position 45 --kind 3 -
   "--range 5 --position 90 --kind 6 --shape 20" "--range 7 --position 0 --kind 9 --coefficient 4"
   "--range 4 --position 61 --kind 11" "--range 6 --position 13 --kind 2 --shape 5 --offset -100"
   "--range 2 --position 88 --kind 10 --vertical 200" "--range 5 --position 7 --kind 12 --seed 99")
+# Each transfer in its own process, all at once.
+mkdir -p "$work/transfer-windows" "$work/transfer-linux"
 i=0
 for settings in "${transfers[@]}"; do
-  printf '"%s" transfer --virtual %s --report-log "log%d.txt" > "out%d.txt"\r\n' \
-    "$(winpath "$installed/ddsgen-cli.exe")" "$settings" $i $i >>"$work/transfer.bat"
-  printf '"%s" transfer --virtual %s --report-log "log%d.txt" > "out%d.txt"\n' \
-    "$linux_cli" "$settings" $i $i >>"$work/transfer.sh"
+  # shellcheck disable=SC2086
+  (cd "$work/transfer-windows" && timeout "${WINDOWS_TEST_SECONDS:-600}" wine "$installed/ddsgen-cli.exe" transfer \
+    --virtual $settings --report-log "log$i.txt" >"out$i.txt" 2>>"$work/transfer-windows.err") &
+  # shellcheck disable=SC2086
+  (cd "$work/transfer-linux" && "$linux_cli" transfer --virtual $settings --report-log "log$i.txt" >"out$i.txt")
   i=$((i + 1))
 done
-run_batch transfer
+wait
 check "ddsgen-cli transfer --virtual --report-log: ${#transfers[@]} settings, logs and output byte-identical to Linux" \
   same_outputs transfer
 
