@@ -6,22 +6,24 @@
 #include "device/backend_options.h"
 #include "shell/error_reporter.h"
 #include "shell/unit1.h"
+#include "shell/window_services.h"
 
 int main(int argc, char** argv)
 {
     dds::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ddsgen"));
+    std::shared_ptr<dds::HidBackend> backend;
     try {
         // Qt's arguments are Unicode on every system (Windows' argv is in the ANSI code page).
         std::vector<std::string> options;
         for (const QString& arg : QCoreApplication::arguments().mid(1))
             options.push_back(arg.toStdString());
-        dds::SelectBackendFromOptions(options);
+        backend = dds::MakeBackend(dds::BackendChoiceFromOptions(options));
     } catch (const std::runtime_error& error) {
         std::cerr << "ddsgen: " << error.what() << '\n';
         return 2;
     }
-    TForm1 form;
+    TForm1 form(dds::DesktopServices(std::move(backend)));
     form.show();
     return app.exec();
 }

@@ -10,6 +10,9 @@
 #include "editor/waveform_file.h"
 #include "editor/wave_file_name.h"
 #include "editor/graph_xy.h"
+#include "editor/waveform_import.h"
+#include "shell/addition_texts.h"
+#include "widgets/panel_status_bar.h"
 #include "shell/error_reporter.h"
 #include "widgets/double_speed.h"
 
@@ -40,13 +43,16 @@ void TForm1::setWaveFileDialogs(std::unique_ptr<dds::WaveFileDialogs> dialogs)
 
 QString TForm1::WaveFileFolder() const
 {
-    return settings.WaveFileFolder();
+    return state.settings.WaveFileFolder();
 }
 
 void TForm1::ToolButton2Click()
 {
     Timer4->stop();
-    if (const std::optional<QString> path = waveFileDialogs_->ChooseFileToOpen(WaveFileFolder())) {
+    const std::optional<QString> path = waveFileDialogs_->ChooseFileToOpen(WaveFileFolder());
+    if (path && !dds::IsWaveformFileName(path->toStdString())) {
+        ImportWaveform(*path);
+    } else if (path) {
         std::vector<std::string> lines;
         // A file that fails to load throws before anything is replaced: the table, the panels,
         // the buttons and the plot stay as they were.
@@ -59,9 +65,18 @@ void TForm1::ToolButton2Click()
         }
         FillLineBuffer(ListBox1, lines);
         std::copy(loaded.samples.begin() + loaded.firstIndex, loaded.samples.begin() + loaded.length + 1,
-                  waveformTable.samples.begin() + waveformTable.firstIndex);
+                  state.waveformTable.samples.begin() + state.waveformTable.firstIndex);
     }
     ShowLoadedTable();
+}
+
+void TForm1::ImportWaveform(const QString& path)
+{
+    // The import throws before anything is replaced: a bad file changes nothing.
+    const dds::ImportedWaveform imported = dds::ImportWaveformFile(path.toStdString());
+    state.waveformTable.samples = imported.table.samples;
+    StatusBar1->setPanelText(kCursorPanel,
+                             QString::fromStdString(dds::ImportStatusText(imported.summary, state.languageCode)));
 }
 
 void TForm1::ShowLoadedTable()
@@ -78,9 +93,9 @@ void TForm1::ToolButton4Click()
 {
     Timer4->stop();
     const QString proposed = QString::fromStdString(
-        dds::ProposedWaveFileName(clockFields.day, clockFields.month, clockFields.year, clockFields.hour,
-                                  clockFields.minute, clockFields.second));
-    const dds::WaveformTable saved = waveformTable;
+        dds::ProposedWaveFileName(state.clockFields.day, state.clockFields.month, state.clockFields.year, state.clockFields.hour,
+                                  state.clockFields.minute, state.clockFields.second));
+    const dds::WaveformTable saved = state.waveformTable;
     FillLineBuffer(ListBox1, dds::WaveformLines(saved));
     const auto folderChanged = dds::Guarded([this](const QString& folder) { SaveDialog1FolderChange(folder); });
     const std::optional<QString> path =
@@ -95,6 +110,6 @@ void TForm1::ToolButton4Click()
 void TForm1::SaveDialog1FolderChange(const QString& folder)
 {
     // The dialogs are to open in this folder next time, whatever name the dialog proposes.
-    settings.SetWaveFileFolder(QDir::toNativeSeparators(folder));
+    state.settings.SetWaveFileFolder(QDir::toNativeSeparators(folder));
     SaveSettings();
 }
