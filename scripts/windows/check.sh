@@ -21,7 +21,8 @@ fail() { echo "FAIL  $1${2:+ ($2)}"; failed=$((failed + 1)); }
 check() { local name=$1; shift; if "$@"; then pass "$name"; else fail "$name" "see $work"; fi; }
 
 # --- Wine and a display --------------------------------------------------------------------
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 LC_ALL=C.UTF-8
+# No debugger on a crash: the program ends, and its test line says so.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" LANG=C.UTF-8 LC_ALL=C.UTF-8
 # Qt's default Windows font engine crashes under Wine; real Windows keeps it.
 export QT_QPA_PLATFORM="windows:fontengine=freetype"
 exec 3>"$work/display"
@@ -55,12 +56,14 @@ export QT_PLUGIN_PATH
 QT_PLUGIN_PATH=$(winpath "$QT_PREFIX/plugins")
 mapfile -t tests < <(find "$build/tests" -name 'test_*.exe' | sort)
 # All at once, each with its own time limit (WINDOWS_TEST_SECONDS, 600 by default).
+running=()
 for program in "${tests[@]}"; do
   name=$(basename "$program" .exe)
   (cd "$(dirname "$program")" && timeout "${WINDOWS_TEST_SECONDS:-600}" wine "$program" >"$work/$name.txt" 2>&1
     echo $? >"$work/$name.status") &
+  running+=($!)
 done
-wait
+wait "${running[@]}"
 for program in "${tests[@]}"; do
   name=$(basename "$program" .exe)
   out="$work/$name.txt"
@@ -197,16 +200,18 @@ transfers=("--range 1 --position 0 --kind 1" "--range 3 --position 45 --kind 3 -
   "--range 2 --position 88 --kind 10 --vertical 200" "--range 5 --position 7 --kind 12 --seed 99")
 # Each transfer in its own process, all at once.
 mkdir -p "$work/transfer-windows" "$work/transfer-linux"
+running=()
 i=0
 for settings in "${transfers[@]}"; do
   # shellcheck disable=SC2086
   (cd "$work/transfer-windows" && timeout "${WINDOWS_TEST_SECONDS:-600}" wine "$installed/ddsgen-cli.exe" transfer \
     --virtual $settings --report-log "log$i.txt" >"out$i.txt" 2>>"$work/transfer-windows.err") &
+  running+=($!)
   # shellcheck disable=SC2086
   (cd "$work/transfer-linux" && "$linux_cli" transfer --virtual $settings --report-log "log$i.txt" >"out$i.txt")
   i=$((i + 1))
 done
-wait
+wait "${running[@]}"
 check "ddsgen-cli transfer --virtual --report-log: ${#transfers[@]} settings, logs and output byte-identical to Linux" \
   same_outputs transfer
 
