@@ -200,7 +200,16 @@ TEST_F(TransferButton, SilentGeneratorStillGetsTheWholeWaveform)
 TEST_F(TransferButton, ClosingTheWindowMidTransferStopsItBeforeTheRelease)
 {
     generator->SetAcknowledging(false); // the product's 5000 ms wait would hold the close up
-    QTimer::singleShot(50, form.get(), [this] { form->close(); });
+    // Closed once the header and the first block are out, however long the picture took.
+    const size_t blockSent = generator->WriteCount() + 2;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, form.get(), [this, &watch, blockSent] {
+        if (generator->WriteCount() < blockSent)
+            return;
+        watch.stop();
+        form->close();
+    });
+    watch.start(1);
     transfer();
     EXPECT_EQ(SentCodes(), (Codes{3, 4, 2}));
     EXPECT_EQ(form->generatorLink.Generator(), nullptr);
