@@ -26,12 +26,6 @@ void CheckLineNumber(int number)
         throw std::out_of_range("settings line " + std::to_string(number) + " does not exist");
 }
 
-QString& ProgramFolderOverride()
-{
-    static QString folder;
-    return folder;
-}
-
 QString ErrorText(const QString& path, const QString& reason)
 {
     return QStringLiteral("Erreur d'entrée/sortie : impossible d'écrire « %1 » (%2)").arg(path, reason);
@@ -76,13 +70,7 @@ int LanguageCodeFromLine(const QByteArray& line)
 
 QString ProgramFolder()
 {
-    const QString& chosen = ProgramFolderOverride();
-    return WithTrailingSeparator(chosen.isEmpty() ? QCoreApplication::applicationDirPath() : chosen);
-}
-
-void SetProgramFolder(const QString& folder)
-{
-    ProgramFolderOverride() = folder;
+    return WithTrailingSeparator(QCoreApplication::applicationDirPath());
 }
 
 QString UserSettingsFolder()
@@ -90,9 +78,9 @@ QString UserSettingsFolder()
     return WithTrailingSeparator(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
-QString ScratchFolder()
+QString ScratchFolder(const QString& programFolder)
 {
-    const QString program = ProgramFolder();
+    const QString program = WithTrailingSeparator(programFolder);
     if (QFileInfo(program).isWritable())
         return program;
     const QString user = UserSettingsFolder();

@@ -32,7 +32,7 @@ void TForm1::ConnectDrawingControls()
     dds::ConnectGuarded(GraphXY1, &TGraphXY::MouseUp, this, &TForm1::GraphXY1MouseUp);
 }
 
-void TForm1::ClearDrawingFlag() { drawingFlag = 0; }
+void TForm1::ClearDrawingFlag() { state.drawingFlag = 0; }
 
 void TForm1::SetBrushDialStart()
 {
@@ -94,9 +94,9 @@ void TForm1::JvDialButton3Change()
     dds::SetCentredText(*Label29, QString::number(JvDialButton3->Position()), *Panel10);
 }
 
-void TForm1::GraphXY1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { drawingFlag = 1; }
+void TForm1::GraphXY1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { state.drawingFlag = 1; }
 
-void TForm1::GraphXY1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { drawingFlag = 0; }
+void TForm1::GraphXY1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { state.drawingFlag = 0; }
 
 void TForm1::GraphXY1MouseMove(Qt::KeyboardModifiers, int x, int y)
 {
@@ -107,9 +107,9 @@ void TForm1::GraphXY1MouseMove(Qt::KeyboardModifiers, int x, int y)
     const long value = dds::NearestWhole(GraphXY1->YFromPixel(y));
     MoveCursorLines(sample, value);
     StatusBar1->setPanelText(kCursorPanel, QString::fromStdString(dds::PositionReadout(n, value)));
-    if (drawingFlag != 1)
+    if (state.drawingFlag != 1)
         return;
-    dds::StampBrush(waveformTable, static_cast<int32_t>(n), JvDialButton3->Position(),
+    dds::StampBrush(state.waveformTable, static_cast<int32_t>(n), JvDialButton3->Position(),
                     static_cast<int32_t>(std::clamp(value, 0L, 255L)));
     DrawWaveform();
 }

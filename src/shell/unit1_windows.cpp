@@ -21,7 +21,7 @@ void TForm1::CreateSecondaryWindows()
     Form3 = std::make_unique<TForm3>();
     Form4 = std::make_unique<TForm4>();
     Form5 = std::make_unique<TForm5>();
-    Form6 = std::make_unique<TForm6>();
+    Form6 = std::make_unique<TForm6>(services.urlOpener);
 }
 
 void TForm1::ConnectWindowControls()
@@ -42,11 +42,11 @@ void TForm1::ToolButton7Click()
 
 void TForm1::ToolButton1Click()
 {
-    const QUrl guide = dds::UserGuideUrl(dds::ProgramFolder());
+    const QUrl guide = dds::UserGuideUrl(services.programFolder);
     if (!QFileInfo::exists(guide.toLocalFile()))
         throw std::runtime_error(
             QStringLiteral("Guide d'utilisation introuvable : %1").arg(guide.toLocalFile()).toStdString());
-    dds::OpenWebAddress(guide);
+    dds::OpenWebAddress(services.urlOpener, guide);
 }
 
 void TForm1::SpeedButton4Click()

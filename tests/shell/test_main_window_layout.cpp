@@ -9,6 +9,7 @@
 
 #include "editor/graph_xy.h"
 #include "shell/unit1.h"
+#include "test_services.h"
 #include "widgets/ant_angle_label.h"
 #include "widgets/double_speed.h"
 #include "widgets/jv_dial_button.h"
@@ -85,7 +86,8 @@ protected:
             return const_cast<TForm1*>(&form);
         return form.findChild<QWidget*>(QString::fromLatin1(name));
     }
-    TForm1 form;
+    RecordedServices services;
+    TForm1 form{services.For()};
 };
 
 TEST_F(MainWindowLayoutTest, EveryControlSitsInItsContainerAtItsPlace)
