@@ -66,13 +66,12 @@ tsan: deps
 	$(TSAN_ENV) $(TSAN_BUILD)/tests/device/test_device
 	$(TSAN_ENV) $(TSAN_BUILD)/tests/shell/test_shell
 
-# clang-format (.clang-format) over the C++ files that differ from FORMAT_BASE, committed or not, so
-# the code being changed follows the style without reformatting the whole tree in one go.
+# clang-format (.clang-format) over the C++ lines changed since this branch left FORMAT_BASE, committed
+# or not, so the code being changed follows the style without reformatting the tree in one go.
 FORMAT_BASE ?= main
 format:
-	@command -v clang-format >/dev/null || { echo "clang-format is missing: apt-get install clang-format"; exit 1; }
-	@files=$$(git diff --name-only --diff-filter=d $(FORMAT_BASE) -- '*.cpp' '*.h'); \
-		[ -z "$$files" ] || clang-format -i $$files
+	@command -v git-clang-format >/dev/null || { echo "git-clang-format is missing: apt-get install clang-format"; exit 1; }
+	git clang-format --force --extensions cpp,h $$(git merge-base $(FORMAT_BASE) HEAD)
 
 # libFuzzer targets for every reader of outside bytes, built with clang; each runs FUZZ_SECONDS
 # from a copy of its seed corpus, so the committed seeds stay small.

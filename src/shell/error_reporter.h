@@ -81,11 +81,14 @@ template <class Sender, class Signal, class Receiver, class Handler>
 QMetaObject::Connection ConnectGuarded(Sender* sender, Signal signal, Receiver* receiver, Handler handler)
 {
     if constexpr (std::is_member_function_pointer_v<Handler>) {
+        // clang-format 14 cannot lay out a requires clause.
+        // clang-format off
         auto bound = [receiver, handler]<class... Args>(Args&&... args)
             requires std::invocable<Handler, Receiver*, Args...>
         {
             std::invoke(handler, receiver, std::forward<Args>(args)...);
         };
+        // clang-format on
         return QObject::connect(sender, signal, receiver, Guarded(std::move(bound)));
     } else {
         return QObject::connect(sender, signal, receiver, Guarded(std::move(handler)));

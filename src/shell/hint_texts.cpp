@@ -19,6 +19,7 @@ QWidget* Control(const MainWindowLayout& ui)
 }
 
 using L = MainWindowLayout;
+// clang-format off
 constexpr HintRow kHints[] = {
     {Control<&L::RxSlider1>,
      "Réglage de la fréquence",
@@ -213,10 +214,14 @@ constexpr HintRow kHints[] = {
      "Guide Software",
      "Bedienungsanleitung"},
 };
+// clang-format on
 
 } // namespace
 
-std::span<const HintRow> HintTable() { return kHints; }
+std::span<const HintRow> HintTable()
+{
+    return kHints;
+}
 
 const char* HintFor(const MainWindowLayout& ui, const QWidget* control, const LanguageTexts& texts)
 {

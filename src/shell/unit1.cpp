@@ -12,13 +12,13 @@
 #include <QToolButton>
 
 #include "shell/error_reporter.h"
-#include "synthesis/control_start.h"
 #include "shell/unit2.h"
 #include "shell/unit3.h"
 #include "shell/unit4.h"
 #include "shell/unit5.h"
 #include "shell/unit6.h"
 #include "shell/window_showing.h"
+#include "synthesis/control_start.h"
 #include "widgets/centring.h"
 #include "widgets/double_speed.h"
 #include "widgets/panel_status_bar.h"

@@ -79,7 +79,8 @@ void TForm1::SetAmplitudeSliderStart()
 
 void TForm1::JvHidDeviceController1Arrival(TJvHidDevice* HidDev)
 {
-    const dds::ClaimResult claim = generatorHolder.Claim(HidDev, dds::Guarded(std::bind_front(&TForm1::JvHidDeviceData, this)));
+    const dds::ClaimResult claim =
+        generatorHolder.Claim(HidDev, dds::Guarded(std::bind_front(&TForm1::JvHidDeviceData, this)));
     if (claim == dds::ClaimResult::Claimed) {
         state.connectedFlag = 1;
         ApplyLanguageTexts();

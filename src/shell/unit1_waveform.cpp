@@ -47,9 +47,11 @@ constexpr std::array<PresetButton, 12> kPresetButtons{{
     {WaveformKind::CapacitorChargeDischarge, &L::DoubleSpeed13, &TForm1::DoubleSpeed13Click, true, true, false, 0},
     {WaveformKind::CapacitorCharge, &L::DoubleSpeed14, &TForm1::DoubleSpeed14Click, true, true, false, 0},
     {WaveformKind::CapacitorDischarge, &L::DoubleSpeed15, &TForm1::DoubleSpeed15Click, true, true, false, 0},
-    {WaveformKind::AmplitudeModulation, &L::DoubleSpeed16, &TForm1::DoubleSpeed16Click, false, true, true, dds::kAmplitudeModulationCoefficient},
+    {WaveformKind::AmplitudeModulation, &L::DoubleSpeed16, &TForm1::DoubleSpeed16Click, false, true, true,
+     dds::kAmplitudeModulationCoefficient},
     {WaveformKind::DC, &L::DoubleSpeed17, &TForm1::DoubleSpeed17Click, false, false, false, 0},
-    {WaveformKind::FrequencyModulation, &L::DoubleSpeed19, &TForm1::DoubleSpeed19Click, false, true, true, dds::kFrequencyModulationCoefficient},
+    {WaveformKind::FrequencyModulation, &L::DoubleSpeed19, &TForm1::DoubleSpeed19Click, false, true, true,
+     dds::kFrequencyModulationCoefficient},
     {WaveformKind::WhiteNoise, &L::DoubleSpeed20, &TForm1::DoubleSpeed20Click, false, false, false, 0},
 }};
 

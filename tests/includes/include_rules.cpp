@@ -19,7 +19,10 @@ std::string Trim(std::string_view text)
     return std::string(text.substr(first, last - first + 1));
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+bool StartsWith(std::string_view text, std::string_view prefix)
+{
+    return text.substr(0, prefix.size()) == prefix;
+}
 
 std::optional<std::string> QtModuleOf(const std::string& header, const fs::path& qtInclude)
 {
@@ -71,7 +74,10 @@ std::string Join(const std::set<std::string>& names)
     return joined.empty() ? "the standard library only" : joined;
 }
 
-bool IsSource(const fs::path& file) { return file.extension() == ".cpp" || file.extension() == ".h"; }
+bool IsSource(const fs::path& file)
+{
+    return file.extension() == ".cpp" || file.extension() == ".h";
+}
 
 // The rule of every source folder, keyed "src/<room>" and "tests/<folder>".
 std::map<std::string, std::set<std::string>> ReadRules(const fs::path& root)
@@ -175,13 +181,12 @@ std::vector<Violation> CheckTree(const Layout& layout)
                                      || rule->second.count(kind) > 0;
                 if (allowed)
                     continue;
-                const std::string written =
-                    include.angled ? "<" + include.target + ">" : "\"" + include.target + "\"";
-                violations.push_back(
-                    {relative, include.line,
-                     kind == "unknown" ? "#include " + written + " names no room, file or known library"
-                                       : "#include " + written + " is " + kind + ", which " + folder
-                                             + " may not include (it may include: " + Join(rule->second) + ")"});
+                const std::string written = include.angled ? "<" + include.target + ">" : "\"" + include.target + "\"";
+                violations.push_back({relative, include.line,
+                                      kind == "unknown"
+                                          ? "#include " + written + " names no room, file or known library"
+                                          : "#include " + written + " is " + kind + ", which " + folder
+                                                + " may not include (it may include: " + Join(rule->second) + ")"});
             }
         }
     }

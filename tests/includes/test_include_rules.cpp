@@ -45,7 +45,9 @@ TEST(IncludeRules, TellsWhatAnIncludeNames)
 {
     const includes::Layout layout{PROJECT_ROOT, QT_INCLUDE_DIR};
     const fs::path device = fs::path(PROJECT_ROOT) / "src" / "device";
-    const auto kind = [&](const char* target, bool angled) { return includes::KindOf({target, angled, 1}, device, layout); };
+    const auto kind = [&](const char* target, bool angled) {
+        return includes::KindOf({target, angled, 1}, device, layout);
+    };
     EXPECT_EQ(kind("QTimer", true), "Qt Core");
     EXPECT_EQ(kind("QImage", true), "Qt Gui");
     EXPECT_EQ(kind("QWidget", true), "Qt Widgets");
@@ -65,7 +67,9 @@ class TreeWithOneFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root_ = fs::temp_directory_path() / ("include_rules_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        root_ = fs::temp_directory_path()
+                / ("include_rules_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_"
+                   + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root_);
         for (const auto& room : fs::directory_iterator(fs::path(PROJECT_ROOT) / "src")) {
             fs::create_directories(root_ / "src" / room.path().filename());
@@ -101,15 +105,17 @@ TEST_F(TreeWithOneFile, DeviceReachingForAWidgetFails)
 
 TEST_F(TreeWithOneFile, SynthesisTakesNoQtAndNoSystemHeader)
 {
-    EXPECT_EQ(Check("src/synthesis/plan.cpp", "#include <QString>\n#include <unistd.h>\n#include <cmath>\n").size(), 2u);
+    EXPECT_EQ(Check("src/synthesis/plan.cpp", "#include <QString>\n#include <unistd.h>\n#include <cmath>\n").size(),
+              2u);
 }
 
 TEST_F(TreeWithOneFile, AllowedIncludesPass)
 {
     EXPECT_TRUE(Check("src/shell/form.cpp", "#include \"widgets/rx_slider.h\"\n#include <QWidget>\n#include <memory>\n")
                     .empty());
-    EXPECT_TRUE(Check("tests/synthesis/test_plan.cpp", "#include <gtest/gtest.h>\n#include \"synthesis/waveform_kind.h\"\n")
-                    .empty());
+    EXPECT_TRUE(
+        Check("tests/synthesis/test_plan.cpp", "#include <gtest/gtest.h>\n#include \"synthesis/waveform_kind.h\"\n")
+            .empty());
 }
 
 TEST_F(TreeWithOneFile, UnknownFilesAndFoldersWithoutARuleFail)

@@ -20,11 +20,11 @@
 #include "shell/settings_file.h"
 #include "shell/text_applier.h"
 #include "shell/unit1.h"
+#include "test_services.h"
 #include "widgets/double_speed.h"
 #include "widgets/main_window_layout.h"
 #include "widgets/panel_status_bar.h"
 #include "widgets/rx_slider.h"
-#include "test_services.h"
 
 namespace {
 
