@@ -77,6 +77,7 @@ TForm1::TForm1(dds::WindowServices services, QWidget* parent)
     ConnectWindowControls();
     ConnectTransferControls();
     dds::RunGuarded([this] { FormCreate(); });
+    SetUpAdditions();
     CreateSecondaryWindows();
     CentreOnDesktop();
 }
@@ -251,6 +252,7 @@ void TForm1::RxSlider1Change()
     Label13->setText(QString::fromStdString(plan->diagnosticText));
     Label13->adjustSize();
     dds::SetCentredText(*Label10, QString::fromStdString(plan->displayText()), *Panel3);
+    PlayedInputsChanged();
 }
 
 void TForm1::SpeedButton11Click()

@@ -32,10 +32,17 @@ std::optional<QString> ChosenFile(QFileDialog& dialog)
 
 } // namespace
 
+QStringList OpenDialogFilters()
+{
+    return {kFilter, QStringLiteral("Waveforms (*.csv *.txt *.wav)")};
+}
+
 std::optional<QString> DesktopWaveFileDialogs::ChooseFileToOpen(const QString& startFolder)
 {
     QFileDialog dialog(QApplication::activeWindow());
     SetUpWaveFileDialog(dialog, startFolder);
+    dialog.setNameFilters(OpenDialogFilters());
+    dialog.selectNameFilter(kFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return ChosenFile(dialog);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -23,7 +24,12 @@ public:
     virtual bool ConfirmOverwrite() = 0;
 };
 
-// The dialogs of the desktop: filter "xls (*.xls)", default extension "xls".
+// The open dialog's filters: the waveform file's first, and the default, then the files the window
+// imports.
+QStringList OpenDialogFilters();
+
+// The dialogs of the desktop: filter "xls (*.xls)" (the open dialog adds the imported files),
+// default extension "xls".
 class DesktopWaveFileDialogs : public WaveFileDialogs {
 public:
     std::optional<QString> ChooseFileToOpen(const QString& startFolder) override;
