@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need, only those that are missing.
 # fonts-liberation2: the Arial-metric faces the window's layout was measured in, as the package
-# recommends them.
+# recommends them. nlohmann-json3-dev: ddsgen-cli's --json output (headers only, nothing at run time).
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev
   libhidapi-dev libudev-dev
+  nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
 )
