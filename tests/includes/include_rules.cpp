@@ -42,6 +42,8 @@ std::string AngledKind(const std::string& target, const fs::path& qtInclude)
         return "hidapi";
     if (target == "libudev.h")
         return "libudev";
+    if (StartsWith(target, "nlohmann/"))
+        return "nlohmann-json";
     if (StartsWith(target, "Q"))
         if (const auto module = QtModuleOf(target, qtInclude))
             return *module;

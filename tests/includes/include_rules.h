@@ -36,7 +36,7 @@ struct Layout {
 
 // What `include` of a file in `folder` names: "own" (a file beside it), a room ("device"),
 // "support" (tests/support), "std", "Qt Core", "Qt Gui", "Qt Widgets", "Qt Test", "hidapi",
-// "libudev", "GoogleTest", "Google Benchmark", "system", or "unknown".
+// "libudev", "nlohmann-json", "GoogleTest", "Google Benchmark", "system", or "unknown".
 std::string KindOf(const Include& include, const std::filesystem::path& folder, const Layout& layout);
 
 struct Violation {

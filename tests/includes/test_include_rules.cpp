@@ -55,6 +55,7 @@ TEST(IncludeRules, TellsWhatAnIncludeNames)
     EXPECT_EQ(kind("vector", true), "std");
     EXPECT_EQ(kind("unistd.h", true), "system");
     EXPECT_EQ(kind("hidapi/hidapi.h", true), "hidapi");
+    EXPECT_EQ(kind("nlohmann/json.hpp", true), "nlohmann-json");
     EXPECT_EQ(kind("gtest/gtest.h", true), "GoogleTest");
     EXPECT_EQ(kind("widgets/rx_slider.h", false), "widgets");
     EXPECT_EQ(kind("widgets/no_such_file.h", false), "unknown");
