@@ -8,13 +8,44 @@
 #include <algorithm>
 #include <stdexcept>
 
+#if defined(__SANITIZE_THREAD__)
+#include <sanitizer/tsan_interface.h>
+#endif
+
 namespace {
+
+// ThreadSanitizer does not see Qt's own locks. These tell it what a blocking hand-over and the end
+// of the thread guarantee: what one side wrote before `Published` the other reads after `Received`.
+void Published([[maybe_unused]] void* key)
+{
+#if defined(__SANITIZE_THREAD__)
+    __tsan_release(key);
+#endif
+}
+
+void Received([[maybe_unused]] void* key)
+{
+#if defined(__SANITIZE_THREAD__)
+    __tsan_acquire(key);
+#endif
+}
+
 // Marks the UI thread as running one of the thread's hand-overs, also when a handler throws.
 struct HandOverScope {
-    explicit HandOverScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~HandOverScope() { flag_ = false; }
+    HandOverScope(bool& flag, void* key) : flag_(flag), key_(key)
+    {
+        Received(key_);
+        flag_ = true;
+    }
+    ~HandOverScope()
+    {
+        flag_ = false;
+        Published(key_);
+    }
     bool& flag_;
+    void* key_;
 };
+
 } // namespace
 
 TJvHidDeviceReadThread::TJvHidDeviceReadThread(TJvHidDevice& device, std::unique_ptr<dds::HidHandle> readHandle,
@@ -38,6 +69,7 @@ void TJvHidDeviceReadThread::Stop()
     while (!wait(QDeadlineTimer(5)))
         QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    Received(this);
 }
 
 void TJvHidDeviceReadThread::run()
@@ -45,6 +77,7 @@ void TJvHidDeviceReadThread::run()
     while (!stop_)
         ReadOnce();
     readHandle_.reset();
+    Published(this);
 }
 
 void TJvHidDeviceReadThread::ReadOnce()
@@ -69,28 +102,32 @@ void TJvHidDeviceReadThread::ReadOnce()
 void TJvHidDeviceReadThread::ReportError(uint32_t error)
 {
     lastError_ = error;
+    Published(this);
     QMetaObject::invokeMethod(
         this,
         [this, error] {
-            const HandOverScope scope(inHandOver_);
+            const HandOverScope scope(inHandOver_, this);
             const TJvHidDataErrorEvent handler = device_.OnDataError();
             if (handler)
                 handler(&device_, error);
         },
         Qt::BlockingQueuedConnection);
+    Received(this);
 }
 
 void TJvHidDeviceReadThread::Deliver(int count)
 {
+    Published(this);
     QMetaObject::invokeMethod(
         this,
         [this, count] {
-            const HandOverScope scope(inHandOver_);
+            const HandOverScope scope(inHandOver_, this);
             const TJvHidDataEvent handler = device_.OnData();
             if (handler)
                 handler(&device_, buffer_[0], buffer_.data() + 1, static_cast<uint16_t>(count - 1));
         },
         Qt::BlockingQueuedConnection);
+    Received(this);
 }
 
 void TJvHidDeviceReadThread::SleepUnlessStopped(uint32_t milliseconds)

@@ -4,6 +4,7 @@
 #include <concepts>
 #include <exception>
 #include <functional>
+#include <type_traits>
 #include <utility>
 
 class QWidget;
@@ -71,6 +72,27 @@ auto Guarded(Handler handler)
     {
         RunGuarded([&] { std::invoke(handler, std::forward<Args>(args)...); });
     };
+}
+
+// The one way a control reaches its handler: connects `signal` of `sender` to `handler` through
+// Guarded. `handler` is either a member function of `receiver` (given the signal's arguments it
+// takes, if any) or any other callable.
+template <class Sender, class Signal, class Receiver, class Handler>
+QMetaObject::Connection ConnectGuarded(Sender* sender, Signal signal, Receiver* receiver, Handler handler)
+{
+    if constexpr (std::is_member_function_pointer_v<Handler>) {
+        // clang-format 14 cannot lay out a requires clause.
+        // clang-format off
+        auto bound = [receiver, handler]<class... Args>(Args&&... args)
+            requires std::invocable<Handler, Receiver*, Args...>
+        {
+            std::invoke(handler, receiver, std::forward<Args>(args)...);
+        };
+        // clang-format on
+        return QObject::connect(sender, signal, receiver, Guarded(std::move(bound)));
+    } else {
+        return QObject::connect(sender, signal, receiver, Guarded(std::move(handler)));
+    }
 }
 
 // Last resort for an exception that escapes a handler nobody wrapped: reported like the others.

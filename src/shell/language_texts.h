@@ -2,27 +2,13 @@
 #include <array>
 #include <cstddef>
 
+#include "shell/hint_texts.h"
+
 namespace dds {
 
 constexpr int kEnglishCode = 0;
 constexpr int kFrenchCode = 1;
 constexpr int kGermanCode = 2;
-
-// The controls that carry a translated hint, in the order the hints are assigned.
-enum class HintTarget : std::size_t {
-    RxSlider1, SpeedButton11, SpeedButton12,
-    DoubleSpeed1, DoubleSpeed2, DoubleSpeed3, DoubleSpeed4, DoubleSpeed5, DoubleSpeed6, DoubleSpeed7,
-    RxSlider3, SpeedButton3, SpeedButton2, SpeedButton13, RxSlider4, SpeedButton10,
-    RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, RadioButton6, RadioButton7,
-    RadioButton8,
-    DoubleSpeed8, DoubleSpeed9, DoubleSpeed10, DoubleSpeed11, DoubleSpeed12, DoubleSpeed13,
-    DoubleSpeed14, DoubleSpeed15, DoubleSpeed16, DoubleSpeed19, DoubleSpeed20, DoubleSpeed17,
-    DoubleSpeed18, SpeedButton9, RxSlider2, SpeedButton8,
-    ToolButton3, ToolButton2, ToolButton4, ToolButton6, ToolButton5, ToolButton19, ToolButton7,
-    ToolButton1,
-    Count
-};
-constexpr std::size_t kHintCount = static_cast<std::size_t>(HintTarget::Count);
 
 // Every translatable text of the main window in one language, UTF-8. Group captions keep their
 // framing spaces.
@@ -50,7 +36,7 @@ struct LanguageTexts {
     const char* lowPassFilterGroup;                       // GroupBox7
     const char* filterOff;                                // RadioButton1
     std::array<const char*, 3> notConnectedOverlay;       // Label7, Label8, Label36
-    std::array<const char*, kHintCount> hints;
+    const char* HintRow::*hint;                           // this language's column of the hint table
     std::array<const char*, 2> amCoefficientTitles;       // Label37, Label38, waveform 9
     std::array<const char*, 2> fmCoefficientTitles;       // Label37, Label38, waveform 11
 };
@@ -61,17 +47,9 @@ const LanguageTexts& GermanTexts();
 // The text set of a language code, or nullptr for a code that names no language.
 const LanguageTexts* TextsForLanguage(int code);
 
-const char* HintFor(const LanguageTexts& texts, HintTarget target);
 // The shape dial's title for a waveform kind, or nullptr when the kind leaves it unchanged.
 const char* ShapeDialTitle(const LanguageTexts& texts, int waveformKind);
 // The two coefficient title lines for amplitude and frequency modulation, or nullptr otherwise.
 const std::array<const char*, 2>* CoefficientTitles(const LanguageTexts& texts, int waveformKind);
-
-// Left edge that centres a control in its container; integer division truncating toward zero, so
-// an over-wide control gets a negative left edge.
-constexpr int CentredLeft(int containerWidth, int controlWidth)
-{
-    return (containerWidth - controlWidth) / 2;
-}
 
 } // namespace dds

@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "widgets/ant_angle_label.h"
+#include "widgets/centring.h"
 #include "widgets/double_speed.h"
 #include "widgets/main_window_layout.h"
 #include "widgets/panel_status_bar.h"
@@ -22,12 +23,9 @@ QString Text(const char* utf8)
     return QString::fromUtf8(utf8);
 }
 
-// Labels size themselves to their text, then sit centred in their container.
 void SetCentredLabel(QLabel* label, const QWidget* container, const char* text)
 {
-    label->setText(Text(text));
-    label->adjustSize();
-    label->move(CentredLeft(container->width(), label->width()), label->y());
+    SetCentredText(*label, Text(text), *container);
 }
 
 void SetCentredLabels(std::initializer_list<QLabel*> labels, const QWidget* container,
@@ -61,36 +59,18 @@ void ApplyCaptions(MainWindowLayout& ui, const LanguageTexts& t, TextContext con
     ui.GroupBox7->setTitle(Text(t.lowPassFilterGroup));
     // The filter-off button keeps its designed width whatever its caption.
     ui.RadioButton1->setText(Text(t.filterOff));
-    ui.RadioButton1->move(CentredLeft(ui.GroupBox7->width(), ui.RadioButton1->width()), ui.RadioButton1->y());
+    CentreIn(*ui.RadioButton1, *ui.GroupBox7);
 
     SetCentredLabels({ui.Label7, ui.Label8, ui.Label36}, ui.Panel12, t.notConnectedOverlay);
 }
 
 void ApplyHints(const MainWindowLayout& ui, const LanguageTexts& t)
 {
-    const auto controls = HintControls(ui);
-    for (std::size_t i = 0; i < kHintCount; ++i)
-        controls[i]->setToolTip(Text(t.hints[i]));
+    for (const HintRow& row : HintTable())
+        row.control(ui)->setToolTip(Text(row.*t.hint));
 }
 
 } // namespace
-
-std::array<QWidget*, kHintCount> HintControls(const MainWindowLayout& ui)
-{
-    return {ui.RxSlider1, ui.SpeedButton11, ui.SpeedButton12,
-            ui.DoubleSpeed1, ui.DoubleSpeed2, ui.DoubleSpeed3, ui.DoubleSpeed4, ui.DoubleSpeed5,
-            ui.DoubleSpeed6, ui.DoubleSpeed7,
-            ui.RxSlider3, ui.SpeedButton3, ui.SpeedButton2, ui.SpeedButton13, ui.RxSlider4,
-            ui.SpeedButton10,
-            ui.RadioButton1, ui.RadioButton2, ui.RadioButton3, ui.RadioButton4, ui.RadioButton5,
-            ui.RadioButton6, ui.RadioButton7, ui.RadioButton8,
-            ui.DoubleSpeed8, ui.DoubleSpeed9, ui.DoubleSpeed10, ui.DoubleSpeed11, ui.DoubleSpeed12,
-            ui.DoubleSpeed13, ui.DoubleSpeed14, ui.DoubleSpeed15, ui.DoubleSpeed16, ui.DoubleSpeed19,
-            ui.DoubleSpeed20, ui.DoubleSpeed17,
-            ui.DoubleSpeed18, ui.SpeedButton9, ui.RxSlider2, ui.SpeedButton8,
-            ui.ToolButton3, ui.ToolButton2, ui.ToolButton4, ui.ToolButton6, ui.ToolButton5,
-            ui.ToolButton19, ui.ToolButton7, ui.ToolButton1};
-}
 
 void ApplyTextSet(QWidget& form, MainWindowLayout& ui, const LanguageTexts& texts, TextContext context)
 {

@@ -1,6 +1,4 @@
 #pragma once
-#include <array>
-
 #include "shell/language_texts.h"
 
 class QWidget;
@@ -18,8 +16,5 @@ struct TextContext {
 // captions, titles, hints, then the modulation titles. Every centred control is re-centred right
 // after its text changes.
 void ApplyTextSet(QWidget& form, MainWindowLayout& ui, const LanguageTexts& texts, TextContext context);
-
-// The controls that carry a translated hint, in the order of HintTarget.
-std::array<QWidget*, kHintCount> HintControls(const MainWindowLayout& ui);
 
 } // namespace dds

@@ -12,13 +12,14 @@
 #include <QToolButton>
 
 #include "shell/error_reporter.h"
-#include "synthesis/control_start.h"
 #include "shell/unit2.h"
 #include "shell/unit3.h"
 #include "shell/unit4.h"
 #include "shell/unit5.h"
 #include "shell/unit6.h"
 #include "shell/window_showing.h"
+#include "synthesis/control_start.h"
+#include "widgets/centring.h"
 #include "widgets/double_speed.h"
 #include "widgets/panel_status_bar.h"
 #include "widgets/rx_slider.h"
@@ -32,6 +33,20 @@ QTimer* MakeTimer(QObject* owner, const char* name, int intervalMs)
     timer->setInterval(intervalMs);
     return timer;
 }
+
+// Each range button with its handler.
+struct RangeButton {
+    TDoubleSpeed* MainWindowLayout::*button;
+    void (TForm1::*handler)();
+};
+
+using L = MainWindowLayout;
+constexpr RangeButton kRangeButtons[] = {
+    {&L::DoubleSpeed1, &TForm1::DoubleSpeed1Click}, {&L::DoubleSpeed2, &TForm1::DoubleSpeed2Click},
+    {&L::DoubleSpeed3, &TForm1::DoubleSpeed3Click}, {&L::DoubleSpeed4, &TForm1::DoubleSpeed4Click},
+    {&L::DoubleSpeed5, &TForm1::DoubleSpeed5Click}, {&L::DoubleSpeed6, &TForm1::DoubleSpeed6Click},
+    {&L::DoubleSpeed7, &TForm1::DoubleSpeed7Click},
+};
 
 // The folder always ends in a separator, whoever filled the services in.
 dds::WindowServices WithFolderSeparator(dds::WindowServices services)
@@ -159,9 +174,9 @@ void TForm1::CreateTimers()
     Timer2 = MakeTimer(this, "Timer2", 100);
     Timer3 = MakeTimer(this, "Timer3", 1000);
     Timer4 = MakeTimer(this, "Timer4", 100);
-    connect(Timer1, &QTimer::timeout, this, dds::Guarded([this] { Timer1Timer(); }));
-    connect(Timer2, &QTimer::timeout, this, dds::Guarded([this] { Timer2Timer(); }));
-    connect(Timer3, &QTimer::timeout, this, dds::Guarded([this] { Timer3Timer(); }));
+    dds::ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    dds::ConnectGuarded(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    dds::ConnectGuarded(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
     Timer1->start();
     Timer3->start();
     generatorHolder.SetAcknowledgementTimer(*Timer1);
@@ -202,19 +217,11 @@ void TForm1::setClockSource(dds::ClockSource source)
 
 void TForm1::ConnectFrequencyControls()
 {
-    using Handler = void (TForm1::*)();
-    static constexpr std::array<Handler, 7> kRangeHandlers{
-        &TForm1::DoubleSpeed1Click, &TForm1::DoubleSpeed2Click, &TForm1::DoubleSpeed3Click,
-        &TForm1::DoubleSpeed4Click, &TForm1::DoubleSpeed5Click, &TForm1::DoubleSpeed6Click,
-        &TForm1::DoubleSpeed7Click};
-    const auto buttons = rangeButtons();
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        const Handler handler = kRangeHandlers[i];
-        connect(buttons[i], &TDoubleSpeed::OnClick, this, dds::Guarded([this, handler] { (this->*handler)(); }));
-    }
-    connect(RxSlider1, &TRxSlider::OnChange, this, dds::Guarded([this] { RxSlider1Change(); }));
-    connect(SpeedButton11, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton11Click(); }));
-    connect(SpeedButton12, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton12Click(); }));
+    for (const RangeButton& row : kRangeButtons)
+        dds::ConnectGuarded(this->*row.button, &TDoubleSpeed::OnClick, this, row.handler);
+    dds::ConnectGuarded(RxSlider1, &TRxSlider::OnChange, this, &TForm1::RxSlider1Change);
+    dds::ConnectGuarded(SpeedButton11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
+    dds::ConnectGuarded(SpeedButton12, &QToolButton::clicked, this, &TForm1::SpeedButton12Click);
 }
 
 void TForm1::DoubleSpeed1Click() { SelectRange(1); }
@@ -244,9 +251,7 @@ void TForm1::RxSlider1Change()
     state.frequencyPlan = *plan;
     Label13->setText(QString::fromStdString(plan->diagnosticText));
     Label13->adjustSize();
-    Label10->setText(QString::fromStdString(plan->displayText()));
-    Label10->adjustSize();
-    CentreInParent(Label10);
+    dds::SetCentredText(*Label10, QString::fromStdString(plan->displayText()), *Panel3);
     PlayedInputsChanged();
 }
 
@@ -262,16 +267,11 @@ void TForm1::SpeedButton12Click()
     RxSlider1Change();
 }
 
-void TForm1::CentreInParent(QWidget* label)
-{
-    label->move((label->parentWidget()->width() - label->width()) / 2, label->y());
-}
-
 // ---- Shutdown ------------------------------------------------------------------------------
 
 void TForm1::ConnectShutdownControls()
 {
-    connect(ToolButton3, &QToolButton::clicked, this, dds::Guarded([this] { ToolButton3Click(); }));
+    dds::ConnectGuarded(ToolButton3, &QToolButton::clicked, this, &TForm1::ToolButton3Click);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -257,7 +257,6 @@ private:
     void ConnectShutdownControls();
     void CentreOnDesktop();
     void SelectRange(int32_t range);
-    void CentreInParent(QWidget* label);
     void ReleaseGeneratorOnce();
     void ReleaseWorkBitmaps();
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 
 #include "device/generator_commands.h"
@@ -29,26 +30,22 @@ void WarnInaccessible(const TJvHidDevice& device)
 
 void TForm1::SetUpDeviceLink()
 {
-    JvHidDeviceController1->OnArrival = [this](TJvHidDevice* device) {
-        dds::RunGuarded([this, device] { JvHidDeviceController1Arrival(device); });
-    };
-    JvHidDeviceController1->OnRemoval = [this](TJvHidDevice* device) {
-        dds::RunGuarded([this, device] { JvHidDeviceController1Removal(device); });
-    };
-    connect(RxSlider3, &TRxSlider::OnChange, this, dds::Guarded([this] { RxSlider3Change(); }));
-    connect(RxSlider4, &TRxSlider::OnMouseUp, this, dds::Guarded([this] { RxSlider4MouseUp(); }));
-    connect(SpeedButton3, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton3Click(); }));
-    connect(SpeedButton2, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton2Click(); }));
-    connect(SpeedButton13, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton13Click(); }));
-    connect(SpeedButton1, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton1Click(); }));
+    // The controller's plug events are callbacks, not signals: wrapped the same way.
+    JvHidDeviceController1->OnArrival = dds::Guarded(std::bind_front(&TForm1::JvHidDeviceController1Arrival, this));
+    JvHidDeviceController1->OnRemoval = dds::Guarded(std::bind_front(&TForm1::JvHidDeviceController1Removal, this));
+    dds::ConnectGuarded(RxSlider3, &TRxSlider::OnChange, this, &TForm1::RxSlider3Change);
+    dds::ConnectGuarded(RxSlider4, &TRxSlider::OnMouseUp, this, &TForm1::RxSlider4MouseUp);
+    dds::ConnectGuarded(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    dds::ConnectGuarded(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    dds::ConnectGuarded(SpeedButton13, &QToolButton::clicked, this, &TForm1::SpeedButton13Click);
+    dds::ConnectGuarded(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     const std::array<QRadioButton*, 8> radios = FilterRadios();
-    for (int index = 0; index < static_cast<int>(radios.size()); ++index) {
-        connect(radios[static_cast<size_t>(index)], &QRadioButton::toggled, this,
-                dds::Guarded([this, index](bool checked) {
-                    if (checked)
-                        FilterRadioChecked(index);
-                }));
-    }
+    for (int index = 0; index < static_cast<int>(radios.size()); ++index)
+        dds::ConnectGuarded(radios[static_cast<size_t>(index)], &QRadioButton::toggled, this,
+                            [this, index](bool checked) {
+                                if (checked)
+                                    FilterRadioChecked(index);
+                            });
 }
 
 std::array<QRadioButton*, 8> TForm1::FilterRadios() const
@@ -83,9 +80,7 @@ void TForm1::SetAmplitudeSliderStart()
 void TForm1::JvHidDeviceController1Arrival(TJvHidDevice* HidDev)
 {
     const dds::ClaimResult claim =
-        generatorHolder.Claim(HidDev, [this](TJvHidDevice* device, uint8_t id, const uint8_t* data, uint16_t size) {
-            dds::RunGuarded([&] { JvHidDeviceData(device, id, data, size); });
-        });
+        generatorHolder.Claim(HidDev, dds::Guarded(std::bind_front(&TForm1::JvHidDeviceData, this)));
     if (claim == dds::ClaimResult::Claimed) {
         state.connectedFlag = 1;
         ApplyLanguageTexts();

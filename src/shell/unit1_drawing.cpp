@@ -9,6 +9,7 @@
 #include "editor/graph_xy.h"
 #include "editor/position_readout.h"
 #include "shell/error_reporter.h"
+#include "widgets/centring.h"
 #include "widgets/double_speed.h"
 #include "widgets/jv_dial_button.h"
 #include "widgets/panel_status_bar.h"
@@ -23,19 +24,12 @@ constexpr int kVerticalCursor = 3;
 
 void TForm1::ConnectDrawingControls()
 {
-    connect(DoubleSpeed18, &TDoubleSpeed::OnClick, this, dds::Guarded([this] { DoubleSpeed18Click(); }));
-    connect(SpeedButton9, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton9Click(); }));
-    connect(JvDialButton3, &TJvDialButton::OnChange, this, dds::Guarded([this] { JvDialButton3Change(); }));
-    connect(GraphXY1, &TGraphXY::MouseDown, this,
-            dds::Guarded([this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-                GraphXY1MouseDown(b, m, x, y);
-            }));
-    connect(GraphXY1, &TGraphXY::MouseMove, this,
-            dds::Guarded([this](Qt::KeyboardModifiers m, int x, int y) { GraphXY1MouseMove(m, x, y); }));
-    connect(GraphXY1, &TGraphXY::MouseUp, this,
-            dds::Guarded([this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-                GraphXY1MouseUp(b, m, x, y);
-            }));
+    dds::ConnectGuarded(DoubleSpeed18, &TDoubleSpeed::OnClick, this, &TForm1::DoubleSpeed18Click);
+    dds::ConnectGuarded(SpeedButton9, &QToolButton::clicked, this, &TForm1::SpeedButton9Click);
+    dds::ConnectGuarded(JvDialButton3, &TJvDialButton::OnChange, this, &TForm1::JvDialButton3Change);
+    dds::ConnectGuarded(GraphXY1, &TGraphXY::MouseDown, this, &TForm1::GraphXY1MouseDown);
+    dds::ConnectGuarded(GraphXY1, &TGraphXY::MouseMove, this, &TForm1::GraphXY1MouseMove);
+    dds::ConnectGuarded(GraphXY1, &TGraphXY::MouseUp, this, &TForm1::GraphXY1MouseUp);
 }
 
 void TForm1::ClearDrawingFlag() { state.drawingFlag = 0; }
@@ -97,9 +91,7 @@ void TForm1::SpeedButton9Click()
 
 void TForm1::JvDialButton3Change()
 {
-    Label29->setText(QString::number(JvDialButton3->Position()));
-    Label29->adjustSize();
-    Label29->move((Panel10->width() - Label29->width()) / 2, Label29->y());
+    dds::SetCentredText(*Label29, QString::number(JvDialButton3->Position()), *Panel10);
 }
 
 void TForm1::GraphXY1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int)

@@ -32,8 +32,8 @@ void FillLineBuffer(QListWidget* buffer, const std::vector<std::string>& lines)
 
 void TForm1::ConnectFileControls()
 {
-    connect(ToolButton2, &QToolButton::clicked, this, dds::Guarded([this] { ToolButton2Click(); }));
-    connect(ToolButton4, &QToolButton::clicked, this, dds::Guarded([this] { ToolButton4Click(); }));
+    dds::ConnectGuarded(ToolButton2, &QToolButton::clicked, this, &TForm1::ToolButton2Click);
+    dds::ConnectGuarded(ToolButton4, &QToolButton::clicked, this, &TForm1::ToolButton4Click);
 }
 
 void TForm1::setWaveFileDialogs(std::unique_ptr<dds::WaveFileDialogs> dialogs)

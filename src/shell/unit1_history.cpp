@@ -25,24 +25,21 @@ void TForm1::SetUpAdditions()
 
 void TForm1::ConnectEditSteps()
 {
-    const auto close = dds::Guarded([this] { CloseEditStep(); });
     // Connected after the controls' own handlers, so each step closes once its handler has run.
     for (TDoubleSpeed* preset : presetButtons())
-        connect(preset, &TDoubleSpeed::OnClick, this, close);
+        dds::ConnectGuarded(preset, &TDoubleSpeed::OnClick, this, &TForm1::CloseEditStep);
     for (QToolButton* button : {SpeedButton9, SpeedButton8, ToolButton2})
-        connect(button, &QToolButton::clicked, this, close);
-    connect(GraphXY1, &TGraphXY::MouseUp, this, close);
-    connect(RxSlider2, &TRxSlider::OnChanged, this, close);
-    connect(RxSpinEdit1, &TRxSpinEdit::OnChange, this, close);
+        dds::ConnectGuarded(button, &QToolButton::clicked, this, &TForm1::CloseEditStep);
+    dds::ConnectGuarded(GraphXY1, &TGraphXY::MouseUp, this, &TForm1::CloseEditStep);
+    dds::ConnectGuarded(RxSlider2, &TRxSlider::OnChanged, this, &TForm1::CloseEditStep);
+    dds::ConnectGuarded(RxSpinEdit1, &TRxSpinEdit::OnChange, this, &TForm1::CloseEditStep);
     for (TJvDialButton* dial : {JvDialButton1, JvDialButton2})
-        new dds::ReleaseWatch(dial, close);
+        new dds::ReleaseWatch(dial, dds::Guarded([this] { CloseEditStep(); }));
 
-    const auto undo = dds::Guarded([this] { UndoChange(); });
-    const auto redo = dds::Guarded([this] { RedoChange(); });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this, undo);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this), &QShortcut::activated, this, redo);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this), &QShortcut::activated, this,
-            redo);
+    dds::ConnectGuarded(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
+                        &TForm1::UndoChange);
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
+        dds::ConnectGuarded(new QShortcut(keys, this), &QShortcut::activated, this, &TForm1::RedoChange);
 }
 
 dds::EditSnapshot TForm1::CurrentSnapshot() const { return {state.waveformTable, state.waveformKind}; }

@@ -7,27 +7,11 @@
 #include "shell/text_applier.h"
 #include "shell/unit1.h"
 
-namespace {
-
-struct LanguageButton {
-    QToolButton* MainWindowLayout::*button;
-    void (TForm1::*handler)();
-};
-
-constexpr LanguageButton kLanguageButtons[] = {
-    {&MainWindowLayout::ToolButton6, &TForm1::ToolButton6Click},
-    {&MainWindowLayout::ToolButton5, &TForm1::ToolButton5Click},
-    {&MainWindowLayout::ToolButton19, &TForm1::ToolButton19Click},
-};
-
-} // namespace
-
 void TForm1::ConnectLanguageControls()
 {
-    for (const LanguageButton& entry : kLanguageButtons) {
-        const auto handler = entry.handler;
-        connect(this->*entry.button, &QToolButton::clicked, this, dds::Guarded([this, handler] { (this->*handler)(); }));
-    }
+    dds::ConnectGuarded(ToolButton6, &QToolButton::clicked, this, &TForm1::ToolButton6Click);
+    dds::ConnectGuarded(ToolButton5, &QToolButton::clicked, this, &TForm1::ToolButton5Click);
+    dds::ConnectGuarded(ToolButton19, &QToolButton::clicked, this, &TForm1::ToolButton19Click);
 }
 
 void TForm1::LoadSettings()

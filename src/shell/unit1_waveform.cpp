@@ -9,6 +9,7 @@
 #include "editor/graph_xy.h"
 #include "shell/error_reporter.h"
 #include "synthesis/waveform_synthesis.h"
+#include "widgets/centring.h"
 #include "widgets/double_speed.h"
 #include "widgets/jv_dial_button.h"
 #include "widgets/rx_slider.h"
@@ -24,10 +25,12 @@ const QColor kYellow(255, 255, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kSkyBlue(166, 202, 240);
 
-// Which of the three parameter panels each preset shows, and the coefficient it sets (0: none).
+// Each preset button with its handler, which of the three parameter panels it shows, and the
+// coefficient it sets (0: none).
 struct PresetButton {
     WaveformKind kind;
     TDoubleSpeed* MainWindowLayout::*button;
+    void (TForm1::*handler)();
     bool shapeKnob;
     bool amplitudeKnob;
     bool coefficient;
@@ -36,18 +39,20 @@ struct PresetButton {
 
 using L = MainWindowLayout;
 constexpr std::array<PresetButton, 12> kPresetButtons{{
-    {WaveformKind::Sine, &L::DoubleSpeed8, false, true, false, 0},
-    {WaveformKind::Rectangle, &L::DoubleSpeed9, true, true, false, 0},
-    {WaveformKind::Triangle, &L::DoubleSpeed10, true, true, false, 0},
-    {WaveformKind::FallingRamp, &L::DoubleSpeed11, false, true, false, 0},
-    {WaveformKind::RisingRamp, &L::DoubleSpeed12, false, true, false, 0},
-    {WaveformKind::CapacitorChargeDischarge, &L::DoubleSpeed13, true, true, false, 0},
-    {WaveformKind::CapacitorCharge, &L::DoubleSpeed14, true, true, false, 0},
-    {WaveformKind::CapacitorDischarge, &L::DoubleSpeed15, true, true, false, 0},
-    {WaveformKind::AmplitudeModulation, &L::DoubleSpeed16, false, true, true, dds::kAmplitudeModulationCoefficient},
-    {WaveformKind::DC, &L::DoubleSpeed17, false, false, false, 0},
-    {WaveformKind::FrequencyModulation, &L::DoubleSpeed19, false, true, true, dds::kFrequencyModulationCoefficient},
-    {WaveformKind::WhiteNoise, &L::DoubleSpeed20, false, false, false, 0},
+    {WaveformKind::Sine, &L::DoubleSpeed8, &TForm1::DoubleSpeed8Click, false, true, false, 0},
+    {WaveformKind::Rectangle, &L::DoubleSpeed9, &TForm1::DoubleSpeed9Click, true, true, false, 0},
+    {WaveformKind::Triangle, &L::DoubleSpeed10, &TForm1::DoubleSpeed10Click, true, true, false, 0},
+    {WaveformKind::FallingRamp, &L::DoubleSpeed11, &TForm1::DoubleSpeed11Click, false, true, false, 0},
+    {WaveformKind::RisingRamp, &L::DoubleSpeed12, &TForm1::DoubleSpeed12Click, false, true, false, 0},
+    {WaveformKind::CapacitorChargeDischarge, &L::DoubleSpeed13, &TForm1::DoubleSpeed13Click, true, true, false, 0},
+    {WaveformKind::CapacitorCharge, &L::DoubleSpeed14, &TForm1::DoubleSpeed14Click, true, true, false, 0},
+    {WaveformKind::CapacitorDischarge, &L::DoubleSpeed15, &TForm1::DoubleSpeed15Click, true, true, false, 0},
+    {WaveformKind::AmplitudeModulation, &L::DoubleSpeed16, &TForm1::DoubleSpeed16Click, false, true, true,
+     dds::kAmplitudeModulationCoefficient},
+    {WaveformKind::DC, &L::DoubleSpeed17, &TForm1::DoubleSpeed17Click, false, false, false, 0},
+    {WaveformKind::FrequencyModulation, &L::DoubleSpeed19, &TForm1::DoubleSpeed19Click, false, true, true,
+     dds::kFrequencyModulationCoefficient},
+    {WaveformKind::WhiteNoise, &L::DoubleSpeed20, &TForm1::DoubleSpeed20Click, false, false, false, 0},
 }};
 
 const PresetButton& PresetFor(WaveformKind kind) { return kPresetButtons[static_cast<std::size_t>(kind) - 1]; }
@@ -56,9 +61,7 @@ bool IsKnownKind(int32_t kind) { return kind >= dds::kFirstKind && kind <= dds::
 
 void ShowPercent(QLabel* label, int position)
 {
-    label->setText(QString::number(position) + QLatin1Char('%'));
-    label->adjustSize();
-    label->move((label->parentWidget()->width() - label->width()) / 2, label->y());
+    dds::SetCentredText(*label, QString::number(position) + QLatin1Char('%'), *label->parentWidget());
 }
 
 } // namespace
@@ -67,23 +70,14 @@ void ShowPercent(QLabel* label, int position)
 
 void TForm1::ConnectWaveformControls()
 {
-    using Handler = void (TForm1::*)();
-    static constexpr std::array<Handler, 12> kHandlers{
-        &TForm1::DoubleSpeed8Click,  &TForm1::DoubleSpeed9Click,  &TForm1::DoubleSpeed10Click,
-        &TForm1::DoubleSpeed11Click, &TForm1::DoubleSpeed12Click, &TForm1::DoubleSpeed13Click,
-        &TForm1::DoubleSpeed14Click, &TForm1::DoubleSpeed15Click, &TForm1::DoubleSpeed16Click,
-        &TForm1::DoubleSpeed17Click, &TForm1::DoubleSpeed19Click, &TForm1::DoubleSpeed20Click};
-    for (std::size_t i = 0; i < kPresetButtons.size(); ++i) {
-        const Handler handler = kHandlers[i];
-        connect(this->*kPresetButtons[i].button, &TDoubleSpeed::OnClick, this,
-                dds::Guarded([this, handler] { (this->*handler)(); }));
-    }
-    connect(JvDialButton1, &TJvDialButton::OnChange, this, dds::Guarded([this] { JvDialButton1Change(); }));
-    connect(JvDialButton2, &TJvDialButton::OnChange, this, dds::Guarded([this] { JvDialButton2Change(); }));
-    connect(RxSlider2, &TRxSlider::OnChange, this, dds::Guarded([this] { RxSlider2Change(); }));
-    connect(SpeedButton8, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton8Click(); }));
-    connect(RxSpinEdit1, &TRxSpinEdit::OnChange, this, dds::Guarded([this] { RxSpinEdit1Change(); }));
-    connect(Timer4, &QTimer::timeout, this, dds::Guarded([this] { Timer4Timer(); }));
+    for (const PresetButton& preset : kPresetButtons)
+        dds::ConnectGuarded(this->*preset.button, &TDoubleSpeed::OnClick, this, preset.handler);
+    dds::ConnectGuarded(JvDialButton1, &TJvDialButton::OnChange, this, &TForm1::JvDialButton1Change);
+    dds::ConnectGuarded(JvDialButton2, &TJvDialButton::OnChange, this, &TForm1::JvDialButton2Change);
+    dds::ConnectGuarded(RxSlider2, &TRxSlider::OnChange, this, &TForm1::RxSlider2Change);
+    dds::ConnectGuarded(SpeedButton8, &QToolButton::clicked, this, &TForm1::SpeedButton8Click);
+    dds::ConnectGuarded(RxSpinEdit1, &TRxSpinEdit::OnChange, this, &TForm1::RxSpinEdit1Change);
+    dds::ConnectGuarded(Timer4, &QTimer::timeout, this, &TForm1::Timer4Timer);
 }
 
 void TForm1::SetFirstSampleIndex() { state.waveformTable.firstIndex = dds::WaveformTable::kFirstIndex; }

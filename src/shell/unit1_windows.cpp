@@ -26,17 +26,13 @@ void TForm1::CreateSecondaryWindows()
 
 void TForm1::ConnectWindowControls()
 {
-    const std::pair<QAbstractButton*, void (TForm1::*)()> buttons[] = {
-        {ToolButton7, &TForm1::ToolButton7Click},   {ToolButton1, &TForm1::ToolButton1Click},
-        {SpeedButton4, &TForm1::SpeedButton4Click}, {SpeedButton5, &TForm1::SpeedButton5Click},
-        {SpeedButton6, &TForm1::SpeedButton6Click}, {SpeedButton7, &TForm1::SpeedButton7Click},
-        {BitBtn1, &TForm1::BitBtn1Click},
-    };
-    // Named members rather than a structured binding: clang before 16 cannot capture one.
-    for (const auto& entry : buttons) {
-        const auto handler = entry.second;
-        connect(entry.first, &QAbstractButton::clicked, this, dds::Guarded([this, handler] { (this->*handler)(); }));
-    }
+    dds::ConnectGuarded(ToolButton7, &QToolButton::clicked, this, &TForm1::ToolButton7Click);
+    dds::ConnectGuarded(ToolButton1, &QToolButton::clicked, this, &TForm1::ToolButton1Click);
+    dds::ConnectGuarded(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
+    dds::ConnectGuarded(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
+    dds::ConnectGuarded(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
+    dds::ConnectGuarded(SpeedButton7, &QToolButton::clicked, this, &TForm1::SpeedButton7Click);
+    dds::ConnectGuarded(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
 }
 
 void TForm1::ToolButton7Click()

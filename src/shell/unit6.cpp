@@ -58,7 +58,7 @@ TForm6::TForm6(dds::UrlOpener openUrl, QWidget* parent) : QWidget(parent), openU
     Image1->setGeometry(rect());
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(QPixmap(QString::fromLatin1(dds::kAboutPicture)));
-    connect(Image1, &dds::ClickLabel::clicked, this, dds::Guarded([this] { Image1Click(); }));
+    dds::ConnectGuarded(Image1, &dds::ClickLabel::clicked, this, &TForm6::Image1Click);
     PlaceLines();
 }
 
@@ -77,7 +77,7 @@ void TForm6::PlaceLines()
         void (TForm6::*handler)() = line.click == LineClick::MakerSite        ? &TForm6::RxLabel8Click
                                     : line.click == LineClick::TranslatorSite ? &TForm6::RxLabel9Click
                                                                               : &TForm6::Image1Click;
-        connect(label, &dds::ClickLabel::clicked, this, dds::Guarded([this, handler] { (this->*handler)(); }));
+        dds::ConnectGuarded(label, &dds::ClickLabel::clicked, this, handler);
     }
 }
 

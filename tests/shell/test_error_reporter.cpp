@@ -3,6 +3,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <vector>
 
 #include "shell/error_reporter.h"
 
@@ -56,6 +57,33 @@ TEST(ErrorReporter, AGuardedHandlerReceivesTheSignalArgumentsItAccepts)
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(seen, (std::vector<bool>{true, false}));
     EXPECT_TRUE(errors.messages.isEmpty());
+}
+
+// A receiver whose member handlers take all of a signal's arguments or none of them.
+class Receiver : public QToolButton {
+public:
+    std::vector<bool> toggles;
+    int clicks = 0;
+    void Toggled(bool on) { toggles.push_back(on); }
+    void Clicked()
+    {
+        ++clicks;
+        throw std::runtime_error("refus");
+    }
+};
+
+TEST(ErrorReporter, ConnectedMemberHandlersGetTheArgumentsTheyTakeAndReportWhatTheyThrow)
+{
+    RecordedErrors errors;
+    Receiver button;
+    button.setCheckable(true);
+    dds::ConnectGuarded(&button, &QToolButton::toggled, &button, &Receiver::Toggled);
+    dds::ConnectGuarded(&button, &QToolButton::clicked, &button, &Receiver::Clicked);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(button.toggles, (std::vector<bool>{true, false}));
+    EXPECT_EQ(button.clicks, 2);
+    EXPECT_EQ(errors.messages, (QStringList{"refus", "refus"}));
 }
 
 TEST(ErrorReporter, RestoringTheSinkStopsTheRecording)

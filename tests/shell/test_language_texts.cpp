@@ -13,14 +13,18 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
 #include <vector>
 
+#include "shell/hint_texts.h"
 #include "shell/settings_file.h"
 #include "shell/text_applier.h"
 #include "shell/unit1.h"
+#include "test_services.h"
+#include "widgets/double_speed.h"
+#include "widgets/main_window_layout.h"
 #include "widgets/panel_status_bar.h"
 #include "widgets/rx_slider.h"
-#include "test_services.h"
 
 namespace {
 
@@ -38,7 +42,8 @@ std::vector<const char*> AllTexts(const LanguageTexts& t)
     all.insert(all.end(), t.notConnectedInstructions.begin(), t.notConnectedInstructions.end());
     all.insert(all.end(), t.drawingInstructions.begin(), t.drawingInstructions.end());
     all.insert(all.end(), t.notConnectedOverlay.begin(), t.notConnectedOverlay.end());
-    all.insert(all.end(), t.hints.begin(), t.hints.end());
+    for (const dds::HintRow& row : dds::HintTable())
+        all.push_back(row.*t.hint);
     all.insert(all.end(), t.amCoefficientTitles.begin(), t.amCoefficientTitles.end());
     all.insert(all.end(), t.fmCoefficientTitles.begin(), t.fmCoefficientTitles.end());
     return all;
@@ -90,16 +95,31 @@ TEST(LanguageTextsTest, StatusTextsOfEachLanguage)
 
 TEST(LanguageTextsTest, HintsFollowTheirControls)
 {
-    using dds::HintTarget;
-    EXPECT_STREQ(dds::HintFor(dds::FrenchTexts(), HintTarget::RxSlider1), "Réglage de la fréquence");
-    EXPECT_STREQ(dds::HintFor(dds::EnglishTexts(), HintTarget::RadioButton6),
+    QWidget host;
+    const MainWindowLayout ui(&host);
+    EXPECT_STREQ(dds::HintFor(ui, ui.RxSlider1, dds::FrenchTexts()), "Réglage de la fréquence");
+    EXPECT_STREQ(dds::HintFor(ui, ui.RadioButton6, dds::EnglishTexts()),
                  "Low-pass filter for caliber 10kHz. Crossover: 60Hz");
-    EXPECT_STREQ(dds::HintFor(dds::GermanTexts(), HintTarget::DoubleSpeed14), "Signalform Dreieck");
-    EXPECT_STREQ(dds::HintFor(dds::GermanTexts(), HintTarget::DoubleSpeed17), "Gleichspannung (DC)");
-    EXPECT_STREQ(dds::HintFor(dds::EnglishTexts(), HintTarget::DoubleSpeed20), "Waveform white noise");
-    EXPECT_STREQ(dds::HintFor(dds::FrenchTexts(), HintTarget::ToolButton1),
-                 "Guide d'utilisation du logiciel");
-    EXPECT_STREQ(dds::HintFor(dds::GermanTexts(), HintTarget::ToolButton19), "Software auf Deutsch");
+    EXPECT_STREQ(dds::HintFor(ui, ui.DoubleSpeed14, dds::GermanTexts()), "Signalform Dreieck");
+    EXPECT_STREQ(dds::HintFor(ui, ui.DoubleSpeed17, dds::GermanTexts()), "Gleichspannung (DC)");
+    EXPECT_STREQ(dds::HintFor(ui, ui.DoubleSpeed20, dds::EnglishTexts()), "Waveform white noise");
+    EXPECT_STREQ(dds::HintFor(ui, ui.ToolButton1, dds::FrenchTexts()), "Guide d'utilisation du logiciel");
+    EXPECT_STREQ(dds::HintFor(ui, ui.ToolButton19, dds::GermanTexts()), "Software auf Deutsch");
+    EXPECT_EQ(dds::HintFor(ui, ui.Label10, dds::FrenchTexts()), nullptr);
+}
+
+TEST(LanguageTextsTest, EveryHintedControlHasOneRowAndTheFirstAndLastKeepTheirPlaces)
+{
+    QWidget host;
+    const MainWindowLayout ui(&host);
+    std::set<const QWidget*> controls;
+    for (const dds::HintRow& row : dds::HintTable()) {
+        ASSERT_NE(row.control(ui), nullptr);
+        EXPECT_TRUE(controls.insert(row.control(ui)).second) << row.french;
+    }
+    EXPECT_EQ(controls.size(), 48u);
+    EXPECT_EQ(dds::HintTable().front().control(ui), ui.RxSlider1);
+    EXPECT_EQ(dds::HintTable().back().control(ui), ui.ToolButton1);
 }
 
 TEST(LanguageTextsTest, ShapeDialTitleDependsOnTheWaveform)
@@ -128,14 +148,6 @@ TEST(LanguageTextsTest, CoefficientTitlesOnlyForTheModulations)
     EXPECT_STREQ((*englishAm)[1], "frequency");
     for (int kind : {1, 3, 10, 12})
         EXPECT_EQ(dds::CoefficientTitles(dds::FrenchTexts(), kind), nullptr) << kind;
-}
-
-TEST(LanguageTextsTest, CentringTruncatesTowardZero)
-{
-    EXPECT_EQ(dds::CentredLeft(345, 100), 122);
-    EXPECT_EQ(dds::CentredLeft(100, 100), 0);
-    EXPECT_EQ(dds::CentredLeft(100, 151), -25);
-    EXPECT_EQ(dds::CentredLeft(100, 103), -1);
 }
 
 // The main window reads parametres.inf in the program folder at creation; each test gives it a
@@ -210,9 +222,8 @@ protected:
         EXPECT_EQ(f.RadioButton1->text(), Q(t.filterOff));
         EXPECT_EQ(f.Label7->text(), Q(t.notConnectedOverlay[0]));
         EXPECT_EQ(f.Label36->text(), Q(t.notConnectedOverlay[2]));
-        const auto controls = dds::HintControls(f);
-        for (std::size_t i = 0; i < dds::kHintCount; ++i)
-            EXPECT_EQ(controls[i]->toolTip(), Q(t.hints[i])) << i;
+        for (const dds::HintRow& row : dds::HintTable())
+            EXPECT_EQ(row.control(f)->toolTip(), Q(row.*t.hint)) << row.french;
         for (const auto& [control, container] : CentredControls())
             EXPECT_EQ(control->x(), (container->width() - control->width()) / 2)
                 << control->objectName().toStdString();

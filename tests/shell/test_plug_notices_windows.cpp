@@ -8,10 +8,9 @@
 #include <windows.h>
 #include <dbt.h>
 
-#include "device/hid_backend_selection.h"
 #include "device/hidapi_backend.h"
-#include "shell/error_reporter.h"
 #include "shell/unit1.h"
+#include "test_services.h"
 
 namespace {
 
@@ -39,32 +38,23 @@ class PlugNotices : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        previousBackend_ = dds::SelectedHidBackend();
-        dds::SelectHidBackend(backend);
-        previousSink_ = dds::ErrorReporter::setSink([this](const QString& m) { errors_ << m; });
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<TForm1>(services.For(backend));
         form->show();
         ASSERT_TRUE(QTest::qWaitFor([this] { return backend->enumerations > 0; }, 5000));
     }
     void TearDown() override
     {
         form.reset();
-        dds::SelectHidBackend(previousBackend_);
-        dds::ErrorReporter::setSink(previousSink_);
-        EXPECT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
+        EXPECT_TRUE(services.errors.isEmpty()) << services.errors.join('\n').toStdString();
     }
     void Post(WPARAM event)
     {
         ASSERT_TRUE(PostMessageW(reinterpret_cast<HWND>(form->winId()), WM_DEVICECHANGE, event, 0));
     }
 
+    RecordedServices services;
     std::shared_ptr<CountingBackend> backend = std::make_shared<CountingBackend>();
     std::unique_ptr<TForm1> form;
-
-private:
-    std::shared_ptr<dds::HidBackend> previousBackend_;
-    dds::ErrorSink previousSink_;
-    QStringList errors_;
 };
 
 TEST_F(PlugNotices, NodesChangedOnTheMainWindowEnumeratesAgain)
