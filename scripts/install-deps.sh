@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need, only those that are missing.
 # fonts-liberation2: the Arial-metric faces the window's layout was measured in, as the package
-# recommends them.
+# recommends them. qt6-translations-l10n: Qt's own texts in the desktop's language, which the
+# package depends on and the tests of the file dialogs read.
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev
   libhidapi-dev libudev-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2
+  fonts-liberation2 qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -5,12 +5,14 @@
 
 #include "device/backend_options.h"
 #include "shell/error_reporter.h"
+#include "shell/qt_translations.h"
 #include "shell/unit1.h"
 
 int main(int argc, char** argv)
 {
     dds::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ddsgen"));
+    dds::InstallQtTranslations(QLocale::system());
     try {
         dds::SelectBackendFromOptions(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::runtime_error& error) {
