@@ -17,11 +17,13 @@
 
 void TForm1::CreateSecondaryWindows()
 {
-    Form2 = std::make_unique<TForm2>();
-    Form3 = std::make_unique<TForm3>();
-    Form4 = std::make_unique<TForm4>();
-    Form5 = std::make_unique<TForm5>();
-    Form6 = std::make_unique<TForm6>();
+    // Windows of their own that belong to the main window: no taskbar entries of their own, and
+    // the desktop keeps them with it.
+    Form2 = std::make_unique<TForm2>(this);
+    Form3 = std::make_unique<TForm3>(this);
+    Form4 = std::make_unique<TForm4>(this);
+    Form5 = std::make_unique<TForm5>(this);
+    Form6 = std::make_unique<TForm6>(this);
 }
 
 void TForm1::ConnectWindowControls()
@@ -46,7 +48,7 @@ void TForm1::ToolButton7Click()
 
 void TForm1::ToolButton1Click()
 {
-    const QUrl guide = dds::UserGuideUrl(dds::ProgramFolder());
+    const QUrl guide = dds::UserGuideUrl(dds::ProgramFolder(), languageCode);
     if (!QFileInfo::exists(guide.toLocalFile()))
         throw std::runtime_error(
             QStringLiteral("Guide d'utilisation introuvable : %1").arg(guide.toLocalFile()).toStdString());

@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <stdexcept>
 
+#include "shell/language_texts.h"
+
 namespace dds {
 
 namespace {
@@ -15,9 +17,16 @@ UrlOpener& CurrentOpener()
 
 } // namespace
 
-QUrl UserGuideUrl(const QString& programFolder)
+QUrl UserGuideUrl(const QString& programFolder, int languageCode)
 {
-    return QUrl::fromLocalFile(programFolder + QString::fromLatin1(kUserGuideRelativePath));
+    QUrl guide = QUrl::fromLocalFile(programFolder + QString::fromLatin1(kUserGuideRelativePath));
+    switch (languageCode) { // each section of the guide is anchored by its language's tag
+    case kEnglishCode: guide.setFragment(QStringLiteral("en")); break;
+    case kFrenchCode: guide.setFragment(QStringLiteral("fr")); break;
+    case kGermanCode: guide.setFragment(QStringLiteral("de")); break;
+    default: break;
+    }
+    return guide;
 }
 
 void SetUrlOpener(UrlOpener opener)
