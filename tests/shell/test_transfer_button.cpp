@@ -200,7 +200,16 @@ TEST_F(TransferButton, SilentGeneratorStillGetsTheWholeWaveform)
 TEST_F(TransferButton, ClosingTheWindowMidTransferStopsItBeforeTheRelease)
 {
     generator->SetAcknowledging(false); // the product's 5000 ms wait would hold the close up
-    QTimer::singleShot(50, form.get(), [this] { form->close(); });
+    // The close comes while the first block waits, however long the picture work took.
+    const size_t firstBlockSent = generator->WriteCount() + 2;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, form.get(), [&] {
+        if (generator->WriteCount() >= firstBlockSent) {
+            closer.stop();
+            form->close();
+        }
+    });
+    closer.start(5);
     transfer();
     EXPECT_EQ(SentCodes(), (Codes{3, 4, 2}));
     EXPECT_EQ(form->generatorLink.Generator(), nullptr);
