@@ -93,11 +93,29 @@ bool TJvHidDeviceController::event(QEvent* event)
 
 void TJvHidDeviceController::DeviceChange(intptr_t parameter)
 {
+    if (holds_ > 0) {
+        // The first notice's mark survives the notices kept after it.
+        heldNotice_ = heldNotice_ == -1 ? -1 : parameter;
+        return;
+    }
     if (inDeviceChange_)
         return;
     changeParameter_ = parameter;
     const FlagScope guard(inDeviceChange_);
     HandleChange();
+}
+
+void TJvHidDeviceController::HoldNotices()
+{
+    ++holds_;
+}
+
+void TJvHidDeviceController::ReleaseNotices()
+{
+    if (holds_ == 0 || --holds_ > 0 || !heldNotice_)
+        return;
+    QCoreApplication::postEvent(this, new DeviceChangeNotice(*heldNotice_));
+    heldNotice_.reset();
 }
 
 void TJvHidDeviceController::HandleChange()

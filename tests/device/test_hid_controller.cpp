@@ -285,6 +285,43 @@ TEST_F(HidControllerTest, ANoticeDuringChangeHandlingIsIgnored)
     EXPECT_FALSE(controller.InDeviceChange());
 }
 
+// An owner being built may run an event loop (a message box); the notices wait for it.
+TEST_F(HidControllerTest, HeldNoticesWaitForTheLastReleaseAndAreThenHandledOnceInTheEventLoop)
+{
+    bus->Attach(generator);
+    TJvHidDeviceController controller(bus);
+    EventLog log(controller);
+    controller.HoldNotices();
+    controller.HoldNotices();
+    Pump(); // the first notice comes and is kept
+    bus->Plug(mouse);
+    Pump(); // and a plug notice
+    controller.DeviceChange();
+    EXPECT_TRUE(log.entries.empty());
+    controller.ReleaseNotices();
+    Pump();
+    EXPECT_TRUE(log.entries.empty()) << "one hold is left";
+    controller.ReleaseNotices();
+    EXPECT_TRUE(log.entries.empty()) << "handled in the event loop, not inside the release";
+    Pump();
+    EXPECT_EQ(log.entries, (Entries{"arrival:gen", "arrival:mouse", "change"}));
+    controller.ReleaseNotices(); // one release too many changes nothing
+    Pump();
+    EXPECT_EQ(log.entries.size(), 3u);
+}
+
+TEST_F(HidControllerTest, ReleaseWithoutAKeptNoticeHandlesNothing)
+{
+    TJvHidDeviceController controller(bus);
+    EventLog log(controller);
+    Pump();
+    log.entries.clear();
+    controller.HoldNotices();
+    controller.ReleaseNotices();
+    Pump();
+    EXPECT_TRUE(log.entries.empty());
+}
+
 TEST_F(HidControllerTest, AThrowingHandlerDoesNotLeaveTheControllerDeaf)
 {
     bus->Attach(generator);
