@@ -25,11 +25,11 @@
 #include <string>
 #include <vector>
 
-#include "device/hid_backend_selection.h"
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
 #include "shell/error_reporter.h"
 #include "shell/unit1.h"
+#include "shell/window_services.h"
 
 extern char** environ;
 
@@ -75,7 +75,7 @@ long Headers(const dds::VirtualGenerator& generator)
 
 int Transfers(TForm1& form, const dds::VirtualGenerator& generator)
 {
-    if (!QTest::qWaitFor([&form] { return form.connectedFlag == 1; }, 5000)) {
+    if (!QTest::qWaitFor([&form] { return form.state.connectedFlag == 1; }, 5000)) {
         std::cerr << "virtual generator not connected\n";
         return 1;
     }
@@ -103,16 +103,16 @@ int Child(int argc, char** argv, bool withTransfers)
     dds::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ddsgen"));
     int errors = 0;
-    dds::ErrorReporter::setSink([&errors](const QString& message) {
-        ++errors;
-        std::cerr << "error: " << message.toStdString() << '\n';
-    });
     // As --virtual-generator does, but keeping the generator to count what reached it.
     auto bus = std::make_shared<dds::VirtualHidBus>();
     auto generator = std::make_shared<dds::VirtualGenerator>();
     bus->Plug(generator, std::chrono::milliseconds(300));
-    dds::SelectHidBackend(bus);
-    TForm1 form;
+    dds::WindowServices services = dds::DesktopServices(bus);
+    services.errorSink = [&errors](const QString& message) {
+        ++errors;
+        std::cerr << "error: " << message.toStdString() << '\n';
+    };
+    TForm1 form(std::move(services));
     if (!ShowWindow(form)) {
         std::cerr << "main window not shown\n";
         return 1;

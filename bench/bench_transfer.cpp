@@ -8,8 +8,7 @@
 #include <memory>
 
 #include "device/transfer_bytes.h"
-#include "device/transfer_link_sink.h"
-#include "device/transfer_session.h"
+#include "device/generator_holder.h"
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
 #include "synthesis/waveform_synthesis.h"
@@ -42,22 +41,20 @@ void BM_TransferToVirtualGenerator(benchmark::State& state)
     const bool withPicture = state.range(0) == 1;
     auto bus = std::make_shared<dds::VirtualHidBus>();
     bus->Attach(std::make_shared<dds::VirtualGenerator>()); // 1 ms acknowledgement latency
-    dds::TransferSession session(bus);
-    if (!session.waitForGenerator(std::chrono::milliseconds(2000))) {
+    dds::GeneratorHolder holder(bus);
+    holder.FollowPlugging();
+    if (!holder.WaitForGenerator(std::chrono::milliseconds(2000))) {
         state.SkipWithError("virtual generator not claimed");
         return;
     }
     const dds::WaveformTable table = Triangle();
     QTemporaryDir folder;
-    dds::GeneratorLinkSink sink(session.link());
-    dds::AcknowledgementWait wait(session.clock().timer(), session.clock().counter());
-    dds::TransferEngine engine(sink, wait, [&session] { return session.removed(); });
     dds::TransferProgress progress;
     std::vector<uint8_t> samples = dds::MakeByteImage(table, kSampleCount, folder.path(), {}).samples;
     for (auto _ : state) {
         if (withPicture)
             samples = dds::MakeByteImage(table, kSampleCount, folder.path(), KeepResponsive).samples;
-        const dds::TransferSummary summary = engine.run({5, dds::WaveformKind::Triangle, samples}, progress);
+        const dds::TransferSummary summary = holder.Transfer({5, dds::WaveformKind::Triangle, samples}, progress);
         if (summary.acknowledged != 52)
             state.SkipWithError("a block was not acknowledged");
     }

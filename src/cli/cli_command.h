@@ -1,9 +1,12 @@
 #pragma once
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "device/hid_backend.h"
 
 namespace dds::cli {
 
@@ -17,6 +20,7 @@ struct CommandContext {
     std::vector<std::string> args; // the arguments after the command's name
     std::ostream& out;
     std::ostream& err;
+    std::shared_ptr<HidBackend> systemBackend; // the system's interfaces; empty for hidapi
 };
 
 // One sub-command of ddsgen-cli. `run` returns the exit status; it throws UsageError for bad input.
@@ -31,6 +35,8 @@ struct CliCommand {
 const std::vector<CliCommand>& AllCommands();
 
 // Runs the tool on argv-style arguments (without the program name); returns the exit status.
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// `systemBackend` stands for the system's HID interfaces; empty means hidapi.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           std::shared_ptr<HidBackend> systemBackend = {});
 
 } // namespace dds::cli

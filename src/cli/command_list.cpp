@@ -3,9 +3,7 @@
 #include "cli/commands.h"
 #include "cli/option_parser.h"
 #include "device/generator_commands.h"
-#include "device/hid_backend_selection.h"
-#include "device/virtual_generator.h"
-#include "device/virtual_hid_bus.h"
+#include "device/backend_options.h"
 
 #include <cstdio>
 #include <memory>
@@ -34,15 +32,6 @@ void PrintInterface(HidBackend& backend, const HidInterfaceInfo& info, std::ostr
         << info.outputReportLength << (IsGenerator(info) ? "\tgenerator" : "") << '\n';
 }
 
-std::shared_ptr<HidBackend> ListedBackend(bool useVirtual)
-{
-    if (!useVirtual)
-        return SelectedHidBackend();
-    auto bus = std::make_shared<VirtualHidBus>();
-    bus->Attach(std::make_shared<VirtualGenerator>());
-    return bus;
-}
-
 } // namespace
 
 CliCommand ListCommand()
@@ -55,7 +44,7 @@ CliCommand ListCommand()
             "  --virtual   list the in-process virtual generator instead of the system's interfaces\n",
             [](CommandContext& c) {
                 OptionParser options(c.args, {}, {"virtual"});
-                const auto backend = ListedBackend(options.has("virtual"));
+                const auto backend = MakeBackend({.virtualGenerator = options.has("virtual")}, c.systemBackend);
                 for (const HidInterfaceInfo& info : backend->enumerate())
                     PrintInterface(*backend, info, c.out);
                 return 0;

@@ -10,14 +10,10 @@
 #include "cli/commands.h"
 #include "cli/option_parser.h"
 #include "cli/preset_options.h"
-#include "device/generator_link.h"
-#include "device/hid_backend_selection.h"
-#include "device/report_log.h"
+#include "device/backend_options.h"
+#include "device/generator_commands.h"
+#include "device/generator_holder.h"
 #include "device/transfer_bytes.h"
-#include "device/transfer_link_sink.h"
-#include "device/transfer_session.h"
-#include "device/virtual_generator.h"
-#include "device/virtual_hid_bus.h"
 #include "editor/waveform_file.h"
 #include "synthesis/frequency_plan.h"
 
@@ -53,33 +49,17 @@ Waveform ChosenWaveform(const OptionParser& options)
     return waveform;
 }
 
-std::shared_ptr<HidBackend> ChosenBackend(bool useVirtual, const std::optional<std::string>& reportLog)
-{
-    std::shared_ptr<HidBackend> backend = SelectedHidBackend();
-    if (useVirtual) {
-        auto bus = std::make_shared<VirtualHidBus>();
-        bus->Attach(std::make_shared<VirtualGenerator>());
-        backend = bus;
-    }
-    if (reportLog)
-        backend = LoggingBackend(backend, std::make_shared<ReportLog>(*reportLog));
-    return backend;
-}
-
 class PrintedProgress : public TransferProgress {
 public:
-    PrintedProgress(std::ostream& out, GeneratorLink& link) : out_(out), link_(link) {}
+    PrintedProgress(std::ostream& out, GeneratorHolder& holder) : out_(out), holder_(holder) {}
     void blockSending(int block) override { out_ << "block " << block << "/" << blocks_ << "\n"; }
     void blocksStarting(int blocks) override { blocks_ = blocks; }
     // The tool cannot know the generator's filter, so it always sends the choice.
-    void selectFilter(int filter) override
-    {
-        link_.Send(static_cast<uint8_t>(filter == 0 ? gcFilterOff : gcFilter1 + filter - 1));
-    }
+    void selectFilter(int filter) override { holder_.Send(FilterCommand(filter)); }
 
 private:
     std::ostream& out_;
-    GeneratorLink& link_;
+    GeneratorHolder& holder_;
     int blocks_ = 0;
 };
 
@@ -112,32 +92,30 @@ int RunTransfer(CommandContext& c)
         QCoreApplication::processEvents();
     });
 
-    TransferSession session(ChosenBackend(options.has("virtual"), options.text("report-log")));
-    if (!session.waitForGenerator(kArrivalWait)) {
-        if (session.inaccessibleGenerator().empty())
+    const BackendChoice choice{.virtualGenerator = options.has("virtual"), .reportLog = options.text("report-log")};
+    GeneratorHolder holder(MakeBackend(choice, c.systemBackend));
+    holder.FollowPlugging();
+    if (!holder.WaitForGenerator(kArrivalWait)) {
+        if (holder.InaccessibleGenerator().empty())
             c.err << "ddsgen-cli transfer: no generator found (USB 04d8:0009)\n";
         else
-            c.err << "ddsgen-cli transfer: " << InaccessibleGeneratorMessage(session.inaccessibleGenerator()) << '\n';
+            c.err << "ddsgen-cli transfer: " << InaccessibleGeneratorMessage(holder.InaccessibleGenerator()) << '\n';
         return 1;
     }
-    GeneratorLink& link = session.link();
-    link.Send(gcHostConnected);
+    holder.Send(gcHostConnected);
     if (offset)
-        link.Send(gcOffset, {OffsetByte(static_cast<int>(*offset))});
+        holder.Send(gcOffset, {OffsetByte(static_cast<int>(*offset))});
 
-    GeneratorLinkSink sink(link);
-    AcknowledgementWait wait(session.clock().timer(), session.clock().counter());
-    TransferEngine engine(sink, wait, [&session] { return session.removed(); });
-    PrintedProgress progress(c.out, link);
+    PrintedProgress progress(c.out, holder);
     QElapsedTimer elapsed;
     elapsed.start();
-    const TransferSummary summary = engine.run({range, waveform.kind, image.samples}, progress);
+    const TransferSummary summary = holder.Transfer({range, waveform.kind, image.samples}, progress);
     const qint64 took = elapsed.elapsed();
     if (summary.stopped) {
         c.err << "ddsgen-cli transfer: the generator was removed during the transfer\n";
         return 1;
     }
-    link.Send(gcHostClosing);
+    holder.Send(gcHostClosing);
 
     c.out << "range " << range << ", " << plan.displayText() << ", " << image.samples.size()
           << " samples, " << summary.layout.blocks << " blocks, tail " << summary.layout.tail << ", "

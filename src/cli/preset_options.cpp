@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "synthesis/control_start.h"
 #include "synthesis/noise_generator.h"
 
 namespace dds::cli {
@@ -11,13 +12,13 @@ PresetChoice ParsePresetOptions(const OptionParser& options)
     PresetChoice preset{
         static_cast<WaveformKind>(options.requiredInteger("kind", kFirstKind, kLastKind)), {}};
     WaveformParams& p = preset.params;
-    p.amplitude = static_cast<int32_t>(options.integer("amplitude", 0, 100).value_or(100));
-    p.shape = static_cast<int32_t>(options.integer("shape", 1, 99).value_or(50));
-    p.vertical = static_cast<int32_t>(options.integer("vertical", -256, 256).value_or(0));
-    const int32_t buttonCoefficient = preset.kind == WaveformKind::FrequencyModulation ? 10 : 15;
+    p.amplitude = static_cast<int32_t>(options.integer("amplitude", 0, 100).value_or(kStartAmplitude));
+    p.shape = static_cast<int32_t>(options.integer("shape", kShapeMinimum, kShapeMaximum).value_or(kStartShape));
+    p.vertical = static_cast<int32_t>(
+        options.integer("vertical", kVerticalMinimum, kVerticalMaximum).value_or(kStartVertical));
     p.coefficient = static_cast<int32_t>(
         options.integer("coefficient", 1, std::numeric_limits<int32_t>::max())
-            .value_or(buttonCoefficient));
+            .value_or(StartCoefficientFor(preset.kind)));
     return preset;
 }
 

@@ -35,7 +35,8 @@ bool asksForHelp(const std::vector<std::string>& args)
 
 } // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           std::shared_ptr<HidBackend> systemBackend)
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         printOverview(args.empty() ? err : out);
@@ -46,7 +47,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "ddsgen-cli: unknown command '" << args[0] << "' (see ddsgen-cli --help)\n";
         return 2;
     }
-    CommandContext context{{args.begin() + 1, args.end()}, out, err};
+    CommandContext context{{args.begin() + 1, args.end()}, out, err, std::move(systemBackend)};
     if (asksForHelp(context.args)) {
         out << command->help;
         return 0;

@@ -1,42 +1,56 @@
 #include "device/backend_options.h"
 
-#include "device/hid_backend_selection.h"
+#include "device/hidapi_backend.h"
 #include "device/report_log.h"
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
 
 #include <algorithm>
-#include <chrono>
 #include <stdexcept>
 
 namespace dds {
 
 namespace {
 
-constexpr std::chrono::milliseconds kVirtualPlugDelay{300};
+constexpr std::chrono::milliseconds kWindowVirtualPlugDelay{300};
 
-std::shared_ptr<HidBackend> VirtualBackend()
+std::shared_ptr<HidBackend> VirtualBackend(std::chrono::milliseconds plugDelay)
 {
     auto bus = std::make_shared<VirtualHidBus>();
-    bus->Plug(std::make_shared<VirtualGenerator>(), kVirtualPlugDelay);
+    if (plugDelay.count() > 0)
+        bus->Plug(std::make_shared<VirtualGenerator>(), plugDelay);
+    else
+        bus->Attach(std::make_shared<VirtualGenerator>());
     return bus;
 }
 
 } // namespace
 
-void SelectBackendFromOptions(const std::vector<std::string>& arguments)
+std::shared_ptr<HidBackend> MakeBackend(const BackendChoice& choice, std::shared_ptr<HidBackend> system)
 {
-    const auto has = [&arguments](const char* option) {
-        return std::find(arguments.begin(), arguments.end(), option) != arguments.end();
-    };
-    std::shared_ptr<HidBackend> backend = has("--virtual-generator") ? VirtualBackend() : SelectedHidBackend();
+    std::shared_ptr<HidBackend> backend;
+    if (choice.virtualGenerator)
+        backend = VirtualBackend(choice.virtualPlugDelay);
+    else
+        backend = system ? std::move(system) : std::make_shared<HidapiBackend>();
+    if (choice.reportLog)
+        backend = LoggingBackend(backend, std::make_shared<ReportLog>(*choice.reportLog));
+    return backend;
+}
+
+BackendChoice BackendChoiceFromOptions(const std::vector<std::string>& arguments)
+{
+    BackendChoice choice;
+    choice.virtualGenerator =
+        std::find(arguments.begin(), arguments.end(), "--virtual-generator") != arguments.end();
+    choice.virtualPlugDelay = kWindowVirtualPlugDelay;
     const auto log = std::find(arguments.begin(), arguments.end(), "--report-log");
     if (log != arguments.end()) {
         if (log + 1 == arguments.end())
             throw std::runtime_error("--report-log needs a file name");
-        backend = LoggingBackend(backend, std::make_shared<ReportLog>(*(log + 1)));
+        choice.reportLog = *(log + 1);
     }
-    SelectHidBackend(backend);
+    return choice;
 }
 
 } // namespace dds

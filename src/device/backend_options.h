@@ -1,14 +1,29 @@
 #pragma once
+#include <chrono>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "device/hid_backend.h"
+
 namespace dds {
 
-// Chooses the process's HID backend from the program's options: "--virtual-generator" attaches
-// the in-process generator (it appears shortly after start-up, like a plug), "--report-log FILE"
-// appends every written output report to FILE. Without them the system's HID interfaces are used.
-// std::runtime_error for an option without its file or a log that cannot be opened. Call it once
-// the application object exists.
-void SelectBackendFromOptions(const std::vector<std::string>& arguments);
+// Which HID backend a program drives: the system's interfaces, or the in-process virtual
+// generator; either may log every written output report to a file.
+struct BackendChoice {
+    bool virtualGenerator = false;
+    // How long after start-up the virtual generator is plugged in; zero attaches it at once.
+    std::chrono::milliseconds virtualPlugDelay{0};
+    std::optional<std::string> reportLog;
+};
+
+// The backend `choice` names. `system` stands for the system's interfaces (hidapi when empty).
+// std::runtime_error when the report log cannot be opened.
+std::shared_ptr<HidBackend> MakeBackend(const BackendChoice& choice, std::shared_ptr<HidBackend> system = {});
+
+// The window's options: "--virtual-generator" plugs the in-process generator in shortly after
+// start-up, "--report-log FILE" logs the reports. std::runtime_error for an option without its file.
+BackendChoice BackendChoiceFromOptions(const std::vector<std::string>& arguments);
 
 } // namespace dds

@@ -54,4 +54,16 @@ void OutputReport::Encode(uint8_t code, std::span<const uint8_t> payload)
     std::copy(payload.begin(), payload.end(), bytes_.begin() + kPayloadStart);
 }
 
+uint8_t FilterCommand(int filter)
+{
+    if (filter < kFilterOff || filter > kLastFilter)
+        throw std::invalid_argument("filter " + std::to_string(filter) + " outside 0..7");
+    return static_cast<uint8_t>(gcFilterOff + filter);
+}
+
+int FilterOfCommand(uint8_t code)
+{
+    return code >= gcFilterOff && code <= gcFilter7 ? code - gcFilterOff : -1;
+}
+
 } // namespace dds

@@ -66,4 +66,13 @@ inline bool IsBlockAcknowledgement(const uint8_t* data, uint16_t size) { return 
 // Payload values of the commands that carry operator settings.
 inline uint8_t OffsetByte(int sliderPosition) { return static_cast<uint8_t>(255 - sliderPosition); }
 
+// The output filters: 0 is the filter off, 1..7 the filter of that range number. The radios
+// "Filtre inactif", "F1" .. "F7" are numbered the same way.
+inline constexpr int kFilterOff = 0;
+inline constexpr int kLastFilter = 7;
+// The command that selects `filter`; std::invalid_argument outside 0..7.
+uint8_t FilterCommand(int filter);
+// The filter a command selects, or -1 when the code selects none.
+int FilterOfCommand(uint8_t code);
+
 } // namespace dds

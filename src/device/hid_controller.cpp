@@ -1,6 +1,5 @@
 #include "device/hid_controller.h"
 
-#include "device/hid_backend_selection.h"
 #include "device/hid_errors.h"
 
 #include <QCoreApplication>
@@ -52,11 +51,6 @@ private:
 };
 
 } // namespace
-
-TJvHidDeviceController::TJvHidDeviceController(QObject* parent)
-    : TJvHidDeviceController(dds::SelectedHidBackend(), parent)
-{
-}
 
 TJvHidDeviceController::TJvHidDeviceController(std::shared_ptr<dds::HidBackend> backend, QObject* parent)
     : QObject(parent), backend_(std::move(backend))

@@ -17,8 +17,6 @@ class TJvHidDeviceController : public QObject {
 public:
     static constexpr int kAnyProduct = -1;
 
-    // Uses the process's selected backend (the hidapi one unless another was chosen).
-    explicit TJvHidDeviceController(QObject* parent = nullptr);
     explicit TJvHidDeviceController(std::shared_ptr<dds::HidBackend> backend, QObject* parent = nullptr);
     ~TJvHidDeviceController() override;
 

@@ -35,9 +35,11 @@ bool TransferEngine::sendAndWait(uint8_t code, std::span<const uint8_t> payload,
     switch (wait_.run(stopRequested_)) {
     case AcknowledgementWait::Outcome::Acknowledged:
         ++summary.acknowledged;
+        summary.blocks.push_back(BlockOutcome::Acknowledged);
         return true;
     case AcknowledgementWait::Outcome::TimedOut:
         ++summary.timedOut;
+        summary.blocks.push_back(BlockOutcome::TimedOut);
         return true;
     case AcknowledgementWait::Outcome::Stopped:
         break;

@@ -34,11 +34,16 @@ struct TransferRequest {
     std::vector<uint8_t> samples; // the sample count's worth of bytes, 1..3200
 };
 
+// What became of one acknowledged report (a full block or the tail), in sending order.
+enum class BlockOutcome { Acknowledged, TimedOut };
+
 struct TransferSummary {
     TransferLayout layout;
+    std::vector<BlockOutcome> blocks; // one per acknowledged report sent, the tail last
     int acknowledged = 0;
     int timedOut = 0;
-    bool stopped = false; // the window closed or the generator left: nothing more was sent
+    bool stopped = false;           // the window closed or the generator left: nothing more was sent
+    bool generatorVanished = false; // set by the holder when the generator was unplugged meanwhile
 };
 
 // Sends one waveform: the header, then the acknowledged blocks and tail (or the noise command for

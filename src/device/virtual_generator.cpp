@@ -102,8 +102,8 @@ void VirtualGenerator::Apply(const Report& report)
         model_.amplitude = std::clamp(model_.amplitude + (byte(3) == 1 ? byte(2) : -byte(2)), 0, 99);
         break;
     default:
-        if (code >= gcFilterOff && code <= gcFilter7)
-            model_.filter = code - gcFilterOff;
+        if (FilterOfCommand(code) >= 0)
+            model_.filter = FilterOfCommand(code);
         break;
     }
 }

@@ -28,6 +28,27 @@ public:
     static void showErrorBox(const QString& message);
 };
 
+// Routes the reporter to `sink` for the lifetime of this object (the main window's), then puts the
+// earlier sink back. An empty sink leaves the reporter as it is.
+class ScopedErrorSink {
+public:
+    explicit ScopedErrorSink(ErrorSink sink)
+        : installed_(static_cast<bool>(sink)), previous_(installed_ ? ErrorReporter::setSink(std::move(sink)) : ErrorSink())
+    {
+    }
+    ~ScopedErrorSink()
+    {
+        if (installed_)
+            ErrorReporter::setSink(std::move(previous_));
+    }
+    ScopedErrorSink(const ScopedErrorSink&) = delete;
+    ScopedErrorSink& operator=(const ScopedErrorSink&) = delete;
+
+private:
+    bool installed_;
+    ErrorSink previous_;
+};
+
 // Runs `handler` and hands any std::exception it throws to the reporter: the event stops there and
 // the program goes on with the next one.
 template <class Handler>

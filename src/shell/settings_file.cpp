@@ -27,12 +27,6 @@ void CheckLineNumber(int number)
         throw std::out_of_range("settings line " + std::to_string(number) + " does not exist");
 }
 
-QString& ProgramFolderOverride()
-{
-    static QString folder;
-    return folder;
-}
-
 // Whether a file can be created in `folder` right now: tried, not guessed from the permission bits,
 // which root ignores and an immutable or missing folder does not show.
 bool FolderTakesFiles(const QString& folder)
@@ -85,13 +79,7 @@ int LanguageCodeFromLine(const QByteArray& line)
 
 QString ProgramFolder()
 {
-    const QString& chosen = ProgramFolderOverride();
-    return WithTrailingSeparator(chosen.isEmpty() ? QCoreApplication::applicationDirPath() : chosen);
-}
-
-void SetProgramFolder(const QString& folder)
-{
-    ProgramFolderOverride() = folder;
+    return WithTrailingSeparator(QCoreApplication::applicationDirPath());
 }
 
 QString UserSettingsFolder()
@@ -99,9 +87,9 @@ QString UserSettingsFolder()
     return WithTrailingSeparator(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
-QString ScratchFolder()
+QString ScratchFolder(const QString& programFolder)
 {
-    const QString program = ProgramFolder();
+    const QString program = WithTrailingSeparator(programFolder);
     if (FolderTakesFiles(program))
         return program;
     const QString user = UserSettingsFolder();

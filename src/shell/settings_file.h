@@ -32,15 +32,12 @@ public:
 
 // The folder of the executable, ending in a separator.
 QString ProgramFolder();
-// Puts the program folder elsewhere, for instance a test's own folder; empty restores the
-// executable's folder.
-void SetProgramFolder(const QString& folder);
 // The per-user configuration folder, ending in a separator; used when the program folder cannot
 // be written (a protected installation).
 QString UserSettingsFolder();
 // Where the transfer's scratch picture "Sample.bmp" goes: the program folder when a file can be
 // created in it, else the per-user folder (created on demand), like the settings file.
-QString ScratchFolder();
+QString ScratchFolder(const QString& programFolder);
 
 class SettingsFile {
 public:

@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "shell/error_reporter.h"
+#include "synthesis/control_start.h"
 #include "shell/unit2.h"
 #include "shell/unit3.h"
 #include "shell/unit4.h"
@@ -32,12 +33,20 @@ QTimer* MakeTimer(QObject* owner, const char* name, int intervalMs)
     return timer;
 }
 
+// The folder always ends in a separator, whoever filled the services in.
+dds::WindowServices WithFolderSeparator(dds::WindowServices services)
+{
+    if (!services.programFolder.endsWith(QLatin1Char('/')) && !services.programFolder.endsWith(QLatin1Char('\\')))
+        services.programFolder += QLatin1Char('/');
+    return services;
+}
+
 } // namespace
 
-TForm1::TForm1(QWidget* parent)
+TForm1::TForm1(dds::WindowServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      MainWindowLayout(this), clockSource_(dds::SystemClock()),
+      MainWindowLayout(this), services(WithFolderSeparator(std::move(services))), clockSource_(dds::SystemClock()),
       terminateApplication_([] { QCoreApplication::quit(); })
 {
     setObjectName(QStringLiteral("Form1"));
@@ -92,12 +101,12 @@ void TForm1::FormCreate()
 
 void TForm1::CreateFirstWorkBitmap()
 {
-    workBitmap1.emplace();
+    state.workBitmap1.emplace();
 }
 
 void TForm1::ClearConnectedFlag()
 {
-    connectedFlag = 0;
+    state.connectedFlag = 0;
 }
 
 void TForm1::ShowNotConnectedPanels()
@@ -108,7 +117,7 @@ void TForm1::ShowNotConnectedPanels()
 
 void TForm1::StartPictureTimer()
 {
-    pictureTickCounter = 0;
+    state.pictureTickCounter = 0;
     Timer2->start();
 }
 
@@ -122,14 +131,14 @@ void TForm1::SetFrequencySliderBounds()
 
 void TForm1::SelectStartRange()
 {
-    SelectRange(5);
+    SelectRange(dds::kStartRange);
     RxSlider1->setValue(dds::kSliderMinimum);
 }
 
 void TForm1::FillSampleNumberGrid()
 {
     StringGrid1->setColumnCount(3);
-    StringGrid1->setRowCount(waveformTable.length + 1);
+    StringGrid1->setRowCount(state.waveformTable.length + 1);
     StringGrid1->verticalHeader()->setMinimumSectionSize(0);
     StringGrid1->verticalHeader()->setDefaultSectionSize(15);
     StringGrid1->horizontalHeader()->setMinimumSectionSize(0);
@@ -137,7 +146,7 @@ void TForm1::FillSampleNumberGrid()
     // Row 0 and column 0 are the grid's own fixed cells, so Qt's separate headers stay hidden.
     StringGrid1->verticalHeader()->hide();
     StringGrid1->horizontalHeader()->hide();
-    for (int row = 1; row <= waveformTable.length; ++row)
+    for (int row = 1; row <= state.waveformTable.length; ++row)
         StringGrid1->setItem(row, 0, new QTableWidgetItem(QString::number(row)));
 }
 
@@ -154,11 +163,12 @@ void TForm1::CreateTimers()
     connect(Timer3, &QTimer::timeout, this, dds::Guarded([this] { Timer3Timer(); }));
     Timer1->start();
     Timer3->start();
+    generatorHolder.SetAcknowledgementTimer(*Timer1);
 }
 
 void TForm1::Timer1Timer()
 {
-    ++acknowledgementCounter;
+    generatorHolder.TickAcknowledgement();
 }
 
 void TForm1::Timer2Timer()
@@ -166,8 +176,8 @@ void TForm1::Timer2Timer()
     for (QWidget* locked : std::initializer_list<QWidget*>{GroupBox3, GroupBox6, GroupBox1, GroupBox5, ToolBar1})
         locked->setEnabled(false);
     dds::ShowOnTop(*Form4);
-    ++pictureTickCounter;
-    if (pictureTickCounter < kPictureTicks)
+    ++state.pictureTickCounter;
+    if (state.pictureTickCounter < kPictureTicks)
         return;
     dds::HideToNormal(*Form4);
     Timer2->stop();
@@ -177,9 +187,9 @@ void TForm1::Timer2Timer()
 
 void TForm1::Timer3Timer()
 {
-    clockFields = dds::DecodeClock(clockSource_());
-    StatusBar1->setPanelText(kTimePanel, dds::StatusTimeText(clockFields));
-    StatusBar1->setPanelText(kDatePanel, dds::StatusDateText(clockFields));
+    state.clockFields = dds::DecodeClock(clockSource_());
+    StatusBar1->setPanelText(kTimePanel, dds::StatusTimeText(state.clockFields));
+    StatusBar1->setPanelText(kDatePanel, dds::StatusDateText(state.clockFields));
 }
 
 void TForm1::setClockSource(dds::ClockSource source)
@@ -218,19 +228,19 @@ void TForm1::SelectRange(int32_t range)
 {
     // A click on the button already down would release it; the range buttons always keep one down.
     rangeButtons()[static_cast<std::size_t>(range - dds::kFirstRange)]->setDown(true);
-    rangeNumber = range;
+    state.rangeNumber = range;
     RxSlider1Change();
 }
 
 void TForm1::RxSlider1Change()
 {
-    const std::optional<dds::FrequencyPlan> plan = dds::PlanFrequency(rangeNumber, RxSlider1->Value());
+    const std::optional<dds::FrequencyPlan> plan = dds::PlanFrequency(state.rangeNumber, RxSlider1->Value());
     if (!plan)
         return;
     RxSlider1->setMinValue(dds::kSliderMinimum);
     RxSlider1->setMaxValue(dds::kSliderMaximum);
     RxSlider1->setIncrement(1);
-    frequencyPlan = *plan;
+    state.frequencyPlan = *plan;
     Label13->setText(QString::fromStdString(plan->diagnosticText));
     Label13->adjustSize();
     Label10->setText(QString::fromStdString(plan->displayText()));
@@ -288,14 +298,13 @@ void TForm1::setApplicationTerminator(std::function<void()> terminate)
 
 void TForm1::ReleaseGeneratorOnce()
 {
-    if (auto release = std::exchange(releaseGenerator, nullptr))
-        release();
+    generatorHolder.CloseAndRelease();
 }
 
 void TForm1::ReleaseWorkBitmaps()
 {
-    workBitmap1.reset();
-    workBitmap2.reset();
+    state.workBitmap1.reset();
+    state.workBitmap2.reset();
 }
 
 void TForm1::CentreOnDesktop()

@@ -10,12 +10,14 @@
 #include <optional>
 #include <vector>
 
+#include "device/generator_holder.h"
 #include "device/transfer_acknowledgement.h"
+#include "shell/error_reporter.h"
 #include "shell/language_texts.h"
 #include "shell/settings_file.h"
 #include "shell/status_clock.h"
 #include "shell/wave_file_dialogs.h"
-#include "device/generator_link.h"
+#include "shell/window_services.h"
 #include "synthesis/frequency_plan.h"
 #include "synthesis/noise_generator.h"
 #include "synthesis/waveform_kind.h"
@@ -28,9 +30,14 @@ class TForm3;
 class TForm4;
 class TForm5;
 class TForm6;
+class QRadioButton;
 class QTimer;
 class TJvHidDevice;
 class TJvHidDeviceController;
+namespace dds {
+struct ByteImage;
+struct TransferTexts;
+} // namespace dds
 
 // The main window. It owns the generator state for the whole run, the four timers and every
 // control (inherited from the layout, so `form.RxSlider1` is the frequency slider).
@@ -40,30 +47,33 @@ class TJvHidDeviceController;
 class TForm1 : public QWidget, public MainWindowLayout {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(dds::WindowServices services, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // ---- Generator state -------------------------------------------------------------------
-    dds::SettingsFile settings{dds::ProgramFolder(), dds::UserSettingsFolder()}; // the 80 lines of parametres.inf
-    int32_t connectedFlag = 0;              // 1 while the generator is attached
-    int32_t languageCode = 0;               // 0 English, 1 French, 2 German
-    int32_t rangeNumber = 0;                // 1..7; 0 until the first range selection
-    dds::FrequencyPlan frequencyPlan;       // frequency, range clock, sample count of the last computation
-    int32_t waveformKind = 0;               // 1..12
-    dds::WaveformTable waveformTable;       // one period, indexed 1..3200
-    std::array<uint8_t, 65> outputReport{}; // the report sent to the generator; never cleared
-    int32_t acknowledgementCounter = 0;     // raised by Timer1, set to 1 by an acknowledging report
-    int32_t pictureTickCounter = 0;         // Timer2 ticks since start-up
-    dds::ClockFields clockFields;           // the last reading of the status-bar clock
-    int32_t lastSentAmplitude = 0;          // amplitude slider position the generator last heard of
-    std::optional<QImage> workBitmap1;      // created at start-up
-    std::optional<QImage> workBitmap2;      // created by each waveform transfer
-    int32_t drawingFlag = 0;                // mouse-drawing state
-    std::vector<uint8_t> transferBytes;     // the bytes computed for a transfer
+    const dds::WindowServices services;
 
-    // Set by the device link while it holds a generator: sends the disconnect command and lets the
-    // generator go. Shutdown runs it once and clears it.
-    std::function<void()> releaseGenerator;
+    // ---- Generator state -------------------------------------------------------------------
+    // The open generator, the output report buffer and the acknowledgement counter (raised by
+    // Timer1, set to 1 by an acknowledging report) are the holder's (device link section).
+    struct GeneratorState {
+        explicit GeneratorState(const QString& programFolder) : settings(programFolder, dds::UserSettingsFolder()) {}
+
+        dds::SettingsFile settings;         // the 80 lines of parametres.inf
+        int32_t connectedFlag = 0;          // 1 while the generator is attached
+        int32_t languageCode = 0;           // 0 English, 1 French, 2 German
+        int32_t rangeNumber = 0;            // 1..7; 0 until the first range selection
+        dds::FrequencyPlan frequencyPlan;   // frequency, range clock, sample count of the last computation
+        int32_t waveformKind = 0;           // 1..12
+        dds::WaveformTable waveformTable;   // one period, indexed 1..3200
+        int32_t pictureTickCounter = 0;     // Timer2 ticks since start-up
+        dds::ClockFields clockFields;       // the last reading of the status-bar clock
+        int32_t lastSentAmplitude = 0;      // amplitude slider position the generator last heard of
+        std::optional<QImage> workBitmap1;  // created at start-up
+        std::optional<QImage> workBitmap2;  // created by each waveform transfer
+        int32_t drawingFlag = 0;            // mouse-drawing state
+        std::vector<uint8_t> transferBytes; // the bytes computed for a transfer
+    };
+    GeneratorState state{services.programFolder};
 
     // ---- Timers ----------------------------------------------------------------------------
     static constexpr int kPictureTicks = 20;
@@ -101,8 +111,8 @@ public:
     void setApplicationTerminator(std::function<void()> terminate);
 
     // ---- Device link: connection, offset, amplitude, filters (unit1_device.cpp) -------------
-    TJvHidDeviceController* JvHidDeviceController1 = nullptr; // a child of the window
-    dds::GeneratorLink generatorLink; // the output report buffer and the open generator
+    dds::GeneratorHolder generatorHolder{services.hidBackend}; // the generator and its controller
+    TJvHidDeviceController* JvHidDeviceController1 = &generatorHolder.Controller();
 
     void JvHidDeviceController1Arrival(TJvHidDevice* HidDev);
     void JvHidDeviceController1Removal(TJvHidDevice* HidDev);
@@ -120,7 +130,7 @@ public:
     // The acknowledgement wait's period: the product's 5000 ms; tests shorten it.
     std::chrono::milliseconds acknowledgementPeriod = dds::AcknowledgementWait::kProductPeriod;
     // Where "Sample.bmp" is written and read back; tests point it elsewhere.
-    std::function<QString()> sampleFolder = dds::ScratchFolder;
+    std::function<QString()> sampleFolder = [this] { return dds::ScratchFolder(services.programFolder); };
 
     void SpeedButton10Click();
 
@@ -206,6 +216,9 @@ private:
     void SetAmplitudeSliderStart();
     void ShowConnectedPanels();
     void StepOffset(int delta);
+    // "Filtre inactif", "F1" .. "F7": radio i selects filter i.
+    std::array<QRadioButton*, 8> FilterRadios() const;
+    void ShowByteImage(const dds::ByteImage& image, const dds::TransferTexts& texts);
 
     // Start-up steps of this unit, in the order FormCreate runs them.
     void CreateFirstWorkBitmap();
@@ -260,6 +273,7 @@ private:
     void ChooseLanguage(int32_t code, void (TForm1::*setTexts)());
     void CreateSecondaryWindows();
 
+    dds::ScopedErrorSink errorSink_{services.errorSink};
     dds::ClockSource clockSource_;
     std::function<void()> terminateApplication_;
 };

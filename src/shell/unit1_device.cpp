@@ -20,14 +20,6 @@ namespace {
 constexpr int kOffsetCentre = 127;
 constexpr int kAmplitudeStart = 99;
 
-// The filter radios in order RadioButton1..RadioButton8 send codes 11..18.
-uint8_t FilterCommand(int index) { return static_cast<uint8_t>(dds::gcFilterOff + index); }
-
-bool IsGenerator(const TJvHidDevice& device)
-{
-    return device.VendorID() == dds::kGeneratorVendorId && device.ProductID() == dds::kGeneratorProductId;
-}
-
 void WarnInaccessible(const TJvHidDevice& device)
 {
     std::cerr << "ddsgen: " << dds::InaccessibleGeneratorMessage(device.PnPInfo().DevicePath()) << '\n';
@@ -37,7 +29,6 @@ void WarnInaccessible(const TJvHidDevice& device)
 
 void TForm1::SetUpDeviceLink()
 {
-    JvHidDeviceController1 = new TJvHidDeviceController(this);
     JvHidDeviceController1->OnArrival = [this](TJvHidDevice* device) {
         dds::RunGuarded([this, device] { JvHidDeviceController1Arrival(device); });
     };
@@ -50,8 +41,7 @@ void TForm1::SetUpDeviceLink()
     connect(SpeedButton2, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton2Click(); }));
     connect(SpeedButton13, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton13Click(); }));
     connect(SpeedButton1, &QToolButton::clicked, this, dds::Guarded([this] { SpeedButton1Click(); }));
-    const std::array<QRadioButton*, 8> radios{RadioButton1, RadioButton2, RadioButton3, RadioButton4,
-                                              RadioButton5, RadioButton6, RadioButton7, RadioButton8};
+    const std::array<QRadioButton*, 8> radios = FilterRadios();
     for (int index = 0; index < static_cast<int>(radios.size()); ++index) {
         connect(radios[static_cast<size_t>(index)], &QRadioButton::toggled, this,
                 dds::Guarded([this, index](bool checked) {
@@ -59,6 +49,12 @@ void TForm1::SetUpDeviceLink()
                         FilterRadioChecked(index);
                 }));
     }
+}
+
+std::array<QRadioButton*, 8> TForm1::FilterRadios() const
+{
+    return {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
+            RadioButton5, RadioButton6, RadioButton7, RadioButton8};
 }
 
 // ---- Start-up steps ------------------------------------------------------------------------
@@ -79,33 +75,24 @@ void TForm1::SetAmplitudeSliderStart()
     RxSlider4->setMaxValue(99);
     RxSlider4->setIncrement(1);
     RxSlider4->setValue(kAmplitudeStart);
-    lastSentAmplitude = kAmplitudeStart;
+    state.lastSentAmplitude = kAmplitudeStart;
 }
 
 // ---- Arrival and removal -------------------------------------------------------------------
 
 void TForm1::JvHidDeviceController1Arrival(TJvHidDevice* HidDev)
 {
-    // A second generator while one is held is left alone: taking it would orphan the first.
-    if (IsGenerator(*HidDev) && !generatorLink.Generator()) {
-        TJvHidDevice* generator = nullptr;
-        if (HidDev->ReadWriteAccess() &&
-            JvHidDeviceController1->ClaimByIds(generator, dds::kGeneratorVendorId, dds::kGeneratorProductId)) {
-            generatorLink.SetGenerator(generator);
-            generator->SetDataHandler([this](TJvHidDevice* device, uint8_t id, const uint8_t* data, uint16_t size) {
-                dds::RunGuarded([&] { JvHidDeviceData(device, id, data, size); });
-            });
-            releaseGenerator = [this] {
-                generatorLink.Send(dds::gcHostClosing);
-                generatorLink.ReleaseGenerator();
-            };
-            connectedFlag = 1;
-            ApplyLanguageTexts();
-            ShowConnectedPanels();
-            generatorLink.Send(dds::gcHostConnected);
-        } else if (!HidDev->ReadWriteAccess()) {
-            WarnInaccessible(*HidDev);
-        }
+    const dds::ClaimResult claim =
+        generatorHolder.Claim(HidDev, [this](TJvHidDevice* device, uint8_t id, const uint8_t* data, uint16_t size) {
+            dds::RunGuarded([&] { JvHidDeviceData(device, id, data, size); });
+        });
+    if (claim == dds::ClaimResult::Claimed) {
+        state.connectedFlag = 1;
+        ApplyLanguageTexts();
+        ShowConnectedPanels();
+        generatorHolder.Send(dds::gcHostConnected);
+    } else if (claim == dds::ClaimResult::Inaccessible) {
+        WarnInaccessible(*HidDev);
     }
     RxSlider3Change();
 }
@@ -120,9 +107,9 @@ void TForm1::ShowConnectedPanels()
 void TForm1::JvHidDeviceController1Removal(TJvHidDevice* HidDev)
 {
     // Only the generator the window holds ends the program; any other interface changes nothing.
-    if (!HidDev || HidDev != generatorLink.Generator())
+    if (!generatorHolder.NoteRemoval(HidDev))
         return;
-    connectedFlag = 0;
+    state.connectedFlag = 0;
     ApplyLanguageTexts();
     Panel1->show();
     Panel9->hide();
@@ -136,8 +123,7 @@ void TForm1::JvHidDeviceController1Removal(TJvHidDevice* HidDev)
 
 void TForm1::JvHidDeviceData(TJvHidDevice*, uint8_t, const uint8_t* Data, uint16_t Size)
 {
-    if (dds::IsBlockAcknowledgement(Data, Size))
-        acknowledgementCounter = 1;
+    generatorHolder.Acknowledge(Data, Size);
 }
 
 // ---- Offset, amplitude, filters, test ------------------------------------------------------
@@ -146,7 +132,7 @@ void TForm1::RxSlider3Change()
 {
     const uint8_t offset = dds::OffsetByte(RxSlider3->Value());
     Label35->setText(QString::number(offset));
-    generatorLink.Send(dds::gcOffset, {offset});
+    generatorHolder.Send(dds::gcOffset, {offset});
 }
 
 void TForm1::StepOffset(int delta)
@@ -169,15 +155,15 @@ void TForm1::SpeedButton13Click()
 void TForm1::RxSlider4MouseUp()
 {
     const int position = RxSlider4->Value();
-    const int diff = lastSentAmplitude - position;
+    const int diff = state.lastSentAmplitude - position;
     const auto count = static_cast<uint8_t>(std::abs(diff));
-    lastSentAmplitude = std::abs(position);
+    state.lastSentAmplitude = std::abs(position);
     if (diff == 0)
-        generatorLink.Send(dds::gcAmplitudeStep, {count}); // the direction byte keeps its last value
+        generatorHolder.Send(dds::gcAmplitudeStep, {count}); // the direction byte keeps its last value
     else
-        generatorLink.Send(dds::gcAmplitudeStep, {count, static_cast<uint8_t>(diff > 0 ? 0 : 1)});
+        generatorHolder.Send(dds::gcAmplitudeStep, {count, static_cast<uint8_t>(diff > 0 ? 0 : 1)});
 }
 
-void TForm1::FilterRadioChecked(int index) { generatorLink.Send(FilterCommand(index)); }
+void TForm1::FilterRadioChecked(int index) { generatorHolder.Send(dds::FilterCommand(index)); }
 
-void TForm1::SpeedButton1Click() { generatorLink.Send(dds::gcRamReadBackTest); }
+void TForm1::SpeedButton1Click() { generatorHolder.Send(dds::gcRamReadBackTest); }

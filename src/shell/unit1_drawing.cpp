@@ -38,7 +38,7 @@ void TForm1::ConnectDrawingControls()
             }));
 }
 
-void TForm1::ClearDrawingFlag() { drawingFlag = 0; }
+void TForm1::ClearDrawingFlag() { state.drawingFlag = 0; }
 
 void TForm1::SetBrushDialStart()
 {
@@ -102,9 +102,9 @@ void TForm1::JvDialButton3Change()
     Label29->move((Panel10->width() - Label29->width()) / 2, Label29->y());
 }
 
-void TForm1::GraphXY1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { drawingFlag = 1; }
+void TForm1::GraphXY1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { state.drawingFlag = 1; }
 
-void TForm1::GraphXY1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { drawingFlag = 0; }
+void TForm1::GraphXY1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { state.drawingFlag = 0; }
 
 void TForm1::GraphXY1MouseMove(Qt::KeyboardModifiers, int x, int y)
 {
@@ -115,9 +115,9 @@ void TForm1::GraphXY1MouseMove(Qt::KeyboardModifiers, int x, int y)
     const long value = dds::NearestWhole(GraphXY1->YFromPixel(y));
     MoveCursorLines(sample, value);
     StatusBar1->setPanelText(kCursorPanel, QString::fromStdString(dds::PositionReadout(n, value)));
-    if (drawingFlag != 1)
+    if (state.drawingFlag != 1)
         return;
-    dds::StampBrush(waveformTable, static_cast<int32_t>(n), JvDialButton3->Position(),
+    dds::StampBrush(state.waveformTable, static_cast<int32_t>(n), JvDialButton3->Position(),
                     static_cast<int32_t>(std::clamp(value, 0L, 255L)));
     DrawWaveform();
 }

@@ -40,7 +40,7 @@ void TForm1::setWaveFileDialogs(std::unique_ptr<dds::WaveFileDialogs> dialogs)
 
 QString TForm1::WaveFileFolder() const
 {
-    return settings.WaveFileFolder();
+    return state.settings.WaveFileFolder();
 }
 
 void TForm1::ToolButton2Click()
@@ -59,7 +59,7 @@ void TForm1::ToolButton2Click()
         }
         FillLineBuffer(ListBox1, lines);
         std::copy(loaded.samples.begin() + loaded.firstIndex, loaded.samples.begin() + loaded.length + 1,
-                  waveformTable.samples.begin() + waveformTable.firstIndex);
+                  state.waveformTable.samples.begin() + state.waveformTable.firstIndex);
     }
     ShowLoadedTable();
 }
@@ -78,9 +78,9 @@ void TForm1::ToolButton4Click()
 {
     Timer4->stop();
     const QString proposed = QString::fromStdString(
-        dds::ProposedWaveFileName(clockFields.day, clockFields.month, clockFields.year, clockFields.hour,
-                                  clockFields.minute, clockFields.second));
-    const dds::WaveformTable saved = waveformTable;
+        dds::ProposedWaveFileName(state.clockFields.day, state.clockFields.month, state.clockFields.year, state.clockFields.hour,
+                                  state.clockFields.minute, state.clockFields.second));
+    const dds::WaveformTable saved = state.waveformTable;
     FillLineBuffer(ListBox1, dds::WaveformLines(saved));
     const auto folderChanged = dds::Guarded([this](const QString& folder) { SaveDialog1FolderChange(folder); });
     const std::optional<QString> path =
@@ -95,6 +95,6 @@ void TForm1::ToolButton4Click()
 void TForm1::SaveDialog1FolderChange(const QString& folder)
 {
     // The dialogs are to open in this folder next time, whatever name the dialog proposes.
-    settings.SetWaveFileFolder(QDir::toNativeSeparators(folder));
+    state.settings.SetWaveFileFolder(QDir::toNativeSeparators(folder));
     SaveSettings();
 }

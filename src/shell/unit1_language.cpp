@@ -32,17 +32,17 @@ void TForm1::ConnectLanguageControls()
 
 void TForm1::LoadSettings()
 {
-    settings.LoadSettings();
+    state.settings.LoadSettings();
 }
 
 void TForm1::SaveSettings()
 {
-    settings.SaveSettings();
+    state.settings.SaveSettings();
 }
 
 void TForm1::StoreProgramFolder()
 {
-    settings.SetLine(dds::kProgramFolderLine, QFile::encodeName(QDir::toNativeSeparators(dds::ProgramFolder())));
+    state.settings.SetLine(dds::kProgramFolderLine, QFile::encodeName(QDir::toNativeSeparators(services.programFolder)));
     // Start-up goes on even when no folder takes the file; the operator is told once.
     try {
         SaveSettings();
@@ -53,12 +53,12 @@ void TForm1::StoreProgramFolder()
 
 void TForm1::ReadLanguageCode()
 {
-    languageCode = settings.LanguageCode();
+    state.languageCode = state.settings.LanguageCode();
 }
 
 void TForm1::ApplyLanguageTexts()
 {
-    switch (languageCode) {
+    switch (state.languageCode) {
     case dds::kFrenchCode: SetFrenchTexts(); break;
     case dds::kEnglishCode: SetEnglishTexts(); break;
     case dds::kGermanCode: SetGermanTexts(); break;
@@ -83,7 +83,7 @@ void TForm1::SetGermanTexts()
 
 void TForm1::ApplyTexts(const dds::LanguageTexts& texts)
 {
-    dds::ApplyTextSet(*this, *this, texts, {.connected = connectedFlag == 1, .waveformKind = waveformKind});
+    dds::ApplyTextSet(*this, *this, texts, {.connected = state.connectedFlag == 1, .waveformKind = state.waveformKind});
 }
 
 void TForm1::ToolButton6Click()
@@ -103,8 +103,8 @@ void TForm1::ToolButton19Click()
 
 void TForm1::ChooseLanguage(int32_t code, void (TForm1::*setTexts)())
 {
-    languageCode = code;
+    state.languageCode = code;
     (this->*setTexts)();
-    settings.SetLine(dds::kLanguageLine, QByteArray::number(code));
+    state.settings.SetLine(dds::kLanguageLine, QByteArray::number(code));
     SaveSettings();
 }

@@ -13,8 +13,7 @@
 
 #include "device/hid_device.h"
 #include "device/transfer_bytes.h"
-#include "device/transfer_engine.h"
-#include "device/transfer_link_sink.h"
+#include "device/generator_holder.h"
 #include "device/transfer_texts.h"
 #include "shell/error_reporter.h"
 #include "shell/unit1.h"
@@ -76,7 +75,10 @@ private:
 // The transfer window's gauge and the filter radios, as the sending reaches them.
 class WindowProgress : public dds::TransferProgress {
 public:
-    WindowProgress(TForm1& form, QString blockBytesText) : form_(form), blockBytesText_(std::move(blockBytesText)) {}
+    WindowProgress(TForm1& form, QString blockBytesText, std::array<QRadioButton*, 8> radios)
+        : form_(form), blockBytesText_(std::move(blockBytesText)), radios_(radios)
+    {
+    }
 
     void blocksStarting(int blocks) override
     {
@@ -88,33 +90,28 @@ public:
     }
     void blockSending(int block) override { form_.Form2->GraphicGauge1->setProgress(block); }
     // Checking a radio runs its handler, which sends the filter command only when it changes.
-    void selectFilter(int filter) override
-    {
-        const std::array<QRadioButton*, 8> radios{form_.RadioButton1, form_.RadioButton2, form_.RadioButton3,
-                                                  form_.RadioButton4, form_.RadioButton5, form_.RadioButton6,
-                                                  form_.RadioButton7, form_.RadioButton8};
-        radios.at(static_cast<size_t>(filter))->setChecked(true);
-    }
+    void selectFilter(int filter) override { radios_.at(static_cast<size_t>(filter))->setChecked(true); }
 
 private:
     TForm1& form_;
     QString blockBytesText_;
+    std::array<QRadioButton*, 8> radios_;
 };
 
-void ShowByteImage(TForm1& form, const dds::ByteImage& image, const dds::TransferTexts& texts)
-{
-    form.workBitmap2 = image.drawn;
-    form.workBitmap1 = image.stretched;
-    form.Form5->ShowTransferPictures(image.drawn, image.stretched);
-    form.transferBytes = image.samples;
-    form.Label23->setText(texts.imageWidth);
-    form.ListBox2->clear();
-    form.ListBox2->addItems(texts.sampleLines);
-    form.Label30->setText(texts.lineCount);
-    form.Label32->setText(texts.blockCount);
-}
-
 } // namespace
+
+void TForm1::ShowByteImage(const dds::ByteImage& image, const dds::TransferTexts& texts)
+{
+    state.workBitmap2 = image.drawn;
+    state.workBitmap1 = image.stretched;
+    Form5->ShowTransferPictures(image.drawn, image.stretched);
+    state.transferBytes = image.samples;
+    Label23->setText(texts.imageWidth);
+    ListBox2->clear();
+    ListBox2->addItems(texts.sampleLines);
+    Label30->setText(texts.lineCount);
+    Label32->setText(texts.blockCount);
+}
 
 void TForm1::ConnectTransferControls()
 {
@@ -125,24 +122,17 @@ void TForm1::SpeedButton10Click()
 {
     TransferLock lock(*this);
     CloseWatch closeWatch(*this);
-    // Closing the window or pulling the generator releases it inside a wait; nothing may follow.
-    const TJvHidDevice* const generator = generatorLink.Generator();
-    const auto stopRequested = [this, &closeWatch, generator] {
-        return closeWatch.closeRequested() || generatorLink.Generator() != generator;
-    };
 
-    const dds::ByteImage image = dds::MakeByteImage(waveformTable, frequencyPlan.sampleCount, sampleFolder(),
+    const dds::ByteImage image = dds::MakeByteImage(state.waveformTable, state.frequencyPlan.sampleCount, sampleFolder(),
                                                     [] { QCoreApplication::processEvents(); });
     const dds::TransferTexts texts = dds::MakeTransferTexts(image.samples);
-    ShowByteImage(*this, image, texts);
+    ShowByteImage(image, texts);
 
     dds::HideToNormal(*Form3);
-    drawingFlag = 0;
+    state.drawingFlag = 0;
     dds::ShowOnTop(*Form2);
 
-    dds::GeneratorLinkSink sink(generatorLink);
-    dds::AcknowledgementWait wait(*Timer1, acknowledgementCounter, acknowledgementPeriod);
-    dds::TransferEngine engine(sink, wait, stopRequested);
-    WindowProgress progress(*this, texts.blockBytes);
-    engine.run({rangeNumber, static_cast<dds::WaveformKind>(waveformKind), image.samples}, progress);
+    WindowProgress progress(*this, texts.blockBytes, FilterRadios());
+    generatorHolder.Transfer({state.rangeNumber, static_cast<dds::WaveformKind>(state.waveformKind), image.samples}, progress,
+                             {acknowledgementPeriod, [&closeWatch] { return closeWatch.closeRequested(); }});
 }

@@ -1,5 +1,6 @@
 // The preset waveform buttons, the shape controls and the plot routines of the main window.
 #include "shell/unit1.h"
+#include "synthesis/control_start.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -19,7 +20,6 @@ namespace {
 
 constexpr int32_t kPhaseNumerator = 3200;
 constexpr int32_t kPhaseDenominator = 3199;
-constexpr int32_t kShapeStart = 50;
 const QColor kYellow(255, 255, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kSkyBlue(166, 202, 240);
@@ -44,9 +44,9 @@ constexpr std::array<PresetButton, 12> kPresetButtons{{
     {WaveformKind::CapacitorChargeDischarge, &L::DoubleSpeed13, true, true, false, 0},
     {WaveformKind::CapacitorCharge, &L::DoubleSpeed14, true, true, false, 0},
     {WaveformKind::CapacitorDischarge, &L::DoubleSpeed15, true, true, false, 0},
-    {WaveformKind::AmplitudeModulation, &L::DoubleSpeed16, false, true, true, 15},
+    {WaveformKind::AmplitudeModulation, &L::DoubleSpeed16, false, true, true, dds::kAmplitudeModulationCoefficient},
     {WaveformKind::DC, &L::DoubleSpeed17, false, false, false, 0},
-    {WaveformKind::FrequencyModulation, &L::DoubleSpeed19, false, true, true, 10},
+    {WaveformKind::FrequencyModulation, &L::DoubleSpeed19, false, true, true, dds::kFrequencyModulationCoefficient},
     {WaveformKind::WhiteNoise, &L::DoubleSpeed20, false, false, false, 0},
 }};
 
@@ -86,17 +86,17 @@ void TForm1::ConnectWaveformControls()
     connect(Timer4, &QTimer::timeout, this, dds::Guarded([this] { Timer4Timer(); }));
 }
 
-void TForm1::SetFirstSampleIndex() { waveformTable.firstIndex = dds::WaveformTable::kFirstIndex; }
+void TForm1::SetFirstSampleIndex() { state.waveformTable.firstIndex = dds::WaveformTable::kFirstIndex; }
 
-void TForm1::SetStartWaveformKind() { waveformKind = static_cast<int32_t>(WaveformKind::Sine); }
+void TForm1::SetStartWaveformKind() { state.waveformKind = static_cast<int32_t>(dds::kStartKind); }
 
-void TForm1::SetAmplitudeDialStart() { JvDialButton1->setPosition(100); }
+void TForm1::SetAmplitudeDialStart() { JvDialButton1->setPosition(dds::kStartAmplitude); }
 
 void TForm1::SetShapeDialStart()
 {
-    JvDialButton2->setMin(1);
-    JvDialButton2->setMax(99);
-    JvDialButton2->setPosition(kShapeStart);
+    JvDialButton2->setMin(dds::kShapeMinimum);
+    JvDialButton2->setMax(dds::kShapeMaximum);
+    JvDialButton2->setPosition(dds::kStartShape);
 }
 
 void TForm1::SetUpPlotFrame()
@@ -114,16 +114,16 @@ void TForm1::DrawReferenceTrace() { DrawCentreLine(); }
 
 void TForm1::SetVerticalPositionStart()
 {
-    RxSlider2->setMinValue(-256);
-    RxSlider2->setMaxValue(256);
+    RxSlider2->setMinValue(dds::kVerticalMinimum);
+    RxSlider2->setMaxValue(dds::kVerticalMaximum);
     RxSlider2->setIncrement(1);
-    RxSlider2->setValue(0);
+    RxSlider2->setValue(dds::kStartVertical);
 }
 
 void TForm1::SetCoefficientStart()
 {
     Panel13->hide();
-    RxSpinEdit1->setValue(15);
+    RxSpinEdit1->setValue(dds::kStartCoefficient);
 }
 
 // ---- Computation and plot ------------------------------------------------------------------
@@ -131,9 +131,9 @@ void TForm1::SetCoefficientStart()
 void TForm1::ComputeWaveform()
 {
     Timer4->stop();
-    if (!IsKnownKind(waveformKind))
+    if (!IsKnownKind(state.waveformKind))
         return;
-    const auto kind = static_cast<WaveformKind>(waveformKind);
+    const auto kind = static_cast<WaveformKind>(state.waveformKind);
     if (kind == WaveformKind::DC) {
         if (RxSlider2->Value() == 0) {
             GraphXY1->ClearTrace(1);
@@ -156,15 +156,15 @@ void TForm1::ComputeWaveform()
     params.coefficient = std::max(RxSpinEdit1->Value(), 1);
     params.phaseNumerator = phaseNumerator;
     params.phaseDenominator = phaseDenominator;
-    dds::ComputeWaveform(waveformTable, kind, params);
+    dds::ComputeWaveform(state.waveformTable, kind, params);
 }
 
 void TForm1::ResetWaveform()
 {
-    waveformTable.firstIndex = dds::WaveformTable::kFirstIndex;
+    state.waveformTable.firstIndex = dds::WaveformTable::kFirstIndex;
     phaseNumerator = kPhaseNumerator;
     phaseDenominator = kPhaseDenominator;
-    waveformTable.length = dds::WaveformTable::kLength;
+    state.waveformTable.length = dds::WaveformTable::kLength;
     ComputeWaveform();
     SetUpPlotTraces();
     DrawWaveform();
@@ -174,7 +174,7 @@ void TForm1::SetUpPlotTraces()
 {
     GraphXY1->SetXMin(0);
     GraphXY1->SetYMin(0);
-    GraphXY1->SetEchX(waveformTable.length);
+    GraphXY1->SetEchX(state.waveformTable.length);
     GraphXY1->SetEchY(256);
     GraphXY1->SetNbXDiv(1);
     GraphXY1->SetNbYDiv(1);
@@ -189,8 +189,8 @@ void TForm1::SetUpPlotTraces()
 void TForm1::DrawWaveform()
 {
     GraphXY1->ClearTrace(0);
-    for (int32_t n = waveformTable.firstIndex; n <= waveformTable.length; ++n)
-        GraphXY1->AddPoint(0, n, waveformTable[n]);
+    for (int32_t n = state.waveformTable.firstIndex; n <= state.waveformTable.length; ++n)
+        GraphXY1->AddPoint(0, n, state.waveformTable[n]);
     GraphXY1->Repaint();
 }
 
@@ -213,7 +213,7 @@ void TForm1::SelectPreset(WaveformKind kind)
     Panel13->setVisible(preset.coefficient);
     if (preset.coefficientValue != 0)
         RxSpinEdit1->setValue(preset.coefficientValue); // its handler runs now, under the old kind
-    waveformKind = static_cast<int32_t>(kind);
+    state.waveformKind = static_cast<int32_t>(kind);
     ResetWaveform();
     const bool noise = kind == WaveformKind::WhiteNoise;
     Panel4->setVisible(!noise);
@@ -229,7 +229,7 @@ void TForm1::SelectPreset(WaveformKind kind)
     if (kind == WaveformKind::Sine)
         SpeedButton9->setEnabled(false);
     ApplyLanguageTexts();
-    JvDialButton2->setPosition(kShapeStart);
+    JvDialButton2->setPosition(dds::kStartShape);
 }
 
 void TForm1::DoubleSpeed8Click() { SelectPreset(WaveformKind::Sine); }
@@ -278,6 +278,6 @@ void TForm1::RxSpinEdit1Change()
 
 void TForm1::Timer4Timer()
 {
-    noiseGenerator.tick(waveformTable);
+    noiseGenerator.tick(state.waveformTable);
     DrawWaveform();
 }

@@ -23,7 +23,7 @@ void TForm1::CreateSecondaryWindows()
     Form3 = std::make_unique<TForm3>(this);
     Form4 = std::make_unique<TForm4>(this);
     Form5 = std::make_unique<TForm5>(this);
-    Form6 = std::make_unique<TForm6>(this);
+    Form6 = std::make_unique<TForm6>(services.urlOpener, this);
 }
 
 void TForm1::ConnectWindowControls()
@@ -48,11 +48,11 @@ void TForm1::ToolButton7Click()
 
 void TForm1::ToolButton1Click()
 {
-    const QUrl guide = dds::UserGuideUrl(dds::ProgramFolder(), languageCode);
+    const QUrl guide = dds::UserGuideUrl(services.programFolder, languageCode);
     if (!QFileInfo::exists(guide.toLocalFile()))
         throw std::runtime_error(
             QStringLiteral("Guide d'utilisation introuvable : %1").arg(guide.toLocalFile()).toStdString());
-    dds::OpenWebAddress(guide);
+    dds::OpenWebAddress(services.urlOpener, guide);
 }
 
 void TForm1::SpeedButton4Click()

@@ -50,7 +50,7 @@ QFont BoldArial(int pixelHeight, bool underlined)
 
 } // namespace
 
-TForm6::TForm6(QWidget* parent) : QWidget(parent)
+TForm6::TForm6(dds::UrlOpener openUrl, QWidget* parent) : QWidget(parent), openUrl_(std::move(openUrl))
 {
     dds::RegisterArtwork();
     dds::MakeFixedFrameless(*this, 562, 599);
@@ -88,10 +88,10 @@ void TForm6::Image1Click()
 
 void TForm6::RxLabel8Click()
 {
-    dds::OpenWebAddress(QUrl(QString::fromLatin1(dds::kMakerWebSite)));
+    dds::OpenWebAddress(openUrl_, QUrl(QString::fromLatin1(dds::kMakerWebSite)));
 }
 
 void TForm6::RxLabel9Click()
 {
-    dds::OpenWebAddress(QUrl(QString::fromLatin1(dds::kTranslatorWebSite)));
+    dds::OpenWebAddress(openUrl_, QUrl(QString::fromLatin1(dds::kTranslatorWebSite)));
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <QWidget>
 
+#include "shell/web_addresses.h"
+
 namespace dds {
 class ClickLabel;
 }
@@ -10,7 +12,8 @@ class ClickLabel;
 class TForm6 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm6(QWidget* parent = nullptr);
+    // `openUrl` opens the two web lines' sites.
+    explicit TForm6(dds::UrlOpener openUrl, QWidget* parent = nullptr);
 
     void Image1Click();
     void RxLabel8Click();
@@ -29,4 +32,6 @@ public:
 
 private:
     void PlaceLines();
+
+    dds::UrlOpener openUrl_;
 };

@@ -7,16 +7,6 @@
 
 namespace dds {
 
-namespace {
-
-UrlOpener& CurrentOpener()
-{
-    static UrlOpener opener;
-    return opener;
-}
-
-} // namespace
-
 QUrl UserGuideUrl(const QString& programFolder, int languageCode)
 {
     QUrl guide = QUrl::fromLocalFile(programFolder + QString::fromLatin1(kUserGuideRelativePath));
@@ -29,16 +19,14 @@ QUrl UserGuideUrl(const QString& programFolder, int languageCode)
     return guide;
 }
 
-void SetUrlOpener(UrlOpener opener)
+UrlOpener DesktopUrlOpener()
 {
-    CurrentOpener() = std::move(opener);
+    return [](const QUrl& address) { return QDesktopServices::openUrl(address); };
 }
 
-void OpenWebAddress(const QUrl& address)
+void OpenWebAddress(const UrlOpener& opener, const QUrl& address)
 {
-    const UrlOpener& opener = CurrentOpener();
-    const bool opened = opener ? opener(address) : QDesktopServices::openUrl(address);
-    if (!opened)
+    if (!opener(address))
         throw std::runtime_error(
             QStringLiteral("Impossible d'ouvrir « %1 »").arg(address.toDisplayString()).toStdString());
 }

@@ -17,9 +17,9 @@ QUrl UserGuideUrl(const QString& programFolder, int languageCode);
 
 // Asks the desktop to open an address; returns false when it could not.
 using UrlOpener = std::function<bool(const QUrl&)>;
-// Replaces the desktop service, for instance in tests; an empty opener restores it.
-void SetUrlOpener(UrlOpener opener);
-// Opens the address through the current opener; throws std::runtime_error when that fails.
-void OpenWebAddress(const QUrl& address);
+// The desktop's own service.
+UrlOpener DesktopUrlOpener();
+// Opens the address through `opener`; throws std::runtime_error when that fails.
+void OpenWebAddress(const UrlOpener& opener, const QUrl& address);
 
 } // namespace dds

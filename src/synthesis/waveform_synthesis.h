@@ -1,4 +1,5 @@
 #pragma once
+#include "synthesis/control_start.h"
 #include "synthesis/waveform_kind.h"
 #include "synthesis/waveform_table.h"
 
@@ -7,10 +8,10 @@ namespace dds {
 // The controls a preset reads: amplitude knob A (0..100), shape knob D (1..99), vertical position O
 // (-256..256), frequency coefficient m (>= 1), and the phase fraction P / Q of the sine family.
 struct WaveformParams {
-    int32_t amplitude = 100;
-    int32_t shape = 50;
-    int32_t vertical = 0;
-    int32_t coefficient = 15;
+    int32_t amplitude = kStartAmplitude;
+    int32_t shape = kStartShape;
+    int32_t vertical = kStartVertical;
+    int32_t coefficient = kStartCoefficient;
     int32_t phaseNumerator = 3200;
     int32_t phaseDenominator = 3199;
 };

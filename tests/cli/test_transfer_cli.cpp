@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include "cli/cli_command.h"
-#include "device/hid_backend_selection.h"
 #include "device/virtual_hid_bus.h"
 #include "device/virtual_hid_interface.h"
 #include "editor/waveform_file.h"
@@ -19,11 +18,13 @@ struct CliRun {
     std::string err;
 };
 
-CliRun Cli(std::vector<std::string> args)
+// `system` stands for the machine's HID interfaces; by default a bus with nothing on it.
+CliRun Cli(std::vector<std::string> args,
+           std::shared_ptr<dds::HidBackend> system = std::make_shared<dds::VirtualHidBus>())
 {
     std::ostringstream out, err;
     args.insert(args.begin(), "transfer");
-    const int status = dds::cli::RunCli(args, out, err);
+    const int status = dds::cli::RunCli(args, out, err, std::move(system));
     return {status, out.str(), err.str()};
 }
 
@@ -115,9 +116,7 @@ TEST_F(TransferCli, GeneratorThisUserMayNotOpenIsNamedWithTheRemedy)
     bus->Attach(std::make_shared<dds::VirtualHidInterface>(
         dds::HidInterfaceInfo{"/dev/hidraw7", "/dev/hidraw7", 0x04D8, 0x0009, 0, 65, 65},
         dds::VirtualHidInterface::Openness::WithoutAccess));
-    dds::SelectHidBackend(bus);
-    const CliRun run = Cli({"--range", "5", "--position", "0", "--kind", "1"});
-    dds::SelectHidBackend(nullptr);
+    const CliRun run = Cli({"--range", "5", "--position", "0", "--kind", "1"}, bus);
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("the generator at /dev/hidraw7 cannot be opened"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("70-ddsgen.rules"), std::string::npos) << run.err;
@@ -126,9 +125,8 @@ TEST_F(TransferCli, GeneratorThisUserMayNotOpenIsNamedWithTheRemedy)
 
 TEST_F(TransferCli, NoGeneratorIsAClearMessageAndStatusOne)
 {
-    dds::SelectHidBackend(std::make_shared<dds::VirtualHidBus>()); // a bus with nothing plugged in
-    const CliRun run = Cli({"--range", "5", "--position", "0", "--kind", "1"});
-    dds::SelectHidBackend(nullptr);
+    // A bus with nothing plugged in.
+    const CliRun run = Cli({"--range", "5", "--position", "0", "--kind", "1"}, std::make_shared<dds::VirtualHidBus>());
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("no generator found"), std::string::npos);
 }

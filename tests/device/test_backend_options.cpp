@@ -1,7 +1,7 @@
 #include "device/backend_options.h"
 
 #include "device/generator_commands.h"
-#include "device/hid_backend_selection.h"
+#include "device/virtual_hid_bus.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,21 +10,11 @@
 
 namespace {
 
-class BackendOptions : public ::testing::Test {
-protected:
-    void SetUp() override { previous_ = dds::SelectedHidBackend(); }
-    void TearDown() override { dds::SelectHidBackend(previous_); }
-
-private:
-    std::shared_ptr<dds::HidBackend> previous_;
-};
-
-TEST_F(BackendOptions, VirtualGeneratorAppearsShortlyAfterStartAndItsReportsAreLogged)
+TEST(BackendOptions, VirtualGeneratorAppearsShortlyAfterStartAndItsReportsAreLogged)
 {
     QTemporaryDir dir;
     const std::string log = dir.filePath("wire.log").toStdString();
-    dds::SelectBackendFromOptions({"--virtual-generator", "--report-log", log});
-    const auto backend = dds::SelectedHidBackend();
+    const auto backend = dds::MakeBackend(dds::BackendChoiceFromOptions({"--virtual-generator", "--report-log", log}));
     EXPECT_TRUE(backend->enumerate().empty()) << "not yet plugged in at start";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !backend->enumerate().empty(); }, 2000));
     const dds::HidInterfaceInfo generator = backend->enumerate().at(0);
@@ -39,11 +29,19 @@ TEST_F(BackendOptions, VirtualGeneratorAppearsShortlyAfterStartAndItsReportsAreL
     EXPECT_EQ(file.readAll(), "0001fe\n");
 }
 
-TEST_F(BackendOptions, ReportLogWithoutAFileIsRefusedAndLeavesTheSelectionAlone)
+TEST(BackendOptions, ReportLogWithoutAFileIsRefused)
 {
-    const auto before = dds::SelectedHidBackend();
-    EXPECT_THROW(dds::SelectBackendFromOptions({"--virtual-generator", "--report-log"}), std::runtime_error);
-    EXPECT_EQ(dds::SelectedHidBackend(), before);
+    EXPECT_THROW(dds::BackendChoiceFromOptions({"--virtual-generator", "--report-log"}), std::runtime_error);
+}
+
+TEST(BackendOptions, SystemInterfacesAreTheGivenBackendAndTheToolsGeneratorIsThereAtOnce)
+{
+    const auto system = std::make_shared<dds::VirtualHidBus>();
+    EXPECT_EQ(dds::MakeBackend({}, system), system);
+    const auto tools = dds::MakeBackend({.virtualGenerator = true}, system);
+    EXPECT_NE(tools, system);
+    ASSERT_EQ(tools->enumerate().size(), 1u);
+    EXPECT_EQ(tools->enumerate()[0].productId, dds::kGeneratorProductId);
 }
 
 } // namespace

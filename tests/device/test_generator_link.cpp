@@ -57,6 +57,19 @@ TEST(OutputReport, EveryCodeFromOneToNineteenIsKnown)
         EXPECT_EQ(dds::LayoutOf(code).code, code);
 }
 
+TEST(FilterCommands, FilterOffAndTheSevenRangeFiltersMapToTheirCodesAndBack)
+{
+    EXPECT_EQ(dds::FilterCommand(dds::kFilterOff), dds::gcFilterOff);
+    EXPECT_EQ(dds::FilterCommand(3), dds::gcFilter3);
+    EXPECT_EQ(dds::FilterCommand(dds::kLastFilter), dds::gcFilter7);
+    EXPECT_THROW(dds::FilterCommand(-1), std::invalid_argument);
+    EXPECT_THROW(dds::FilterCommand(8), std::invalid_argument);
+    for (int filter = dds::kFilterOff; filter <= dds::kLastFilter; ++filter)
+        EXPECT_EQ(dds::FilterOfCommand(dds::FilterCommand(filter)), filter);
+    EXPECT_EQ(dds::FilterOfCommand(dds::gcOffset), -1);
+    EXPECT_EQ(dds::FilterOfCommand(dds::gcAmplitudeStep), -1);
+}
+
 TEST(BlockAcknowledgement, OnlyAFirstDataByteOfOne)
 {
     const uint8_t ack[] = {1, 0};

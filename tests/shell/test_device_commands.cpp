@@ -85,7 +85,7 @@ TEST_F(DeviceCommands, AmplitudeIsSentAsASteppedDifferenceOnMouseRelease)
     ASSERT_EQ(Sent().size(), 3u) << "a release without movement still sends";
     EXPECT_EQ(Sent()[2][2], 0);
     EXPECT_EQ(Sent()[2][3], 1) << "byte 3 keeps the last direction";
-    EXPECT_EQ(form->lastSentAmplitude, 60);
+    EXPECT_EQ(form->state.lastSentAmplitude, 60);
     EXPECT_EQ(generator->Model().amplitude, 60);
 }
 
@@ -148,8 +148,8 @@ TEST_F(DeviceCommandsWithoutGenerator, ControlsStillUpdateTheirLabelsAndNothingI
     form->RadioButton5->setChecked(true);
     form->RxSlider4->setValue(10);
     QTest::mouseClick(form->RxSlider4, Qt::LeftButton, {}, form->RxSlider4->thumbRect().center());
-    EXPECT_EQ(form->lastSentAmplitude, 10);
-    EXPECT_EQ(form->generatorLink.Report()[1], dds::gcAmplitudeStep);
+    EXPECT_EQ(form->state.lastSentAmplitude, 10);
+    EXPECT_EQ(form->generatorHolder.Report()[1], dds::gcAmplitudeStep);
     EXPECT_EQ(generator->WriteCount(), 0u);
 }
 

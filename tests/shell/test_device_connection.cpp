@@ -4,6 +4,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <string>
+
 #include "device/hid_controller.h"
 #include "test_device_fixture.h"
 #include "widgets/panel_status_bar.h"
@@ -33,11 +35,11 @@ TEST_F(DeviceWindow, StartUpPutsTheControlsAtTheirStartValuesAndSendsNothing)
     EXPECT_EQ(form->Label35->text(), "128");
     EXPECT_EQ(form->RxSlider4->Value(), 99);
     EXPECT_EQ(form->RxSlider4->MaxValue(), 99);
-    EXPECT_EQ(form->lastSentAmplitude, 99);
+    EXPECT_EQ(form->state.lastSentAmplitude, 99);
     EXPECT_TRUE(form->RadioButton1->isChecked());
-    EXPECT_EQ(form->generatorLink.Report()[1], dds::gcFilterOff) << "the filter-off handler ran";
+    EXPECT_EQ(form->generatorHolder.Report()[1], dds::gcFilterOff) << "the filter-off handler ran";
     Pump();
-    EXPECT_EQ(form->connectedFlag, 0);
+    EXPECT_EQ(form->state.connectedFlag, 0);
     EXPECT_EQ(generator->WriteCount(), 0u);
 }
 
@@ -45,10 +47,10 @@ TEST_F(DeviceWindow, PluggedInGeneratorIsConnectedOnlyOnceTheEventLoopRuns)
 {
     bus->Attach(generator);
     CreateWindow();
-    EXPECT_EQ(form->connectedFlag, 0);
+    EXPECT_EQ(form->state.connectedFlag, 0);
     EXPECT_TRUE(form->Panel11->isVisibleTo(form.get()));
     const QString notConnected = form->StatusBar1->panelText(0);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->connectedFlag == 1; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000));
     EXPECT_FALSE(form->Panel1->isVisibleTo(form.get()));
     EXPECT_TRUE(form->Panel9->isVisibleTo(form.get()));
     EXPECT_FALSE(form->Panel11->isVisibleTo(form.get()));
@@ -67,7 +69,7 @@ TEST_F(DeviceWindow, GeneratorPluggedInLaterConnectsTheSameWay)
     CreateWindow();
     Pump();
     bus->Plug(generator, std::chrono::milliseconds(20));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->connectedFlag == 1; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000));
     EXPECT_EQ(generator->Model().offsetByte, 128);
 }
 
@@ -83,7 +85,7 @@ TEST_F(DeviceWindow, AnotherDeviceArrivingResendsTheOffsetAndItsRemovalChangesNo
     bus->Unplug(*mouse);
     Pump();
     EXPECT_EQ(SentCodes(), (Codes{dds::gcOffset}));
-    EXPECT_EQ(form->connectedFlag, 1);
+    EXPECT_EQ(form->state.connectedFlag, 1);
     EXPECT_EQ(terminationRequests, 0);
 }
 
@@ -92,15 +94,15 @@ TEST_F(DeviceWindow, UnpluggingTheGeneratorShowsNotConnectedAndEndsTheProgram)
     StartConnected();
     bus->Unplug(*generator);
     ASSERT_TRUE(QTest::qWaitFor([this] { return terminationRequests == 1; }, 2000));
-    EXPECT_EQ(form->connectedFlag, 0);
+    EXPECT_EQ(form->state.connectedFlag, 0);
     EXPECT_TRUE(form->Panel1->isVisibleTo(form.get()));
     EXPECT_FALSE(form->Panel9->isVisibleTo(form.get()));
     EXPECT_TRUE(form->Panel11->isVisibleTo(form.get()));
     EXPECT_FALSE(form->GroupBox6->isEnabled());
     EXPECT_FALSE(form->GroupBox1->isEnabled());
-    EXPECT_FALSE(form->workBitmap1.has_value());
+    EXPECT_FALSE(form->state.workBitmap1.has_value());
     EXPECT_TRUE(Sent().empty()) << "the closing command cannot reach an unplugged generator";
-    EXPECT_EQ(form->generatorLink.Generator(), nullptr);
+    EXPECT_EQ(form->generatorHolder.Generator(), nullptr);
     EXPECT_EQ(generator->OpenHandles(), 0u);
 }
 
@@ -124,6 +126,38 @@ TEST_F(DeviceWindow, ClosingTheWindowWithAGeneratorSendsTheClosingCommandOnce)
     EXPECT_EQ(generator->OpenHandles(), 0u);
 }
 
+TEST_F(DeviceWindow, QuitReleasesTheGeneratorThenEndsTheProgramThenFreesTheBitmaps)
+{
+    StartConnected();
+    std::vector<std::string> steps;
+    form->setApplicationTerminator([&] {
+        steps.push_back(generator->OpenHandles() == 0 ? "released" : "still held");
+        steps.push_back(form->state.workBitmap1 ? "terminate with bitmap" : "terminate without bitmap");
+    });
+    QTest::mouseClick(form->ToolButton3, Qt::LeftButton);
+    EXPECT_EQ(steps, (std::vector<std::string>{"released", "terminate with bitmap"}));
+    EXPECT_FALSE(form->state.workBitmap1.has_value());
+}
+
+TEST_F(DeviceWindow, ClosingReleasesTheGeneratorAndIsAlwaysAllowed)
+{
+    StartConnected();
+    form->show();
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(generator->Model().hostClosings, 1);
+    EXPECT_FALSE(form->state.workBitmap1.has_value());
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(DeviceWindow, ClosingWithoutAGeneratorSendsNothingAndIsAllowed)
+{
+    CreateWindow();
+    Pump();
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(generator->WriteCount(), 0u);
+    EXPECT_FALSE(form->state.workBitmap1.has_value());
+}
+
 TEST_F(DeviceWindow, QuitWithoutAGeneratorSendsNothing)
 {
     CreateWindow();
@@ -143,7 +177,7 @@ TEST_F(DeviceWindow, GeneratorWithoutAccessStaysUnclaimedAndIsNamedOnStandardErr
     CreateWindow();
     Pump();
     const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(form->connectedFlag, 0);
+    EXPECT_EQ(form->state.connectedFlag, 0);
     EXPECT_TRUE(form->Panel11->isVisibleTo(form.get()));
     EXPECT_EQ(form->JvHidDeviceController1->NumClaimed(), 0);
     EXPECT_NE(err.find("/dev/hidraw7"), std::string::npos) << err;
@@ -161,7 +195,7 @@ TEST_F(DeviceWindow, ASecondGeneratorIsLeftAloneWhileOneIsHeld)
     bus->Plug(second);
     ASSERT_TRUE(QTest::qWaitFor([this] { return !Sent().empty(); }, 2000));
     EXPECT_EQ(second->WriteCount(), 0u);
-    EXPECT_EQ(form->generatorLink.Generator()->PnPInfo().DevicePath(), dds::VirtualGenerator::kPath);
+    EXPECT_EQ(form->generatorHolder.Generator()->PnPInfo().DevicePath(), dds::VirtualGenerator::kPath);
     bus->Unplug(*second);
     Pump();
     EXPECT_EQ(terminationRequests, 0);
@@ -171,13 +205,13 @@ TEST_F(DeviceWindow, OnlyAnAcknowledgementSetsTheCounter)
 {
     StartConnected();
     form->Timer1->stop(); // its tick raises the counter too
-    form->acknowledgementCounter = 0;
+    form->generatorHolder.SetAcknowledgementCounter(0);
     generator->QueueInput(Report{0, 0x55, 1});
     Pump();
     Pump();
-    EXPECT_EQ(form->acknowledgementCounter, 0);
+    EXPECT_EQ(form->generatorHolder.AcknowledgementCounter(), 0);
     generator->QueueInput(Report{0, 1});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->acknowledgementCounter == 1; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->generatorHolder.AcknowledgementCounter() == 1; }, 2000));
 }
 
 } // namespace

@@ -8,34 +8,26 @@
 #include <memory>
 #include <vector>
 
-#include "device/hid_backend_selection.h"
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
-#include "shell/error_reporter.h"
 #include "shell/unit1.h"
+#include "test_services.h"
 
 // The main window on an in-process HID bus, with the quit request and the error box recorded.
 class DeviceWindow : public ::testing::Test {
 protected:
     using Report = dds::VirtualHidInterface::Report;
 
-    void SetUp() override
-    {
-        previousBackend_ = dds::SelectedHidBackend();
-        dds::SelectHidBackend(bus);
-        previousSink_ = dds::ErrorReporter::setSink([this](const QString& m) { errors_ << m; });
-    }
     void TearDown() override
     {
         form.reset();
-        dds::SelectHidBackend(previousBackend_);
-        dds::ErrorReporter::setSink(previousSink_);
-        EXPECT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
+        EXPECT_TRUE(services.errors.isEmpty()) << services.errors.join('\n').toStdString();
     }
 
+    // The window on `backend` when a test set one, else on `bus`.
     void CreateWindow()
     {
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<TForm1>(services.For(backend ? backend : bus, programFolder));
         form->setApplicationTerminator([this] { ++terminationRequests; });
     }
     // The generator plugged in before the program starts; the window connects in the event loop.
@@ -43,7 +35,7 @@ protected:
     {
         bus->Attach(generator);
         CreateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return form->connectedFlag == 1; }, 2000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000));
         FinishStartUpPicture();
         sentBefore_ = generator->WriteCount();
     }
@@ -71,12 +63,12 @@ protected:
 
     std::shared_ptr<dds::VirtualHidBus> bus = std::make_shared<dds::VirtualHidBus>();
     std::shared_ptr<dds::VirtualGenerator> generator = std::make_shared<dds::VirtualGenerator>();
+    std::shared_ptr<dds::HidBackend> backend;
+    QString programFolder = dds::ProgramFolder();
+    RecordedServices services;
     std::unique_ptr<TForm1> form;
     int terminationRequests = 0;
 
 private:
-    std::shared_ptr<dds::HidBackend> previousBackend_;
-    dds::ErrorSink previousSink_;
-    QStringList errors_;
     size_t sentBefore_ = 0;
 };

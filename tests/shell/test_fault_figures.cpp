@@ -53,14 +53,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        dds::SetProgramFolder(folder.path());
-        DeviceWindow::SetUp();
+        programFolder = folder.path();
         Replug(std::make_shared<dds::VirtualGenerator>());
     }
     void TearDown() override
     {
         DeviceWindow::TearDown();
-        dds::SetProgramFolder({});
         FaultTally::Instance().Settle(HasFailure());
     }
 
@@ -73,7 +71,7 @@ protected:
         logPath = folder.filePath(QStringLiteral("reports-%1.log").arg(++rigs));
         attempts = std::make_shared<WriteAttempts>(
             dds::LoggingBackend(bus, std::make_shared<dds::ReportLog>(logPath.toStdString())));
-        dds::SelectHidBackend(attempts);
+        backend = attempts;
         terminationRequests = 0;
         StartConnected();
         if (!form)
@@ -98,9 +96,9 @@ protected:
     void expectWholeTransfer(int transfersClosed)
     {
         const dds::GeneratorModel model = generator->Model();
-        EXPECT_FALSE(form->transferBytes.empty());
-        EXPECT_EQ(model.samples.size(), form->transferBytes.size());
-        EXPECT_EQ(model.samples, form->transferBytes);
+        EXPECT_FALSE(form->state.transferBytes.empty());
+        EXPECT_EQ(model.samples.size(), form->state.transferBytes.size());
+        EXPECT_EQ(model.samples, form->state.transferBytes);
         EXPECT_EQ(model.transfersClosed, transfersClosed);
         EXPECT_FALSE(form->Form2->isVisible());
         EXPECT_FALSE(form->Form3->isVisible());
@@ -193,10 +191,9 @@ TEST_F(TransferFaults, DiskFullForTheWorkPictureSendsNothingAndTheNextTransferWo
         FileSizeLimit limit(64);
         if (!limit.Active())
             GTEST_SKIP() << "the file size limit cannot be lowered here";
-        const dds::ErrorSink previous = dds::ErrorReporter::setSink([&shown](const QString& m) { shown << m; });
         FaultTally::Instance().Inject();
         transferTriangle();
-        dds::ErrorReporter::setSink(previous);
+        shown = std::exchange(services.errors, {});
     }
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown[0].startsWith(QString::fromUtf8("Impossible de créer le fichier"))) << shown[0].toStdString();
@@ -229,8 +226,8 @@ TEST_F(TransferFaults, UnplugAtEveryReportEndsTheProgramWithNothingWrittenAfterT
         EXPECT_TRUE(QTest::qWaitFor([this] { return terminationRequests > 0; }, 2000));
 
         EXPECT_EQ(terminationRequests, 1);
-        EXPECT_EQ(form->generatorLink.Generator(), nullptr);
-        EXPECT_EQ(form->connectedFlag, 0);
+        EXPECT_EQ(form->generatorHolder.Generator(), nullptr);
+        EXPECT_EQ(form->state.connectedFlag, 0);
         EXPECT_FALSE(form->Form2->isVisible());
         EXPECT_FALSE(form->Form3->isVisible());
         EXPECT_FALSE(form->Timer1->isActive());
@@ -360,8 +357,8 @@ protected:
         for (int n = 1; n <= dds::kSettingsLineCount; ++n)
             oldContent += (n == dds::kLanguageLine ? QByteArray("1") : "ligne " + QByteArray::number(n)) + "\r\n";
         WriteAll(settingsPath(), oldContent);
-        form->settings = dds::SettingsFile(programFolder.path(), userFolder.path());
-        form->settings.LoadSettings();
+        form->state.settings = dds::SettingsFile(programFolder.path(), userFolder.path());
+        form->state.settings.LoadSettings();
     }
     void TearDown() override
     {
@@ -418,7 +415,7 @@ TEST_F(SettingsFaults, FailedSettingsWritesKeepTheOldFileAndAreShown)
     dds::SettingsLines expected = dds::ParseSettingsLines(oldContent);
     expected[dds::kLanguageLine - 1] = QByteArray::number(dds::kEnglishCode);
     expected[dds::kWaveFileFolderLine - 1] = QFile::encodeName(QDir::toNativeSeparators(programFolder.path()));
-    const dds::SettingsLines stored = dds::ParseSettingsLines(ReadAll(form->settings.FilePath()));
+    const dds::SettingsLines stored = dds::ParseSettingsLines(ReadAll(form->state.settings.FilePath()));
     for (int i = 0; i < dds::kSettingsLineCount; ++i)
         EXPECT_EQ(stored[i], expected[i]) << "line " << i + 1;
 }

@@ -15,11 +15,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "shell/error_reporter.h"
 #include "shell/qt_translations.h"
 #include "shell/settings_file.h"
 #include "shell/unit1.h"
 #include "shell/wave_file_dialogs.h"
+#include "test_services.h"
 
 // The save dialog is Qt's own here, driven through its real buttons, name box, folder list and
 // side bar.
@@ -121,42 +121,36 @@ TEST(SaveButtonWithTheRealDialog, RemembersTheFolderTheOperatorWentToEvenWhenCan
     QTemporaryDir files;
     ASSERT_TRUE(QDir(files.path()).mkpath(QStringLiteral("waves")));
     const QString waves = QDir::cleanPath(files.filePath(QStringLiteral("waves")));
-    dds::SetProgramFolder(programFolder.path());
-    QStringList errors;
-    const dds::ErrorSink previous = dds::ErrorReporter::setSink([&](const QString& m) { errors << m; });
-    {
-        TForm1 form;
-        form.Timer2->stop();
-        form.setWaveFileDialogs(std::make_unique<dds::DesktopWaveFileDialogs>(dds::DialogLook::QtOwn));
-        QString folderWhileOpen;
-        QString startFolderOfTheNextDialog;
-        int dialogsSeen = 0;
-        const auto driveDialog = [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            ++dialogsSeen;
-            if (dialogsSeen == 1) {
-                auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                edit->setText(waves);
-                QTest::keyClick(edit, Qt::Key_Return);
-                folderWhileOpen = WaveFileFolderLine(programFolder.path());
-            } else {
-                startFolderOfTheNextDialog = QDir::cleanPath(dialog->directory().path());
-            }
-            dialog->reject();
-        };
-        for (int run = 0; run < 2; ++run) {
-            QTimer::singleShot(0, &form, driveDialog);
-            QTest::mouseClick(form.ToolButton4, Qt::LeftButton);
+    RecordedServices services;
+    TForm1 form(services.For(std::make_shared<dds::VirtualHidBus>(), programFolder.path() + QStringLiteral("/")));
+    form.Timer2->stop();
+    form.setWaveFileDialogs(std::make_unique<dds::DesktopWaveFileDialogs>(dds::DialogLook::QtOwn));
+    QString folderWhileOpen;
+    QString startFolderOfTheNextDialog;
+    int dialogsSeen = 0;
+    const auto driveDialog = [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        ++dialogsSeen;
+        if (dialogsSeen == 1) {
+            auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            edit->setText(waves);
+            QTest::keyClick(edit, Qt::Key_Return);
+            folderWhileOpen = WaveFileFolderLine(programFolder.path());
+        } else {
+            startFolderOfTheNextDialog = QDir::cleanPath(dialog->directory().path());
         }
-        EXPECT_EQ(dialogsSeen, 2);
-        EXPECT_EQ(QDir::cleanPath(QDir::fromNativeSeparators(folderWhileOpen)), waves);
-        EXPECT_EQ(startFolderOfTheNextDialog, waves);
+        dialog->reject();
+    };
+    for (int run = 0; run < 2; ++run) {
+        QTimer::singleShot(0, &form, driveDialog);
+        QTest::mouseClick(form.ToolButton4, Qt::LeftButton);
     }
-    dds::ErrorReporter::setSink(previous);
-    dds::SetProgramFolder({});
-    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_EQ(dialogsSeen, 2);
+    EXPECT_EQ(QDir::cleanPath(QDir::fromNativeSeparators(folderWhileOpen)), waves);
+    EXPECT_EQ(startFolderOfTheNextDialog, waves);
+    EXPECT_TRUE(services.errors.isEmpty()) << services.errors.join('\n').toStdString();
 }
 
 QString LookInText()

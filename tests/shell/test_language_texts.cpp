@@ -15,12 +15,12 @@
 #include <memory>
 #include <vector>
 
-#include "shell/error_reporter.h"
 #include "shell/settings_file.h"
 #include "shell/text_applier.h"
 #include "shell/unit1.h"
 #include "widgets/panel_status_bar.h"
 #include "widgets/rx_slider.h"
+#include "test_services.h"
 
 namespace {
 
@@ -142,26 +142,18 @@ TEST(LanguageTextsTest, CentringTruncatesTowardZero)
 // folder of its own and writes the file it needs there first.
 class MainWindowLanguage : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        previousSink_ = dds::ErrorReporter::setSink([this](const QString& m) { errors << m; });
-        dds::SetProgramFolder(programFolder_.path());
-    }
-    void TearDown() override
-    {
-        form.reset();
-        dds::SetProgramFolder({});
-        dds::ErrorReporter::setSink(previousSink_);
-    }
+    void TearDown() override { form.reset(); }
 
-    static QString SettingsPath() { return dds::ProgramFolder() + dds::kSettingsFileName; }
-    static void WriteSettings(const QByteArray& content)
+    QString ProgramFolder() const { return programFolder_.path() + "/"; }
+    QString SettingsPath() const { return ProgramFolder() + dds::kSettingsFileName; }
+    void CreateWindow() { form = std::make_unique<TForm1>(services.For(std::make_shared<dds::VirtualHidBus>(), ProgramFolder())); }
+    void WriteSettings(const QByteArray& content)
     {
         QFile file(SettingsPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    static QByteArray ReadSettings()
+    QByteArray ReadSettings() const
     {
         QFile file(SettingsPath());
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
@@ -174,7 +166,7 @@ protected:
     void Start(const QByteArray& line6)
     {
         WriteSettings(FileWithLanguage(line6));
-        form = std::make_unique<TForm1>();
+        CreateWindow();
     }
     QString Status() const { return form->StatusBar1->panelText(0); }
     static QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -190,7 +182,7 @@ protected:
                 {f.Label22, f.Panel8},  {f.Label28, f.Panel10}, {f.RadioButton1, f.GroupBox7},
                 {f.Label7, f.Panel12},  {f.Label8, f.Panel12},  {f.Label36, f.Panel12}};
         // The shape title is only set once a waveform is known.
-        if (dds::ShapeDialTitle(dds::FrenchTexts(), f.waveformKind))
+        if (dds::ShapeDialTitle(dds::FrenchTexts(), f.state.waveformKind))
             centred.emplace_back(f.Label9, f.Panel2);
         return centred;
     }
@@ -199,7 +191,7 @@ protected:
         TForm1& f = *form;
         EXPECT_EQ(f.windowTitle(), Q(t.windowCaption));
         EXPECT_EQ(QGuiApplication::applicationDisplayName(), Q(t.applicationTitle));
-        EXPECT_EQ(Status(), Q(f.connectedFlag == 1 ? t.statusConnected : t.statusNotConnected));
+        EXPECT_EQ(Status(), Q(f.state.connectedFlag == 1 ? t.statusConnected : t.statusNotConnected));
         EXPECT_EQ(f.GroupBox1->title(), Q(t.generatorControlGroup));
         EXPECT_EQ(f.GroupBox2->title(), Q(t.outputWaveformGroup));
         EXPECT_EQ(f.GroupBox3->title(), Q(t.frequencyGroup));
@@ -227,43 +219,42 @@ protected:
         EXPECT_EQ(f.RadioButton1->width(), 89);
     }
 
+    RecordedServices services;
     std::unique_ptr<TForm1> form;
-    QStringList errors;
 
 private:
     QTemporaryDir programFolder_;
-    dds::ErrorSink previousSink_;
 };
 
 TEST_F(MainWindowLanguage, StartsInTheLanguageOfLineSix)
 {
     Start("2");
-    EXPECT_EQ(form->languageCode, 2);
+    EXPECT_EQ(form->state.languageCode, 2);
     ExpectTextSet(dds::GermanTexts());
     Start("0");
     ExpectTextSet(dds::EnglishTexts());
-    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_TRUE(services.errors.isEmpty()) << services.errors.join('\n').toStdString();
 }
 
 TEST_F(MainWindowLanguage, MissingFileStartsInFrenchAndComesBackWithEightyLines)
 {
-    form = std::make_unique<TForm1>();
-    EXPECT_EQ(form->languageCode, dds::kFrenchCode);
+    CreateWindow();
+    EXPECT_EQ(form->state.languageCode, dds::kFrenchCode);
     ExpectTextSet(dds::FrenchTexts());
     const dds::SettingsLines lines = dds::ParseSettingsLines(ReadSettings());
     EXPECT_EQ(ReadSettings().count("\r\n"), 80);
-    EXPECT_EQ(QFile::decodeName(lines[1]), QDir::toNativeSeparators(dds::ProgramFolder()));
-    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_EQ(QFile::decodeName(lines[1]), QDir::toNativeSeparators(ProgramFolder()));
+    EXPECT_TRUE(services.errors.isEmpty()) << services.errors.join('\n').toStdString();
 }
 
 TEST_F(MainWindowLanguage, LineSixThatIsNoIntegerStartsInFrenchAndStartUpCompletes)
 {
     Start("Deutsch");
-    EXPECT_EQ(form->languageCode, dds::kFrenchCode);
+    EXPECT_EQ(form->state.languageCode, dds::kFrenchCode);
     ExpectTextSet(dds::FrenchTexts());
     EXPECT_TRUE(form->Timer2->isActive());
-    EXPECT_EQ(form->rangeNumber, 5);
-    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_EQ(form->state.rangeNumber, 5);
+    EXPECT_TRUE(services.errors.isEmpty()) << services.errors.join('\n').toStdString();
 }
 
 TEST_F(MainWindowLanguage, UnknownCodeLeavesTheDesignedTexts)
@@ -271,7 +262,7 @@ TEST_F(MainWindowLanguage, UnknownCodeLeavesTheDesignedTexts)
     QWidget bare;
     const MainWindowLayout designed(&bare);
     Start("7");
-    EXPECT_EQ(form->languageCode, 7);
+    EXPECT_EQ(form->state.languageCode, 7);
     EXPECT_EQ(form->GroupBox1->title(), designed.GroupBox1->title());
     EXPECT_EQ(form->Label9->text(), designed.Label9->text());
     EXPECT_EQ(form->RxSlider1->toolTip(), designed.RxSlider1->toolTip());
@@ -284,9 +275,9 @@ TEST_F(MainWindowLanguage, EverySetFollowsTheConnectionState)
 {
     Start("1");
     for (int connected : {0, 1}) {
-        form->connectedFlag = connected;
+        form->state.connectedFlag = connected;
         for (int code : {dds::kEnglishCode, dds::kFrenchCode, dds::kGermanCode}) {
-            form->languageCode = code;
+            form->state.languageCode = code;
             form->ApplyLanguageTexts();
             ExpectTextSet(*dds::TextsForLanguage(code));
         }
@@ -297,24 +288,24 @@ TEST_F(MainWindowLanguage, EverySetFollowsTheConnectionState)
 TEST_F(MainWindowLanguage, WaveformDependentTitles)
 {
     Start("2");
-    form->waveformKind = 11;
+    form->state.waveformKind = 11;
     form->ApplyLanguageTexts();
     EXPECT_EQ(form->Label37->text(), "Modulationsindex");
     EXPECT_EQ(form->Label38->text(), "");
     EXPECT_EQ(form->Label9->text(), "Einschaltdauer");
-    form->waveformKind = 9;
+    form->state.waveformKind = 9;
     form->ApplyLanguageTexts();
     EXPECT_EQ(form->Label37->text(), "Frequenz des");
     EXPECT_EQ(form->Label38->text(), Q("Trägersignals"));
     EXPECT_EQ(form->Label37->x(), (form->Panel13->width() - form->Label37->width()) / 2);
 
-    form->waveformKind = 3;
+    form->state.waveformKind = 3;
     form->ApplyLanguageTexts();
     EXPECT_EQ(form->Label9->text(), "Neigung");
     EXPECT_EQ(form->Label37->text(), "Frequenz des") << "other waveforms keep the coefficient titles";
     QTest::mouseClick(form->ToolButton6, Qt::LeftButton);
     EXPECT_EQ(form->Label9->text(), "Pente");
-    form->waveformKind = 0;
+    form->state.waveformKind = 0;
     QTest::mouseClick(form->ToolButton5, Qt::LeftButton);
     EXPECT_EQ(form->Label9->text(), "Pente") << "an unknown kind leaves the shape title";
 }
@@ -334,20 +325,20 @@ TEST_F(MainWindowLanguage, LanguageButtonRewritesOnlyLineSixAndIsRemembered)
     Start("1");
     const QByteArray before = ReadSettings();
     QTest::mouseClick(form->ToolButton19, Qt::LeftButton);
-    EXPECT_EQ(form->languageCode, 2);
+    EXPECT_EQ(form->state.languageCode, 2);
     ExpectTextSet(dds::GermanTexts());
     QByteArray expected = before;
     expected.replace("\r\n5\r\n1\r\n", "\r\n5\r\n2\r\n");
     EXPECT_EQ(ReadSettings(), expected);
 
-    form = std::make_unique<TForm1>();
+    CreateWindow();
     ExpectTextSet(dds::GermanTexts());
     QTest::mouseClick(form->ToolButton5, Qt::LeftButton);
     EXPECT_EQ(dds::ParseSettingsLines(ReadSettings())[5], "0");
     QTest::mouseClick(form->ToolButton6, Qt::LeftButton);
     EXPECT_EQ(dds::ParseSettingsLines(ReadSettings())[5], "1");
     ExpectTextSet(dds::FrenchTexts());
-    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_TRUE(services.errors.isEmpty()) << services.errors.join('\n').toStdString();
 }
 
 } // namespace

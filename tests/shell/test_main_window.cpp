@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "shell/error_reporter.h"
 #include "shell/unit1.h"
+#include "test_services.h"
 #include "widgets/double_speed.h"
 #include "widgets/panel_status_bar.h"
 #include "widgets/rx_slider.h"
@@ -19,16 +19,11 @@ namespace {
 
 class MainWindow : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        previousSink_ = dds::ErrorReporter::setSink([this](const QString& m) { errors_ << m; });
-        form = std::make_unique<TForm1>();
-    }
+    void SetUp() override { form = std::make_unique<TForm1>(services.For()); }
     void TearDown() override
     {
         form.reset();
-        dds::ErrorReporter::setSink(previousSink_);
-        EXPECT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
+        EXPECT_TRUE(services.errors.isEmpty()) << services.errors.join('\n').toStdString();
     }
 
     QString display() const { return form->Label10->text(); }
@@ -38,20 +33,17 @@ protected:
     }
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
+    RecordedServices services;
     std::unique_ptr<TForm1> form;
-
-private:
-    QStringList errors_;
-    dds::ErrorSink previousSink_;
 };
 
 TEST_F(MainWindow, StartsInTheTenKilohertzRangeAtItsLowestFrequency)
 {
     EXPECT_EQ(display(), "1000 Hz");
     EXPECT_TRUE(displayCentred());
-    EXPECT_EQ(form->rangeNumber, 5);
-    EXPECT_EQ(form->frequencyPlan.sampleCount, 3200);
-    EXPECT_EQ(form->frequencyPlan.rangeClock, 3200000);
+    EXPECT_EQ(form->state.rangeNumber, 5);
+    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 3200);
+    EXPECT_EQ(form->state.frequencyPlan.rangeClock, 3200000);
     EXPECT_EQ(form->RxSlider1->MinValue(), 0);
     EXPECT_EQ(form->RxSlider1->MaxValue(), 90);
     EXPECT_EQ(form->RxSlider1->Increment(), 1);
@@ -65,14 +57,14 @@ TEST_F(MainWindow, StartsInTheTenKilohertzRangeAtItsLowestFrequency)
 
 TEST_F(MainWindow, StartsNotConnectedWithTheOffsetGroupLocked)
 {
-    EXPECT_EQ(form->connectedFlag, 0);
+    EXPECT_EQ(form->state.connectedFlag, 0);
     EXPECT_TRUE(form->Panel11->isVisibleTo(form.get()));
     EXPECT_TRUE(form->Panel1->isVisibleTo(form.get()));
     EXPECT_FALSE(form->Panel9->isVisibleTo(form.get()));
     EXPECT_FALSE(form->GroupBox6->isEnabled());
     EXPECT_TRUE(form->GroupBox3->isEnabled());
-    EXPECT_TRUE(form->workBitmap1.has_value());
-    EXPECT_FALSE(form->workBitmap2.has_value());
+    EXPECT_TRUE(form->state.workBitmap1.has_value());
+    EXPECT_FALSE(form->state.workBitmap2.has_value());
 }
 
 TEST_F(MainWindow, TimersHaveTheirIntervalsAndOnlyTheNoiseTimerIsOff)
@@ -85,14 +77,14 @@ TEST_F(MainWindow, TimersHaveTheirIntervalsAndOnlyTheNoiseTimerIsOff)
     EXPECT_TRUE(form->Timer2->isActive());
     EXPECT_TRUE(form->Timer3->isActive());
     EXPECT_FALSE(form->Timer4->isActive());
-    EXPECT_EQ(form->pictureTickCounter, 0);
+    EXPECT_EQ(form->state.pictureTickCounter, 0);
 }
 
 TEST_F(MainWindow, AcknowledgementTickOnlyCounts)
 {
-    form->acknowledgementCounter = 7;
+    form->generatorHolder.SetAcknowledgementCounter(7);
     form->Timer1Timer();
-    EXPECT_EQ(form->acknowledgementCounter, 8);
+    EXPECT_EQ(form->generatorHolder.AcknowledgementCounter(), 8);
 }
 
 TEST_F(MainWindow, StartUpPictureLocksTheGroupsAndToolbarForTwentyTicks)
@@ -105,7 +97,7 @@ TEST_F(MainWindow, StartUpPictureLocksTheGroupsAndToolbarForTwentyTicks)
     }
     EXPECT_TRUE(form->Timer2->isActive());
     form->Timer2Timer();
-    EXPECT_EQ(form->pictureTickCounter, TForm1::kPictureTicks);
+    EXPECT_EQ(form->state.pictureTickCounter, TForm1::kPictureTicks);
     EXPECT_FALSE(form->Timer2->isActive());
     for (QWidget* widget : locked)
         EXPECT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
@@ -118,7 +110,7 @@ TEST_F(MainWindow, ClockTickWritesTimeAndDateIntoTheirPanels)
     form->Timer3Timer();
     EXPECT_EQ(form->StatusBar1->panelText(2), "  23:59:59  ");
     EXPECT_EQ(form->StatusBar1->panelText(3), "  31/12/2026  ");
-    EXPECT_EQ(form->clockFields.secondText, "59");
+    EXPECT_EQ(form->state.clockFields.secondText, "59");
     form->setClockSource([] { return QDateTime({2026, 3, 1}, {9, 5, 0}); });
     form->Timer3Timer();
     EXPECT_EQ(form->StatusBar1->panelText(2), "  9:05:00  ");
@@ -129,21 +121,21 @@ TEST_F(MainWindow, RangeButtonsRecomputeFromTheSamePosition)
 {
     click(form->DoubleSpeed3);
     EXPECT_EQ(display(), "10 Hz");
-    EXPECT_EQ(form->frequencyPlan.sampleCount, 3200);
+    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 3200);
     EXPECT_TRUE(form->DoubleSpeed3->Down());
     EXPECT_FALSE(form->DoubleSpeed5->Down());
     EXPECT_TRUE(displayCentred());
 
     click(form->DoubleSpeed1);
     EXPECT_EQ(display(), "0.10 Hz");
-    EXPECT_EQ(form->frequencyPlan.sampleCount, 3200);
+    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 3200);
     EXPECT_TRUE(displayCentred());
 
     form->RxSlider1->setValue(90);
     click(form->DoubleSpeed6);
     EXPECT_EQ(display(), "100 kHz");
-    EXPECT_EQ(form->frequencyPlan.sampleCount, 160);
-    EXPECT_EQ(form->rangeNumber, 6);
+    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 160);
+    EXPECT_EQ(form->state.rangeNumber, 6);
     EXPECT_TRUE(displayCentred());
 }
 
@@ -151,7 +143,7 @@ TEST_F(MainWindow, ClickingTheRangeButtonAlreadyDownKeepsItDown)
 {
     click(form->DoubleSpeed5);
     EXPECT_TRUE(form->DoubleSpeed5->Down());
-    EXPECT_EQ(form->rangeNumber, 5);
+    EXPECT_EQ(form->state.rangeNumber, 5);
     click(form->DoubleSpeed5);
     EXPECT_TRUE(form->DoubleSpeed5->Down());
     EXPECT_EQ(display(), "1000 Hz");
@@ -169,7 +161,7 @@ TEST_F(MainWindow, SliderMovesRecomputeTheDisplayAndCount)
     for (const auto& c : cases) {
         form->RxSlider1->setValue(c.position);
         EXPECT_EQ(display(), c.text) << "position " << c.position;
-        EXPECT_EQ(form->frequencyPlan.sampleCount, c.count) << "position " << c.position;
+        EXPECT_EQ(form->state.frequencyPlan.sampleCount, c.count) << "position " << c.position;
         EXPECT_TRUE(displayCentred()) << "position " << c.position;
     }
 }
@@ -179,18 +171,18 @@ TEST_F(MainWindow, MinusAndPlusStepAndStopAtTheBounds)
     click(form->SpeedButton11);
     EXPECT_EQ(form->RxSlider1->Value(), 0);
     EXPECT_EQ(display(), "1000 Hz");
-    EXPECT_EQ(form->frequencyPlan.sampleCount, 3200);
+    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 3200);
 
     click(form->SpeedButton12);
     EXPECT_EQ(form->RxSlider1->Value(), 1);
     EXPECT_EQ(display(), "1100 Hz");
-    EXPECT_EQ(form->frequencyPlan.sampleCount, 2909);
+    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 2909);
 
     form->RxSlider1->setValue(90);
     click(form->SpeedButton12);
     EXPECT_EQ(form->RxSlider1->Value(), 90);
     EXPECT_EQ(display(), "10000 Hz");
-    EXPECT_EQ(form->frequencyPlan.sampleCount, 320);
+    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 320);
 
     click(form->SpeedButton11);
     EXPECT_EQ(form->RxSlider1->Value(), 89);
@@ -199,10 +191,10 @@ TEST_F(MainWindow, MinusAndPlusStepAndStopAtTheBounds)
 
 TEST_F(MainWindow, WithoutARangeASliderChangeComputesNothing)
 {
-    form->rangeNumber = 0;
+    form->state.rangeNumber = 0;
     form->RxSlider1->setValue(45);
     EXPECT_EQ(display(), "1000 Hz");
-    EXPECT_EQ(form->frequencyPlan.sampleCount, 3200);
+    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 3200);
 }
 
 TEST_F(MainWindow, SampleNumberGridHoldsEveryIndex)
@@ -218,37 +210,6 @@ TEST_F(MainWindow, SampleNumberGridHoldsEveryIndex)
     EXPECT_EQ(grid->item(1, 0)->text(), "1");
     EXPECT_EQ(grid->item(1600, 0)->text(), "1600");
     EXPECT_EQ(grid->item(3200, 0)->text(), "3200");
-}
-
-TEST_F(MainWindow, QuitSendsTheReleaseOnceThenEndsTheProgramAndFreesTheBitmaps)
-{
-    std::vector<std::string> steps;
-    form->releaseGenerator = [&] { steps.push_back("release"); };
-    form->setApplicationTerminator([&] {
-        steps.push_back(form->workBitmap1 ? "terminate with bitmap" : "terminate without bitmap");
-    });
-    click(form->ToolButton3);
-    EXPECT_EQ(steps, (std::vector<std::string>{"release", "terminate with bitmap"}));
-    EXPECT_FALSE(form->workBitmap1.has_value());
-    form->close();
-    EXPECT_EQ(steps.size(), 2U) << "the generator is released once only";
-}
-
-TEST_F(MainWindow, ClosingReleasesTheGeneratorAndIsAlwaysAllowed)
-{
-    int releases = 0;
-    form->releaseGenerator = [&] { ++releases; };
-    form->show();
-    EXPECT_TRUE(form->close());
-    EXPECT_EQ(releases, 1);
-    EXPECT_FALSE(form->workBitmap1.has_value());
-    EXPECT_FALSE(form->isVisible());
-}
-
-TEST_F(MainWindow, ClosingWithoutAGeneratorReleasesNothing)
-{
-    EXPECT_FALSE(form->releaseGenerator);
-    EXPECT_TRUE(form->close());
 }
 
 } // namespace

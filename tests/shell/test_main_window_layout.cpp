@@ -9,6 +9,7 @@
 
 #include "editor/graph_xy.h"
 #include "shell/unit1.h"
+#include "test_services.h"
 #include "widgets/ant_angle_label.h"
 #include "widgets/caption_group_box.h"
 #include "widgets/double_speed.h"
@@ -86,7 +87,8 @@ protected:
             return const_cast<TForm1*>(&form);
         return form.findChild<QWidget*>(QString::fromLatin1(name));
     }
-    TForm1 form;
+    RecordedServices services;
+    TForm1 form{services.For()};
 };
 
 TEST_F(MainWindowLayoutTest, EveryControlSitsInItsContainerAtItsPlace)

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "device/virtual_hid_bus.h"
 #include "shell/click_label.h"
 #include "shell/error_reporter.h"
 #include "shell/settings_file.h"
@@ -42,15 +43,14 @@ protected:
     void SetUp() override
     {
         previousSink_ = dds::ErrorReporter::setSink([this](const QString& m) { errors << m; });
-        dds::SetUrlOpener([this](const QUrl& url) {
+    }
+    void TearDown() override { dds::ErrorReporter::setSink(previousSink_); }
+    dds::UrlOpener Opener()
+    {
+        return [this](const QUrl& url) {
             opened << url;
             return openerSucceeds;
-        });
-    }
-    void TearDown() override
-    {
-        dds::SetUrlOpener(nullptr);
-        dds::ErrorReporter::setSink(previousSink_);
+        };
     }
 
     QStringList errors;
@@ -151,7 +151,7 @@ TEST(WorkWindow, ImagesTakeTheSizeOfTheTransferPictures)
 class AboutWindow : public RecordingTest {
 protected:
     void Click(QWidget* target) { QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2)); }
-    TForm6 form;
+    TForm6 form{Opener()};
 };
 
 TEST_F(AboutWindow, LinesSitWhereDesignedOverThePicture)
@@ -228,15 +228,15 @@ protected:
     void SetUp() override
     {
         RecordingTest::SetUp();
-        dds::SetProgramFolder(programFolder_.path());
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<TForm1>(dds::WindowServices{std::make_shared<dds::VirtualHidBus>(), ProgramFolder(),
+                                                            [this](const QString& m) { errors << m; }, Opener()});
     }
     void TearDown() override
     {
         form.reset();
-        dds::SetProgramFolder({});
         RecordingTest::TearDown();
     }
+    QString ProgramFolder() const { return programFolder_.path() + "/"; }
     void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     std::unique_ptr<TForm1> form;
@@ -316,7 +316,7 @@ TEST_F(MainWindowWindows, DiagnosticButtonsShowAndHideTheirWindows)
 
 TEST_F(MainWindowWindows, GuideButtonOpensTheGuideBesideTheProgramAsAFile)
 {
-    const QString guide = dds::ProgramFolder() + dds::kUserGuideRelativePath;
+    const QString guide = ProgramFolder() + dds::kUserGuideRelativePath;
     ASSERT_TRUE(QDir().mkpath(QFileInfo(guide).path()));
     QFile file(guide);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

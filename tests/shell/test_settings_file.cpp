@@ -253,12 +253,9 @@ TEST_F(SettingsFileTest, WaveFileFolderRoundTripsThroughLineEleven)
 TEST_F(SettingsFileTest, ScratchPictureGoesToTheProgramFolderUnlessItIsReadOnly)
 {
     QStandardPaths::setTestModeEnabled(true);
-    dds::SetProgramFolder(ProgramFolder());
-    EXPECT_EQ(dds::ScratchFolder(), ProgramFolder());
-    dds::SetProgramFolder(BlockedFolder());
-    EXPECT_EQ(dds::ScratchFolder(), dds::UserSettingsFolder());
+    EXPECT_EQ(dds::ScratchFolder(ProgramFolder()), ProgramFolder());
+    EXPECT_EQ(dds::ScratchFolder(BlockedFolder()), dds::UserSettingsFolder());
     EXPECT_TRUE(QFileInfo(dds::UserSettingsFolder()).isDir());
-    dds::SetProgramFolder({});
     QStandardPaths::setTestModeEnabled(false);
 }
 

@@ -49,14 +49,11 @@ protected:
         return form->GroupBox3->isEnabled() && form->GroupBox6->isEnabled() && form->GroupBox1->isEnabled() &&
                form->GroupBox5->isEnabled() && form->ToolBar1->isEnabled();
     }
-    // Runs `action` while the error box is replaced by a recorder; returns what it would have shown.
+    // Runs `action`; returns what the error box would have shown meanwhile.
     QStringList errorsDuring(const std::function<void()>& action)
     {
-        QStringList shown;
-        const dds::ErrorSink previous = dds::ErrorReporter::setSink([&](const QString& m) { shown << m; });
         action();
-        dds::ErrorReporter::setSink(previous);
-        return shown;
+        return std::exchange(services.errors, {});
     }
 
     QTemporaryDir folder;
@@ -73,19 +70,19 @@ TEST_F(TransferButton, FullLengthTriangleReachesTheGeneratorAndTheWindowsReturnT
     EXPECT_EQ(model.range, 5);
     EXPECT_EQ(model.kind, 3);
     EXPECT_EQ(model.sampleCount, 3200);
-    EXPECT_EQ(model.samples, form->transferBytes);
+    EXPECT_EQ(model.samples, form->state.transferBytes);
     EXPECT_EQ(model.transfersClosed, 1);
 
     EXPECT_EQ(form->ListBox2->count(), 3200);
-    EXPECT_EQ(form->ListBox2->item(100)->text(), QString::number(form->transferBytes[100]));
+    EXPECT_EQ(form->ListBox2->item(100)->text(), QString::number(form->state.transferBytes[100]));
     EXPECT_EQ(form->Label23->text(), "Largeur de IMAGE1= 3200");
     EXPECT_EQ(form->Label30->text(), "Nbre ligne dans ListBox2= 3200");
     EXPECT_EQ(form->Label32->text(), "51");
     EXPECT_TRUE(form->Label34->text().endsWith(": 3162"));
     EXPECT_EQ(form->Form2->GraphicGauge1->MaxValue(), 51);
     EXPECT_EQ(form->Form2->GraphicGauge1->Progress(), 51);
-    ASSERT_TRUE(form->workBitmap2.has_value());
-    EXPECT_EQ(form->workBitmap2->size(), QSize(3200, 256));
+    ASSERT_TRUE(form->state.workBitmap2.has_value());
+    EXPECT_EQ(form->state.workBitmap2->size(), QSize(3200, 256));
     EXPECT_TRUE(QFileInfo::exists(folder.filePath("Sample.bmp")));
 
     EXPECT_FALSE(form->Form2->isVisible());
@@ -146,7 +143,7 @@ TEST_F(TransferButton, InputsStayLockedAndTheTwoWindowsNeverShowTogether)
         EXPECT_FALSE(glimpse.inputsEnabled);
     }
     EXPECT_TRUE(seen.back().transferWindow);
-    EXPECT_EQ(form->drawingFlag, 0);
+    EXPECT_EQ(form->state.drawingFlag, 0);
 }
 
 TEST_F(TransferButton, RectangleEdgeColumnReadsNearTheMiddle)
@@ -154,7 +151,7 @@ TEST_F(TransferButton, RectangleEdgeColumnReadsNearTheMiddle)
     click(form->DoubleSpeed9);
     int edge = 0;
     for (int i = 1; i < 3200 && edge == 0; ++i)
-        if (form->waveformTable[i] == 255 && form->waveformTable[i + 1] == 1)
+        if (form->state.waveformTable[i] == 255 && form->state.waveformTable[i + 1] == 1)
             edge = i;
     ASSERT_GT(edge, 0) << "the rectangle has its edge from 255 to 1";
     transfer();
@@ -167,7 +164,7 @@ TEST_F(TransferButton, OutOfRangeEntriesStillGiveBytesFromTheirOwnColumns)
 {
     click(form->DoubleSpeed17); // DC
     for (int i = 2000; i <= 2003; ++i)
-        form->waveformTable[i] = 5000; // as a loaded file may hold
+        form->state.waveformTable[i] = 5000; // as a loaded file may hold
     transfer();
     ASSERT_EQ(generator->Model().samples.size(), 3200u);
     EXPECT_EQ(generator->Model().samples[2001], 255);
@@ -200,19 +197,19 @@ TEST_F(TransferButton, SilentGeneratorStillGetsTheWholeWaveform)
 TEST_F(TransferButton, ClosingTheWindowMidTransferStopsItBeforeTheRelease)
 {
     generator->SetAcknowledging(false); // the product's 5000 ms wait would hold the close up
-    // The close comes while the first block waits, however long the picture work took.
-    const size_t firstBlockSent = generator->WriteCount() + 2;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, form.get(), [&] {
-        if (generator->WriteCount() >= firstBlockSent) {
-            closer.stop();
+    // The close comes during the first block's wait, however long the picture work took.
+    const size_t before = generator->WriteCount();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, form.get(), [this, before, &poll] {
+        if (generator->WriteCount() >= before + 2) {
+            poll.stop();
             form->close();
         }
     });
-    closer.start(5);
+    poll.start(5);
     transfer();
     EXPECT_EQ(SentCodes(), (Codes{3, 4, 2}));
-    EXPECT_EQ(form->generatorLink.Generator(), nullptr);
+    EXPECT_EQ(form->generatorHolder.Generator(), nullptr);
     EXPECT_EQ(generator->Model().transfersClosed, 0);
     EXPECT_TRUE(inputsEnabled());
 }
@@ -224,6 +221,6 @@ TEST_F(TransferButton, UnplugMidTransferEndsTheProgramWithNothingWrittenAfterwar
     transfer(); // the removal, not the product's 5000 ms, ends the first block's wait
     EXPECT_EQ(SentCodes(), (Codes{3, 4}));
     EXPECT_EQ(terminationRequests, 1);
-    EXPECT_EQ(form->generatorLink.Generator(), nullptr);
-    EXPECT_EQ(form->generatorLink.Report()[1], dds::gcHostClosing); // offered, refused, then nothing
+    EXPECT_EQ(form->generatorHolder.Generator(), nullptr);
+    EXPECT_EQ(form->generatorHolder.Report()[1], dds::gcHostClosing); // offered, refused, then nothing
 }

@@ -63,7 +63,7 @@ TEST_F(DrawMode, EnteringShowsTheDrawingControlsAndLocksTheRest)
     EXPECT_TRUE(form->SpeedButton9->isEnabled());
     EXPECT_FALSE(form->GroupBox1->isEnabled());
     EXPECT_FALSE(form->GroupBox6->isEnabled());
-    EXPECT_EQ(form->waveformKind, 10);
+    EXPECT_EQ(form->state.waveformKind, 10);
     EXPECT_EQ(samplesEqualTo(128), 3200) << "the table is not changed";
 }
 
@@ -85,7 +85,7 @@ TEST_F(DrawMode, MovingShowsCursorsAndReadoutWithoutPainting)
 TEST_F(DrawMode, HeldButtonStampsTheBrushAtTheValueUnderThePointer)
 {
     press(kColumnOfSample999 + 1, kRowOfValue207);
-    EXPECT_EQ(form->drawingFlag, 1);
+    EXPECT_EQ(form->state.drawingFlag, 1);
     EXPECT_EQ(samplesEqualTo(128), 3200) << "the press itself writes nothing";
     move(kColumnOfSample999, kRowOfValue207);
     for (int n = 979; n <= 1019; ++n)
@@ -95,7 +95,7 @@ TEST_F(DrawMode, HeldButtonStampsTheBrushAtTheValueUnderThePointer)
     EXPECT_EQ(samplesEqualTo(207), 41);
     EXPECT_TRUE(plotShowsTable());
     release(kColumnOfSample999, kRowOfValue207);
-    EXPECT_EQ(form->drawingFlag, 0);
+    EXPECT_EQ(form->state.drawingFlag, 0);
     const dds::WaveformTable drawn = table();
     move(kColumnOfSample999 + 50, kRowOfValue128);
     EXPECT_EQ(table(), drawn) << "released: no more painting";
@@ -169,7 +169,7 @@ TEST_F(DrawMode, ClearingFlattensTheTableAndStaysInDrawMode)
     release(kColumnOfSample999, kRowOfValue207);
     click(form->SpeedButton9);
     EXPECT_EQ(samplesEqualTo(128), 3200);
-    EXPECT_EQ(form->waveformKind, 10);
+    EXPECT_EQ(form->state.waveformKind, 10);
     EXPECT_TRUE(form->DoubleSpeed18->Down());
     EXPECT_FALSE(form->DoubleSpeed17->Down());
     EXPECT_TRUE(form->Panel4->isHidden());
@@ -186,7 +186,7 @@ TEST_F(DrawMode, PresetDuringDrawModeLeavesTheRestOfDrawModeInPlace)
     move(kColumnOfSample999, kRowOfValue207);
     click(form->DoubleSpeed8);
     EXPECT_FALSE(form->DoubleSpeed18->Down());
-    EXPECT_EQ(form->waveformKind, 1);
+    EXPECT_EQ(form->state.waveformKind, 1);
     EXPECT_FALSE(form->Panel4->isHidden());
     EXPECT_FALSE(form->Panel8->isHidden());
     EXPECT_FALSE(form->Panel10->isHidden());
@@ -204,10 +204,10 @@ TEST_F(WaveformWindow, PressOutsideDrawModeSetsTheFlagButPaintsNothing)
     ShowWindow();
     const dds::WaveformTable before = table();
     QTest::mousePress(form->GraphXY1, Qt::LeftButton, {}, QPoint(200, 200));
-    EXPECT_EQ(form->drawingFlag, 1);
+    EXPECT_EQ(form->state.drawingFlag, 1);
     QTest::mouseMove(form->GraphXY1, QPoint(220, 200));
     EXPECT_EQ(table(), before);
     EXPECT_TRUE(trace(2).empty());
     QTest::mouseRelease(form->GraphXY1, Qt::LeftButton, {}, QPoint(220, 200));
-    EXPECT_EQ(form->drawingFlag, 0);
+    EXPECT_EQ(form->state.drawingFlag, 0);
 }

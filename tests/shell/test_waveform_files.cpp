@@ -82,7 +82,7 @@ TEST_F(WaveFiles, SavedTableComesBackIdentical)
     ASSERT_NE(table(), saved);
     open(path("onde.xls"));
     EXPECT_EQ(table(), saved);
-    EXPECT_EQ(form->waveformKind, 1) << "loading keeps the kind";
+    EXPECT_EQ(form->state.waveformKind, 1) << "loading keeps the kind";
     expectLoadedState();
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
@@ -168,7 +168,7 @@ TEST_F(WaveFiles, OpeningDuringWhiteNoiseStopsItAndKeepsTheKind)
     ASSERT_TRUE(form->Timer4->isActive());
     open(path("dc.xls"));
     EXPECT_FALSE(form->Timer4->isActive());
-    EXPECT_EQ(form->waveformKind, 12);
+    EXPECT_EQ(form->state.waveformKind, 12);
     EXPECT_FALSE(form->ToolButton4->isEnabled());
     EXPECT_EQ(table()[1], 128);
 }
@@ -216,9 +216,9 @@ TEST_F(WaveFiles, FolderChangeInTheSaveDialogIsRememberedAtOnce)
 {
     dialogs.folderToEnter = folder.path();
     save(QString());
-    EXPECT_EQ(form->settings.WaveFileFolder(), QDir::toNativeSeparators(folder.path()));
-    EXPECT_TRUE(ReadAll(form->settings.FilePath()).contains(QDir::toNativeSeparators(folder.path()).toUtf8()));
+    EXPECT_EQ(form->state.settings.WaveFileFolder(), QDir::toNativeSeparators(folder.path()));
+    EXPECT_TRUE(ReadAll(form->state.settings.FilePath()).contains(QDir::toNativeSeparators(folder.path()).toUtf8()));
     dialogs.folderToEnter.clear();
     open(QString());
-    EXPECT_EQ(dialogs.openStartFolders.last(), form->settings.WaveFileFolder());
+    EXPECT_EQ(dialogs.openStartFolders.last(), form->state.settings.WaveFileFolder());
 }

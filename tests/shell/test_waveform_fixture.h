@@ -8,9 +8,9 @@
 #include <optional>
 
 #include "editor/graph_xy.h"
-#include "shell/error_reporter.h"
 #include "shell/unit1.h"
 #include "shell/wave_file_dialogs.h"
+#include "test_services.h"
 
 // Answers the window's file questions from a script and remembers what it was asked.
 class ScriptedWaveFileDialogs : public dds::WaveFileDialogs {
@@ -71,18 +71,13 @@ class WaveformWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        previousSink_ = dds::ErrorReporter::setSink([this](const QString& m) { errors << m; });
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<TForm1>(services.For());
         // The start-up picture locks the groups on its ticks; these tests are about what follows.
         form->Timer2->stop();
         form->setWaveFileDialogs(std::make_unique<ScriptedWaveFileDialogs>(dialogs));
         errors.clear();
     }
-    void TearDown() override
-    {
-        form.reset();
-        dds::ErrorReporter::setSink(previousSink_);
-    }
+    void TearDown() override { form.reset(); }
 
     // Mouse gestures on the plot need a window on the screen.
     void ShowWindow()
@@ -91,7 +86,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    dds::WaveformTable table() const { return form->waveformTable; }
+    dds::WaveformTable table() const { return form->state.waveformTable; }
     const std::vector<dds::PlotPoint>& trace(int n) const { return form->GraphXY1->TracePoints(n); }
     // The plotted waveform matches the table point for point.
     bool plotShowsTable() const
@@ -100,15 +95,13 @@ protected:
         if (points.size() != 3200)
             return false;
         for (int n = 1; n <= 3200; ++n)
-            if (points[std::size_t(n - 1)].x != n || points[std::size_t(n - 1)].y != form->waveformTable[n])
+            if (points[std::size_t(n - 1)].x != n || points[std::size_t(n - 1)].y != form->state.waveformTable[n])
                 return false;
         return true;
     }
 
+    RecordedServices services;
     std::unique_ptr<TForm1> form;
     ScriptedWaveFileDialogs::Script dialogs;
-    QStringList errors;
-
-private:
-    dds::ErrorSink previousSink_;
+    QStringList& errors = services.errors;
 };

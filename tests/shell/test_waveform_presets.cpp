@@ -15,7 +15,7 @@ namespace {
 
 const dds::LanguageTexts& Texts(const TForm1& form)
 {
-    const dds::LanguageTexts* texts = dds::TextsForLanguage(form.languageCode);
+    const dds::LanguageTexts* texts = dds::TextsForLanguage(form.state.languageCode);
     return texts ? *texts : dds::FrenchTexts();
 }
 
@@ -36,7 +36,7 @@ constexpr PresetCase kPresetCases[] = {
 
 TEST_F(WaveformWindow, StartsOnTheSineWithThePlotSetUp)
 {
-    EXPECT_EQ(form->waveformKind, 1);
+    EXPECT_EQ(form->state.waveformKind, 1);
     EXPECT_TRUE(form->DoubleSpeed8->Down());
     EXPECT_EQ(table()[1], 128);
     EXPECT_EQ(table()[800], 255);
@@ -64,7 +64,7 @@ TEST_F(WaveformWindow, StartsOnTheSineWithThePlotSetUp)
     EXPECT_TRUE(form->Panel13->isHidden());
     EXPECT_TRUE(form->Panel10->isHidden());
     EXPECT_FALSE(form->Timer4->isActive());
-    EXPECT_EQ(form->drawingFlag, 0);
+    EXPECT_EQ(form->state.drawingFlag, 0);
     EXPECT_EQ(form->phaseNumerator, 3200);
     EXPECT_EQ(form->phaseDenominator, 3199);
 }
@@ -75,7 +75,7 @@ TEST_F(WaveformWindow, EveryPresetShowsItsPanelsAndSetsTheKind)
     for (const PresetCase& c : kPresetCases) {
         SCOPED_TRACE(c.kind);
         click(presets[std::size_t(c.kind - 1)]);
-        EXPECT_EQ(form->waveformKind, c.kind);
+        EXPECT_EQ(form->state.waveformKind, c.kind);
         for (std::size_t i = 0; i < presets.size(); ++i)
             EXPECT_EQ(presets[i]->Down(), int(i) == c.kind - 1);
         EXPECT_EQ(!form->Panel2->isHidden(), c.shapeKnob);

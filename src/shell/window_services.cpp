@@ -1,0 +1,12 @@
+#include "shell/window_services.h"
+
+#include "shell/settings_file.h"
+
+namespace dds {
+
+WindowServices DesktopServices(std::shared_ptr<HidBackend> backend)
+{
+    return {std::move(backend), ProgramFolder(), &ErrorReporter::showErrorBox, DesktopUrlOpener()};
+}
+
+} // namespace dds

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "device/generator_commands.h"
+#include "device/transfer_bytes.h"
+#include "device/generator_holder.h"
+#include "device/hid_device.h"
+#include "device/virtual_generator.h"
+#include "device/virtual_hid_bus.h"
+#include "synthesis/waveform_synthesis.h"
+
+using namespace dds;
+using namespace std::chrono_literals;
+
+namespace {
+
+// A whole transfer, picture work included, to the in-process generator.
+class VirtualTransfer : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        holder.FollowPlugging();
+        bus->Attach(generator);
+        ASSERT_TRUE(holder.WaitForGenerator(2000ms));
+    }
+
+    TransferSummary transfer(WaveformKind kind, int sampleCount, std::chrono::milliseconds period = 2000ms)
+    {
+        WaveformTable table;
+        ComputeWaveform(table, kind, WaveformParams{});
+        samples = MakeByteImage(table, sampleCount, folder.path(), {}).samples;
+        TransferProgress progress;
+        return holder.Transfer({3, kind, samples}, progress, {period, {}});
+    }
+
+    std::shared_ptr<VirtualHidBus> bus = std::make_shared<VirtualHidBus>();
+    std::shared_ptr<VirtualGenerator> generator = std::make_shared<VirtualGenerator>();
+    GeneratorHolder holder{bus};
+    QTemporaryDir folder;
+    std::vector<uint8_t> samples;
+};
+
+} // namespace
+
+TEST_F(VirtualTransfer, GeneratorHoldsTheSampleCountsWorthOfBytes)
+{
+    for (int count : {3200, 2133, 124, 100, 40, 32}) {
+        const TransferSummary summary = transfer(WaveformKind::Sine, count);
+        const GeneratorModel model = generator->Model();
+        EXPECT_EQ(model.sampleCount, count);
+        EXPECT_EQ(model.fullBlocks, count / 62);
+        EXPECT_EQ(model.range, 3);
+        EXPECT_EQ(model.kind, 1);
+        EXPECT_EQ(model.samples, samples) << count;
+        EXPECT_EQ(summary.acknowledged, count / 62 + (count % 62 ? 1 : 0));
+        EXPECT_EQ(summary.timedOut, 0);
+    }
+    EXPECT_EQ(generator->Model().transfersClosed, 6);
+}
+
+TEST_F(VirtualTransfer, WhiteNoiseSwitchesTheGeneratorToNoiseWithoutSamples)
+{
+    const size_t before = generator->WriteCount();
+    const TransferSummary summary = transfer(WaveformKind::WhiteNoise, 3200);
+    EXPECT_TRUE(generator->Model().noiseMode);
+    EXPECT_TRUE(generator->Model().samples.empty());
+    EXPECT_EQ(generator->WriteCount() - before, 4u);
+    EXPECT_EQ(summary.acknowledged + summary.timedOut, 0);
+}
+
+TEST_F(VirtualTransfer, NeverAcknowledgingGeneratorStillReceivesTheWholeTransfer)
+{
+    generator->SetAcknowledging(false);
+    const TransferSummary summary = transfer(WaveformKind::Triangle, 100, 30ms);
+    EXPECT_EQ(summary.timedOut, 2);
+    EXPECT_EQ(summary.acknowledged, 0);
+    EXPECT_EQ(summary.blocks, (std::vector<BlockOutcome>{BlockOutcome::TimedOut, BlockOutcome::TimedOut}));
+    EXPECT_FALSE(summary.generatorVanished);
+    EXPECT_EQ(generator->Model().samples, samples);
+    EXPECT_EQ(generator->Model().transfersClosed, 1);
+}
+
+TEST_F(VirtualTransfer, UnrelatedInputReportsDoNotCountAsAcknowledgements)
+{
+    generator->SetAcknowledging(false);
+    generator->SetUnrelatedInput(2ms);
+    const TransferSummary summary = transfer(WaveformKind::Triangle, 100, 40ms);
+    generator->SetUnrelatedInput(0ms);
+    EXPECT_EQ(summary.timedOut, 2);
+    EXPECT_EQ(summary.acknowledged, 0);
+}
+
+TEST_F(VirtualTransfer, UnplugDuringTheTransferStopsItWithNothingWrittenAfterwards)
+{
+    generator->SetAcknowledging(false); // the removal, not an acknowledgement, ends the wait
+    const size_t before = generator->WriteCount();
+    generator->UnplugAfter(before + 2, [this] { bus->Unplug(*generator); });
+    const TransferSummary summary = transfer(WaveformKind::Triangle, 3200, 1000ms);
+    EXPECT_TRUE(summary.stopped);
+    EXPECT_TRUE(summary.generatorVanished);
+    EXPECT_TRUE(holder.Vanished());
+    EXPECT_EQ(summary.blocks, std::vector<BlockOutcome>{}) << "the first block's wait ended with the removal";
+    EXPECT_EQ(generator->WriteCount(), before + 2); // the header and the first block
+    EXPECT_EQ(generator->Model().transfersClosed, 0);
+    // Not even offered to the departed device: the shared report still holds the first block.
+    EXPECT_EQ(holder.Report()[1], gcSampleBlock);
+    EXPECT_EQ(holder.Report()[2], samples[0]);
+}
+
+namespace {
+
+std::shared_ptr<VirtualHidInterface> Interface(const char* path, uint16_t vendor, uint16_t product,
+                                               VirtualHidInterface::Openness openness)
+{
+    HidInterfaceInfo info;
+    info.path = info.instanceId = path;
+    info.vendorId = vendor;
+    info.productId = product;
+    info.inputReportLength = info.outputReportLength = 65;
+    return std::make_shared<VirtualHidInterface>(info, openness);
+}
+
+// Each bus holds the interfaces in the order they are announced.
+std::vector<ClaimResult> ClaimAnswers(GeneratorHolder& holder, VirtualHidBus& bus,
+                                      const std::vector<std::shared_ptr<VirtualHidInterface>>& interfaces)
+{
+    std::vector<ClaimResult> answers;
+    holder.Controller().OnArrival = [&](TJvHidDevice* device) { answers.push_back(holder.Claim(device)); };
+    for (const auto& interface : interfaces)
+        bus.Attach(interface);
+    QTest::qWaitFor([&] { return answers.size() == interfaces.size(); }, 2000);
+    return answers;
+}
+
+} // namespace
+
+TEST(GeneratorHolderClaim, TakesOneGeneratorLeavesOthersAloneAndNamesOneItMayNotOpen)
+{
+    auto bus = std::make_shared<VirtualHidBus>();
+    GeneratorHolder holder{bus};
+    EXPECT_EQ(ClaimAnswers(holder, *bus,
+                           {Interface("virtual:mouse", 0x046D, 0xC077, VirtualHidInterface::Openness::ReadWrite),
+                            Interface("virtual:first", kGeneratorVendorId, kGeneratorProductId,
+                                      VirtualHidInterface::Openness::ReadWrite),
+                            Interface("virtual:second", kGeneratorVendorId, kGeneratorProductId,
+                                      VirtualHidInterface::Openness::ReadWrite)}),
+              (std::vector<ClaimResult>{ClaimResult::NotGenerator, ClaimResult::Claimed, ClaimResult::AlreadyHolding}));
+    EXPECT_EQ(holder.Generator()->PnPInfo().DevicePath(), "virtual:first");
+    EXPECT_EQ(holder.Controller().NumClaimed(), 1);
+    EXPECT_TRUE(holder.InaccessibleGenerator().empty());
+
+    auto lockedBus = std::make_shared<VirtualHidBus>();
+    GeneratorHolder lockedOut{lockedBus};
+    EXPECT_EQ(ClaimAnswers(lockedOut, *lockedBus,
+                           {Interface("/dev/hidraw7", kGeneratorVendorId, kGeneratorProductId,
+                                      VirtualHidInterface::Openness::WithoutAccess)}),
+              std::vector<ClaimResult>{ClaimResult::Inaccessible});
+    EXPECT_FALSE(lockedOut.Holds());
+    EXPECT_EQ(lockedOut.InaccessibleGenerator(), "/dev/hidraw7");
+}
+
+TEST_F(VirtualTransfer, CloseAndReleaseSendsTheClosingCommandOnceAndLetsTheGeneratorGo)
+{
+    holder.CloseAndRelease();
+    holder.CloseAndRelease();
+    EXPECT_EQ(generator->Model().hostClosings, 1);
+    EXPECT_FALSE(holder.Holds());
+    EXPECT_EQ(generator->OpenHandles(), 0u);
+    EXPECT_EQ(holder.Controller().NumClaimed(), 0);
+}
+
+TEST_F(VirtualTransfer, CallersStopEndsTheTransferWithTheBlocksSoFarAndTheGeneratorStillThere)
+{
+    WaveformTable table;
+    ComputeWaveform(table, WaveformKind::Triangle, WaveformParams{});
+    samples = MakeByteImage(table, 3200, folder.path(), {}).samples;
+    const size_t before = generator->WriteCount();
+    TransferProgress progress;
+    const TransferSummary summary = holder.Transfer(
+        {3, WaveformKind::Triangle, samples}, progress,
+        {2000ms, [&] { return generator->WriteCount() - before >= 3; }});
+    EXPECT_TRUE(summary.stopped);
+    EXPECT_FALSE(summary.generatorVanished);
+    EXPECT_EQ(summary.blocks, (std::vector<BlockOutcome>{BlockOutcome::Acknowledged}));
+    EXPECT_EQ(generator->WriteCount() - before, 3u) << "header and two blocks, nothing after the stop";
+    EXPECT_TRUE(holder.Holds());
+}
