@@ -152,8 +152,11 @@ bool TJvHidDeviceController::RemoveVanished(const FreshList& fresh)
         // A claimed device already unplugged waits for its holder; it has been announced once.
         if (!Lists(device) || !device->PluggedIn())
             continue;
+        // An interface nobody could open that now opens (a permission rule installed, the device
+        // plugged in again) goes and comes back, so that its holder hears of it.
         const bool present = std::any_of(fresh.begin(), fresh.end(), [device](const auto& candidate) {
-            return candidate->PnPInfo().DevInst() == device->PnPInfo().DevInst();
+            return candidate->PnPInfo().DevInst() == device->PnPInfo().DevInst() &&
+                   (device->ReadWriteAccess() || device->Claimed() || !candidate->ReadWriteAccess());
         });
         if (present)
             continue;

@@ -89,3 +89,19 @@ private:
     int holds_ = 0;
     std::optional<intptr_t> heldNotice_;
 };
+
+namespace dds {
+
+// Holds a controller's device notices for the length of a scope (see HoldNotices).
+class DeviceNoticeHold {
+public:
+    explicit DeviceNoticeHold(TJvHidDeviceController& controller) : controller_(controller) { controller_.HoldNotices(); }
+    ~DeviceNoticeHold() { controller_.ReleaseNotices(); }
+    DeviceNoticeHold(const DeviceNoticeHold&) = delete;
+    DeviceNoticeHold& operator=(const DeviceNoticeHold&) = delete;
+
+private:
+    TJvHidDeviceController& controller_;
+};
+
+} // namespace dds

@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "device/hid_controller.h"
 #include "shell/error_reporter.h"
 #include "synthesis/control_start.h"
 #include "shell/unit2.h"
@@ -61,9 +62,14 @@ TForm1::TForm1(dds::WindowServices services, QWidget* parent)
     ConnectLanguageControls();
     ConnectWindowControls();
     ConnectTransferControls();
-    dds::RunGuarded([this] { FormCreate(); });
-    CreateSecondaryWindows();
-    CentreOnDesktop();
+    {
+        // The generator is connected only once the window is built: an error box inside FormCreate
+        // runs an event loop, which must not hand it the controller's first notice.
+        const dds::DeviceNoticeHold notices(*JvHidDeviceController1);
+        dds::RunGuarded([this] { FormCreate(); });
+        CreateSecondaryWindows();
+        CentreOnDesktop();
+    }
 }
 
 TForm1::~TForm1() = default;

@@ -201,6 +201,29 @@ TEST_F(HidControllerTest, ReplugAfterUnplugArrivesAsANewDevice)
     EXPECT_TRUE(controller.Devices()[0]->PluggedIn());
 }
 
+// Unplugged and plugged in again within one notice, an interface that now grants access (its
+// permission rule installed meanwhile) is announced again; one that still does not is left alone.
+TEST_F(HidControllerTest, InterfaceThatNowGrantsAccessIsAnnouncedAgain)
+{
+    auto locked = MakeInterface("gen", 0x04D8, 9, VirtualHidInterface::Openness::WithoutAccess);
+    bus->Attach(locked);
+    TJvHidDeviceController controller(bus);
+    EventLog log(controller);
+    Pump();
+    // The unplug's notice comes once the new interface is already there.
+    auto stillLocked = MakeInterface("gen", 0x04D8, 9, VirtualHidInterface::Openness::WithoutAccess);
+    bus->Unplug(*locked);
+    bus->Attach(stillLocked);
+    Pump();
+    EXPECT_EQ(log.entries, (Entries{"arrival:gen", "change"}));
+    bus->Unplug(*stillLocked);
+    bus->Attach(generator);
+    Pump();
+    EXPECT_EQ(log.entries, (Entries{"arrival:gen", "change", "removal:gen", "arrival:gen", "change"}));
+    ASSERT_EQ(controller.Devices().size(), 1u);
+    EXPECT_TRUE(controller.Devices()[0]->ReadWriteAccess());
+}
+
 TEST_F(HidControllerTest, WritesNeedAPluggedDeviceThatIsClaimedOrBeingAnnounced)
 {
     bus->Attach(generator);
