@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -25,10 +26,20 @@
 // side bar.
 namespace {
 
+// Qt's own dialog keeps its history in the user's "QtProject" settings when it closes; these tests
+// keep it in a temporary folder instead.
+void KeepDialogHistoryInATemporaryFolder()
+{
+    static QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+}
+
 class SaveDialogFolders : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        KeepDialogHistoryInATemporaryFolder();
         ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("a/b")));
         ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("c")));
         dialog = dds::MakeSaveDialog(nullptr, dds::DialogLook::QtOwn, root.path(), QStringLiteral("Onde_1"),
@@ -117,6 +128,7 @@ QString WaveFileFolderLine(const QString& folder)
 // the settings file while the dialog is still up, and the next dialog opens there.
 TEST(SaveButtonWithTheRealDialog, RemembersTheFolderTheOperatorWentToEvenWhenCancelled)
 {
+    KeepDialogHistoryInATemporaryFolder();
     QTemporaryDir programFolder;
     QTemporaryDir files;
     ASSERT_TRUE(QDir(files.path()).mkpath(QStringLiteral("waves")));
@@ -172,6 +184,7 @@ QString CancelText()
 
 TEST(QtTranslations, DialogsSpeakTheDesktopsLanguage)
 {
+    KeepDialogHistoryInATemporaryFolder();
     ASSERT_TRUE(dds::InstallQtTranslations(QLocale(QLocale::French, QLocale::France)));
     EXPECT_TRUE(LookInText().startsWith(QStringLiteral("Voir dans"))) << LookInText().toStdString();
     EXPECT_EQ(CancelText().remove('&'), QStringLiteral("Annuler"));
