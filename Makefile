@@ -58,7 +58,7 @@ sanitize: deps
 # from a copy of its seed corpus, so the committed seeds stay small.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = fuzz_waveform_file fuzz_settings_file fuzz_report_descriptor fuzz_input_report
+FUZZ_TARGETS = fuzz_waveform_file fuzz_settings_file fuzz_report_descriptor fuzz_input_report fuzz_import_text fuzz_import_wav
 FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g
 fuzz: deps
 	@CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Release -DDDSGEN_FUZZ=ON -DBUILD_TESTING=OFF \

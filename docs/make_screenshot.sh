@@ -1,6 +1,8 @@
 #!/bin/bash
-# Photographs the main window at its start-up state, after the start-up picture has gone, into
-# docs/screenshot.png. Needs xvfb-run and ImageMagick; run from anywhere with the program built:
+# Photographs the main window into docs/: screenshot.png at its start-up state (after the start-up
+# picture has gone), screenshot-played.png with the overlay of the bytes the generator plays at
+# range 7, position 70, and screenshot-import.png after importing a time;value CSV. Needs
+# xvfb-run, xdotool and ImageMagick; run from anywhere with the program built:
 #   docs/make_screenshot.sh [path/to/ddsgen]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -8,6 +10,37 @@ program="$(realpath "${1:-$here/../build/src/shell/ddsgen}")"
 run="$(mktemp -d)"
 trap 'rm -rf "$run"' EXIT
 cp "$program" "$run/ddsgen" # the program keeps its settings file beside itself
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "cd '$run' && ./ddsgen & sleep 4.5; import -window root '$run/screen.png'; kill %1"
-# The window is centred on the 1280 x 1024 screen; its client area is 959 x 725.
-convert "$run/screen.png" -crop 959x725+160+149 +repage "$here/screenshot.png"
+# A scope export: header, time;value with decimal commas, one period of a clipped sine.
+python3 - "$run/scope.csv" <<'PY'
+import math, sys
+with open(sys.argv[1], "w", newline="") as f:
+    f.write("Time (s);CH1 (V)\r\n")
+    for i in range(1000):
+        v = max(-2.0, min(2.0, 2.5 * math.sin(2 * math.pi * i / 1000)))
+        f.write(("%.6f;%.4f\r\n" % (i * 1e-6, v)).replace(".", ","))
+PY
+cat > "$run/shoot.sh" <<'SH'
+set -e
+cd "$1"
+./ddsgen &
+sleep 4.5
+# The window is centred on the 1280 x 1024 screen; its client area is 959 x 725 at (160, 149).
+shot() { import -window root screen.png; convert screen.png -crop 959x725+160+149 +repage "$2"; }
+shot x "$2/screenshot.png"
+xdotool mousemove $((160 + 332)) $((149 + 176)) click 1   # range button 1M
+xdotool mousemove $((160 + 188)) $((149 + 116)) click 1   # the frequency slider takes the keys
+xdotool key Home
+for _ in $(seq 70); do xdotool key Right; done
+xdotool key p
+sleep 0.5
+shot x "$2/screenshot-played.png"
+xdotool key p
+xdotool mousemove $((160 + 71)) $((149 + 14)) click 1     # open
+sleep 1.5
+xdotool type --delay 20 "$1/scope.csv"
+xdotool key Return
+sleep 1
+shot x "$2/screenshot-import.png"
+kill %1
+SH
+xvfb-run -a -s "-screen 0 1280x1024x24" bash "$run/shoot.sh" "$run" "$here"

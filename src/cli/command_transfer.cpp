@@ -9,12 +9,11 @@
 
 #include "cli/commands.h"
 #include "cli/option_parser.h"
-#include "cli/preset_options.h"
+#include "cli/waveform_choice.h"
 #include "device/backend_options.h"
 #include "device/generator_commands.h"
 #include "device/generator_holder.h"
 #include "device/transfer_bytes.h"
-#include "editor/waveform_file.h"
 #include "synthesis/frequency_plan.h"
 
 namespace dds::cli {
@@ -22,32 +21,6 @@ namespace {
 
 // How long the tool waits for the generator to be announced after the first search.
 constexpr std::chrono::milliseconds kArrivalWait{1500};
-
-struct Waveform {
-    WaveformKind kind = WaveformKind::Sine; // a loaded file keeps the program's start kind
-    WaveformTable table;
-};
-
-Waveform PresetWaveform(const OptionParser& options)
-{
-    const PresetChoice preset = ParsePresetOptions(options);
-    return {preset.kind, SynthesizePreset(preset)};
-}
-
-Waveform ChosenWaveform(const OptionParser& options)
-{
-    const auto file = options.text("file");
-    if (file.has_value() == options.has("kind"))
-        throw UsageError("give either --kind or --file");
-    if (!file)
-        return PresetWaveform(options);
-    for (const char* preset : {"amplitude", "shape", "vertical", "coefficient"})
-        if (options.has(preset))
-            throw UsageError(std::string("--") + preset + " goes with --kind, not with --file");
-    Waveform waveform;
-    waveform.table = ReadWaveformFile(*file);
-    return waveform;
-}
 
 class PrintedProgress : public TransferProgress {
 public:
@@ -83,7 +56,7 @@ int RunTransfer(CommandContext& c)
     const auto position =
         static_cast<int32_t>(options.requiredInteger("position", kSliderMinimum, kSliderMaximum));
     const auto offset = options.integer("offset", 0, 255);
-    const Waveform waveform = ChosenWaveform(options);
+    const ChosenWaveform waveform = WaveformFromOptions(options);
     const FrequencyPlan plan = *PlanFrequency(range, position);
 
     const auto application = EnsureApplication();
@@ -131,7 +104,7 @@ CliCommand TransferCommand()
     return {"transfer", "send a range and a waveform to the generator, as the transfer button does",
             "Usage: ddsgen-cli transfer --range R --position V\n"
             "           (--kind K [--amplitude A] [--shape D] [--vertical O] [--coefficient M]\n"
-            "            | --file F.xls) [--offset P] [--virtual] [--report-log FILE]\n"
+            "            | --file F) [--offset P] [--virtual] [--report-log FILE]\n"
             "Opens the first generator, sends connect, the offset when given, the whole transfer\n"
             "with its acknowledgement waits, the filter the waveform calls for, and closing.\n"
             "  --range R         frequency range 1..7\n"
@@ -139,7 +112,8 @@ CliCommand TransferCommand()
             "  --kind K          preset waveform 1..12 (see 'synth --help'); with --file the kind\n"
             "                    sent is 1, the program's start value\n"
             "  --amplitude A, --shape D, --vertical O, --coefficient M   as for 'synth'\n"
-            "  --file F.xls      a waveform file instead of a preset\n"
+            "  --file F          a waveform file (.xls) instead of a preset, or a CSV, TXT or WAV\n"
+            "                    file imported as 'import --scale auto' does\n"
             "  --offset P        offset slider position 0..255, sent after connect\n"
             "  --virtual         use the in-process virtual generator\n"
             "  --report-log FILE append every written report to FILE as a line of hex\n"

@@ -9,6 +9,8 @@ const std::vector<CliCommand>& AllCommands()
         SynthCommand(),
         TransferCommand(),
         ListCommand(),
+        ImportCommand(),
+        PreviewCommand(),
     };
     return commands;
 }

@@ -7,4 +7,6 @@ CliCommand FrequencyCommand();
 CliCommand SynthCommand();
 CliCommand TransferCommand();
 CliCommand ListCommand();
+CliCommand ImportCommand();
+CliCommand PreviewCommand();
 } // namespace dds::cli

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 namespace dds {
@@ -65,7 +66,7 @@ void ResponsivenessPacer::poll()
 QImage DrawTablePicture(const WaveformTable& table, ResponsivenessPacer& pacer)
 {
     QImage image(kPictureWidth, kPictureHeight, QImage::Format_BGR888); // the file's own layout
-    image.fill(Qt::white);
+    std::memset(image.bits(), 0xFF, static_cast<std::size_t>(image.sizeInBytes())); // white
     const int step = image.width() / table.length;
     int64_t previous = std::max(table[table.firstIndex], 0);
     for (int32_t i = table.firstIndex; i <= table.length; ++i) {
@@ -98,17 +99,27 @@ int StretchSourceColumn(int column, int width)
 
 QImage StretchColumns(const QImage& picture, int width, ResponsivenessPacer& pacer)
 {
-    const QImage source = picture.convertToFormat(QImage::Format_RGB32);
+    // A freshly drawn picture is read in its own three-byte layout; anything else as 32 bits.
+    const bool packed = picture.format() == QImage::Format_BGR888;
+    const QImage source = packed ? picture : picture.convertToFormat(QImage::Format_RGB32);
     std::vector<int> sourceColumn(static_cast<std::size_t>(width));
     for (int column = 0; column < width; ++column)
         sourceColumn[static_cast<std::size_t>(column)] = StretchSourceColumn(column, width);
 
     QImage stretched(width, source.height(), QImage::Format_RGB32);
     for (int row = 0; row < source.height(); ++row) {
-        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(row));
         auto* to = reinterpret_cast<QRgb*>(stretched.scanLine(row));
-        for (int column = 0; column < width; ++column)
-            to[column] = from[sourceColumn[static_cast<std::size_t>(column)]];
+        if (packed) {
+            const uchar* from = source.constScanLine(row); // blue, green, red
+            for (int column = 0; column < width; ++column) {
+                const uchar* pixel = from + 3 * sourceColumn[static_cast<std::size_t>(column)];
+                to[column] = qRgb(pixel[2], pixel[1], pixel[0]);
+            }
+        } else {
+            const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(row));
+            for (int column = 0; column < width; ++column)
+                to[column] = from[sourceColumn[static_cast<std::size_t>(column)]];
+        }
         pacer.poll();
     }
     return stretched;

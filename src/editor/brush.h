@@ -23,7 +23,19 @@ BrushRun BrushRunAt(int32_t n, int32_t halfWidth);
 
 int32_t LimitToByte(int32_t value);
 
+// Where a stamp at sample n lands: its centre (n moved inwards at the ends) and its value.
+struct Stamp {
+    int32_t centre = 0;
+    int32_t value = 0;
+    bool operator==(const Stamp&) const = default;
+};
+
 // One stroke: every sample of the run becomes `value`, limited to 0..255.
-void StampBrush(WaveformTable& table, int32_t n, int32_t halfWidth, int32_t value);
+Stamp StampBrush(WaveformTable& table, int32_t n, int32_t halfWidth, int32_t value);
+
+// A straight stroke from the previous stamp to the stamp at sample n: every sample between the
+// two centres takes the value of the line joining them (nearest, ties to even), and the brush's
+// half-width beyond each centre takes that end's value, so no move leaves a gap.
+Stamp StampLine(WaveformTable& table, Stamp from, int32_t n, int32_t halfWidth, int32_t value);
 
 } // namespace dds

@@ -197,7 +197,46 @@ QImage TGraphXY::ComposeFrame()
     if (!caption_.isEmpty())
         PaintCaption(painter, g);
     PaintTraces(painter, g);
+    if (overlayShown_)
+        PaintOverlay(painter, g);
     return image;
+}
+
+void TGraphXY::SetOverlay(std::vector<dds::PlotPoint> points, const QColor& colour, const QString& cornerText)
+{
+    overlayShown_ = true;
+    overlayPoints_ = std::move(points);
+    overlayColour_ = colour;
+    overlayText_ = cornerText;
+    Repaint();
+}
+
+void TGraphXY::ClearOverlay()
+{
+    if (!overlayShown_)
+        return;
+    overlayShown_ = false;
+    overlayPoints_.clear();
+    overlayText_.clear();
+    Repaint();
+}
+
+void TGraphXY::PaintOverlay(QPainter& painter, const dds::PlotGeometry& g) const
+{
+    painter.save();
+    painter.setClipRect(QRect(QPoint(g.left(), g.top()), QPoint(g.right(), g.bottom())));
+    QPolygon line;
+    line.reserve(static_cast<qsizetype>(overlayPoints_.size()));
+    for (const dds::PlotPoint& point : overlayPoints_) {
+        const dds::Pixel p = dds::ValueToPixel(g, point);
+        line.append(QPoint(p.x, p.y));
+    }
+    painter.setPen(SolidPen(overlayColour_));
+    painter.drawPolyline(line);
+    painter.setFont(font_);
+    painter.drawText(QRect(g.left(), g.top() + 2, g.right() - g.left() - 4, QFontMetrics(font_).height()),
+                     Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, overlayText_);
+    painter.restore();
 }
 
 int TGraphXY::FontHeight() const

@@ -91,6 +91,15 @@ public:
     // Composes a fresh frame and puts it on the screen now, not at the next event.
     void Repaint();
 
+    // A layer over the traces, off until set: a polyline of values clipped to the plot rectangle
+    // and a text in the top right corner of the plot, both in `colour`. It repaints at once.
+    void SetOverlay(std::vector<dds::PlotPoint> points, const QColor& colour, const QString& cornerText);
+    void ClearOverlay();
+    bool HasOverlay() const { return overlayShown_; }
+    const std::vector<dds::PlotPoint>& OverlayPoints() const { return overlayPoints_; }
+    QString OverlayText() const { return overlayText_; }
+    QColor OverlayColour() const { return overlayColour_; }
+
     // Inspection: the traces as the widget holds them and the surface last put on the screen.
     const std::vector<dds::PlotPoint>& TracePoints(int trace) const;
     QColor TraceColor(int trace) const;
@@ -128,6 +137,7 @@ private:
     void PaintScale(QPainter& painter, const dds::PlotGeometry& g) const;
     void PaintCaption(QPainter& painter, const dds::PlotGeometry& g) const;
     void PaintText(QPainter& painter, int left, int top, const QString& text) const;
+    void PaintOverlay(QPainter& painter, const dds::PlotGeometry& g) const;
     int FontHeight() const;
     void ShowSurface();
 
@@ -146,4 +156,8 @@ private:
     QImage surface_;
     bool surfaceFresh_ = false;
     bool pressed_ = false;
+    bool overlayShown_ = false;
+    std::vector<dds::PlotPoint> overlayPoints_;
+    QColor overlayColour_;
+    QString overlayText_;
 };

@@ -67,6 +67,7 @@ TForm1::TForm1(dds::WindowServices services, QWidget* parent)
         // runs an event loop, which must not hand it the controller's first notice.
         const dds::DeviceNoticeHold notices(*JvHidDeviceController1);
         dds::RunGuarded([this] { FormCreate(); });
+        SetUpAdditions();
         CreateSecondaryWindows();
         CentreOnDesktop();
     }
@@ -252,6 +253,7 @@ void TForm1::RxSlider1Change()
     Label10->setText(QString::fromStdString(plan->displayText()));
     Label10->adjustSize();
     CentreInParent(Label10);
+    PlayedInputsChanged();
 }
 
 void TForm1::SpeedButton11Click()

@@ -12,6 +12,8 @@
 
 #include "device/generator_holder.h"
 #include "device/transfer_acknowledgement.h"
+#include "editor/brush.h"
+#include "editor/edit_history.h"
 #include "shell/error_reporter.h"
 #include "shell/language_texts.h"
 #include "shell/settings_file.h"
@@ -32,6 +34,7 @@ class TForm5;
 class TForm6;
 class QRadioButton;
 class QTimer;
+class QToolButton;
 class TJvHidDevice;
 class TJvHidDeviceController;
 namespace dds {
@@ -205,6 +208,26 @@ public:
     void SpeedButton7Click();
     void BitBtn1Click();
 
+    // ---- Later additions: import, undo and redo, straight strokes, the played bytes ----
+    // Import of CSV, TXT and WAV files through the open button (unit1_files.cpp).
+    void ImportWaveform(const QString& path);
+
+    // Undo and redo of the table with its kind (unit1_history.cpp): Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z.
+    dds::EditHistory editHistory;
+    void UndoChange();
+    void RedoChange();
+    // Ends the step of the change the operator just made (a click, a stroke, a drag).
+    void CloseEditStep();
+
+    // The bytes a transfer would send, over the plot (unit1_played.cpp): the toolbar button after
+    // the user guide's, and the key P. Off at start.
+    QToolButton* PlayedButton = nullptr;
+    void PlayedButtonClick();
+    bool PlayedOverlayShown() const { return playedOverlayShown_; }
+    // Recomputes the overlay now, when it is shown; changes of table, range and frequency ask for
+    // it through a zero-delay timer so that one event recomputes it once.
+    void UpdatePlayedOverlay();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -276,4 +299,17 @@ private:
     dds::ScopedErrorSink errorSink_{services.errorSink};
     dds::ClockSource clockSource_;
     std::function<void()> terminateApplication_;
+
+    // Additions: set up after the start-up sequence, so that undoing stops at the start state.
+    void SetUpAdditions();
+    void ConnectEditSteps();
+    void CreatePlayedButton();
+    dds::EditSnapshot CurrentSnapshot() const;
+    void RestoreSnapshot(const dds::EditSnapshot& snapshot);
+    bool AcceptsEdits() const;
+    void PlayedInputsChanged();
+    void ApplyAdditionTexts();
+    std::optional<dds::Stamp> lastStamp_; // the stroke's previous stamp, for Shift's straight line
+    QTimer* playedTimer_ = nullptr;
+    bool playedOverlayShown_ = false;
 };

@@ -102,11 +102,15 @@ void TForm1::JvDialButton3Change()
     Label29->move((Panel10->width() - Label29->width()) / 2, Label29->y());
 }
 
-void TForm1::GraphXY1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { state.drawingFlag = 1; }
+void TForm1::GraphXY1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+{
+    state.drawingFlag = 1;
+    lastStamp_.reset();
+}
 
 void TForm1::GraphXY1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { state.drawingFlag = 0; }
 
-void TForm1::GraphXY1MouseMove(Qt::KeyboardModifiers, int x, int y)
+void TForm1::GraphXY1MouseMove(Qt::KeyboardModifiers modifiers, int x, int y)
 {
     if (!DoubleSpeed18->Down())
         return;
@@ -117,8 +121,13 @@ void TForm1::GraphXY1MouseMove(Qt::KeyboardModifiers, int x, int y)
     StatusBar1->setPanelText(kCursorPanel, QString::fromStdString(dds::PositionReadout(n, value)));
     if (state.drawingFlag != 1)
         return;
-    dds::StampBrush(state.waveformTable, static_cast<int32_t>(n), JvDialButton3->Position(),
-                    static_cast<int32_t>(std::clamp(value, 0L, 255L)));
+    const auto pointer = static_cast<int32_t>(n);
+    const auto limited = static_cast<int32_t>(std::clamp(value, 0L, 255L));
+    // With Shift held, the stroke runs straight from the previous stamp, leaving no gap.
+    if (modifiers.testFlag(Qt::ShiftModifier) && lastStamp_)
+        lastStamp_ = dds::StampLine(state.waveformTable, *lastStamp_, pointer, JvDialButton3->Position(), limited);
+    else
+        lastStamp_ = dds::StampBrush(state.waveformTable, pointer, JvDialButton3->Position(), limited);
     DrawWaveform();
 }
 

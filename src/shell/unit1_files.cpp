@@ -10,6 +10,9 @@
 #include "editor/waveform_file.h"
 #include "editor/wave_file_name.h"
 #include "editor/graph_xy.h"
+#include "editor/waveform_import.h"
+#include "shell/addition_texts.h"
+#include "widgets/panel_status_bar.h"
 #include "shell/error_reporter.h"
 #include "widgets/double_speed.h"
 
@@ -46,7 +49,10 @@ QString TForm1::WaveFileFolder() const
 void TForm1::ToolButton2Click()
 {
     Timer4->stop();
-    if (const std::optional<QString> path = waveFileDialogs_->ChooseFileToOpen(WaveFileFolder())) {
+    const std::optional<QString> path = waveFileDialogs_->ChooseFileToOpen(WaveFileFolder());
+    if (path && !dds::IsWaveformFileName(path->toStdString())) {
+        ImportWaveform(*path);
+    } else if (path) {
         std::vector<std::string> lines;
         // A file that fails to load throws before anything is replaced: the table, the panels,
         // the buttons and the plot stay as they were.
@@ -62,6 +68,15 @@ void TForm1::ToolButton2Click()
                   state.waveformTable.samples.begin() + state.waveformTable.firstIndex);
     }
     ShowLoadedTable();
+}
+
+void TForm1::ImportWaveform(const QString& path)
+{
+    // The import throws before anything is replaced: a bad file changes nothing.
+    const dds::ImportedWaveform imported = dds::ImportWaveformFile(path.toStdString());
+    state.waveformTable.samples = imported.table.samples;
+    StatusBar1->setPanelText(kCursorPanel,
+                             QString::fromStdString(dds::ImportStatusText(imported.summary, state.languageCode)));
 }
 
 void TForm1::ShowLoadedTable()

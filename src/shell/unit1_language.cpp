@@ -84,6 +84,7 @@ void TForm1::SetGermanTexts()
 void TForm1::ApplyTexts(const dds::LanguageTexts& texts)
 {
     dds::ApplyTextSet(*this, *this, texts, {.connected = state.connectedFlag == 1, .waveformKind = state.waveformKind});
+    ApplyAdditionTexts();
 }
 
 void TForm1::ToolButton6Click()

@@ -192,6 +192,7 @@ void TForm1::DrawWaveform()
     for (int32_t n = state.waveformTable.firstIndex; n <= state.waveformTable.length; ++n)
         GraphXY1->AddPoint(0, n, state.waveformTable[n]);
     GraphXY1->Repaint();
+    PlayedInputsChanged();
 }
 
 void TForm1::DrawCentreLine()
@@ -278,6 +279,9 @@ void TForm1::RxSpinEdit1Change()
 
 void TForm1::Timer4Timer()
 {
+    // The animation's ticks are not undo steps; a change still open before one is.
+    CloseEditStep();
     noiseGenerator.tick(state.waveformTable);
+    editHistory.rebase(CurrentSnapshot());
     DrawWaveform();
 }

@@ -65,6 +65,11 @@ private:
 
 } // namespace
 
+QStringList OpenDialogFilters()
+{
+    return {kFilter, QStringLiteral("Waveforms (*.csv *.txt *.wav)")};
+}
+
 std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, DialogLook look, const QString& startFolder,
                                             const QString& proposedName,
                                             const WaveFileDialogs::FolderChanged& folderChanged)
@@ -81,6 +86,8 @@ std::optional<QString> DesktopWaveFileDialogs::ChooseFileToOpen(const QString& s
 {
     QFileDialog dialog(QApplication::activeWindow());
     SetUpWaveFileDialog(dialog, look_, startFolder);
+    dialog.setNameFilters(OpenDialogFilters());
+    dialog.selectNameFilter(kFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return ChosenFile(dialog);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -39,7 +40,12 @@ std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, DialogLook look, co
                                             const QString& proposedName,
                                             const WaveFileDialogs::FolderChanged& folderChanged);
 
-// The dialogs of the desktop: filter "xls (*.xls)", default extension "xls".
+// The open dialog's filters: the waveform file's first, and the default, then the files the window
+// imports.
+QStringList OpenDialogFilters();
+
+// The dialogs of the desktop: filter "xls (*.xls)" (the open dialog adds the imported files),
+// default extension "xls".
 class DesktopWaveFileDialogs : public WaveFileDialogs {
 public:
     explicit DesktopWaveFileDialogs(DialogLook look = DialogLook::NativeWhereAvailable) : look_(look) {}

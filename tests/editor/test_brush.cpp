@@ -75,6 +75,50 @@ TEST(Brush, StampNeverWritesTheUnusedSlot)
     EXPECT_EQ(CountEqual(t, 10), 180);
 }
 
+TEST(StraightStroke, JoinsTheTwoCentresWithTheBrushWidthAtEachEnd)
+{
+    WaveformTable t = FlatTable(128);
+    const dds::Stamp from = dds::StampBrush(t, 1000, 3, 100);
+    EXPECT_EQ(from, (dds::Stamp{1000, 100}));
+    const dds::Stamp to = dds::StampLine(t, from, 1010, 3, 200);
+    EXPECT_EQ(to, (dds::Stamp{1010, 200}));
+    EXPECT_EQ(t[996], 128);
+    for (int32_t i = 997; i <= 1000; ++i)
+        EXPECT_EQ(t[i], 100) << i;
+    for (int32_t i = 1001; i <= 1010; ++i)
+        EXPECT_EQ(t[i], 100 + 10 * (i - 1000)) << i;
+    for (int32_t i = 1011; i <= 1013; ++i)
+        EXPECT_EQ(t[i], 200) << i;
+    EXPECT_EQ(t[1014], 128);
+}
+
+TEST(StraightStroke, RunsEitherWayRoundsTiesToEvenAndKeepsToTheTable)
+{
+    WaveformTable t = FlatTable(128);
+    // Backwards from 1004 (value 1) to 1000 (value 0): sample 1002 lies on 0.5, which rounds to 0;
+    // samples 1001 and 1003 on 0.25 and 0.75.
+    dds::StampLine(t, {1004, 1}, 1000, 3, 0);
+    EXPECT_EQ(t[1001], 0);
+    EXPECT_EQ(t[1002], 0);
+    EXPECT_EQ(t[1003], 1);
+    EXPECT_EQ(t[1007], 1);
+    EXPECT_EQ(t[1008], 128);
+    // The line's ends are stamp centres, moved inwards at the table's ends, and values are limited.
+    t = FlatTable(128);
+    const dds::Stamp end = dds::StampLine(t, {3000, 0}, 3300, 20, 400);
+    EXPECT_EQ(end, (dds::Stamp{3180, 255}));
+    EXPECT_EQ(t[3200], 255);
+    EXPECT_EQ(t[2979], 128);
+    EXPECT_EQ(t[2980], 0);
+    dds::StampLine(t, {30, 50}, -5, 20, 50);
+    EXPECT_EQ(t[0], 0) << "the unused slot";
+    EXPECT_EQ(t[1], 50);
+    // The same centre again re-stamps the run with the new value.
+    t = FlatTable(128);
+    dds::StampLine(t, {500, 10}, 500, 3, 20);
+    EXPECT_EQ(CountEqual(t, 20), 7);
+}
+
 TEST(PositionReadoutText, ExactLayoutAndLimits)
 {
     EXPECT_EQ(dds::PositionReadout(1234, 200), "  X= 1234  Y= 200");

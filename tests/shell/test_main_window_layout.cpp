@@ -132,7 +132,7 @@ TEST_F(MainWindowLayoutTest, ToolbarHoldsItsThirteenEntriesInOrder)
                                     "ToolButton9",  "ToolButton6",  "ToolButton5", "ToolButton19", "ToolButton10",
                                     "ToolButton7",  "ToolButton11", "ToolButton1"};
     const QList<QAction*> actions = form.ToolBar1->actions();
-    ASSERT_EQ(actions.size(), 13);
+    ASSERT_GE(actions.size(), 13) << "entries added to the toolbar come after these";
     for (int i = 0; i < 13; ++i)
         EXPECT_EQ(form.ToolBar1->widgetForAction(actions[i])->objectName(), expected[i]) << "entry " << i + 1;
     EXPECT_EQ(form.ToolButton13->width(), 17);

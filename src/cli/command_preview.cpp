@@ -1,0 +1,55 @@
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/option_parser.h"
+#include "cli/waveform_choice.h"
+#include "device/transfer_preview.h"
+#include "editor/waveform_file.h"
+#include "synthesis/frequency_plan.h"
+
+namespace dds::cli {
+namespace {
+
+int RunPreview(CommandContext& c)
+{
+    const OptionParser options(c.args, {"range", "position", "kind", "amplitude", "shape", "vertical",
+                                        "coefficient", "file"});
+    const auto range = static_cast<int32_t>(options.requiredInteger("range", kFirstRange, kLastRange));
+    const auto position =
+        static_cast<int32_t>(options.requiredInteger("position", kSliderMinimum, kSliderMaximum));
+    const ChosenWaveform waveform = WaveformFromOptions(options);
+    // White noise is the generator's own: a transfer sends no sample bytes for it.
+    if (waveform.kind == WaveformKind::WhiteNoise)
+        return 0;
+    const FrequencyPlan plan = *PlanFrequency(range, position);
+    for (const uint8_t byte : PlayedBytes(waveform.table, plan.sampleCount))
+        c.out << static_cast<int>(byte) << '\n';
+    return 0;
+}
+
+} // namespace
+
+CliCommand PreviewCommand()
+{
+    return {"preview", "print the sample bytes a transfer sends, one per line",
+            "Usage: ddsgen-cli preview --range R --position V\n"
+            "           (--kind K [--amplitude A] [--shape D] [--vertical O] [--coefficient M]\n"
+            "            | --file F)\n"
+            "Prints the N bytes (N, the sample count of the range and position) that 'transfer'\n"
+            "puts on the wire for the same settings, one decimal value per line: what the\n"
+            "generator plays over one period. Nothing for white noise, which the generator makes\n"
+            "itself. No generator is needed and nothing is written.\n"
+            "  --range R, --position V, --kind K and the shape options as for 'transfer'\n"
+            "  --file F          a waveform file (.xls) as it is, or a CSV, TXT or WAV file\n"
+            "                    imported as 'import --scale auto' does\n"
+            "Exit status: 0 printed, 2 bad options or a file that cannot be read.\n",
+            [](CommandContext& c) {
+                try {
+                    return RunPreview(c);
+                } catch (const WaveformFileError& e) {
+                    throw UsageError(e.what());
+                }
+            }};
+}
+
+} // namespace dds::cli

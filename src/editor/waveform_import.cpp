@@ -1,0 +1,195 @@
+#include "editor/waveform_import.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+namespace dds {
+namespace {
+
+std::string lowerExtension(const std::string& path)
+{
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+File openForImport(const std::string& path)
+{
+    File file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        throw WaveformImportError("Impossible d'ouvrir le fichier \"" + std::filesystem::absolute(path).string() +
+                                  "\". " + std::strerror(errno));
+    return file;
+}
+
+ByteSource fileSource(std::FILE* file, const std::string& path)
+{
+    return [file, path](char* buffer, std::size_t size) {
+        const std::size_t got = std::fread(buffer, 1, size, file);
+        if (got == 0 && std::ferror(file))
+            throw WaveformImportError("Impossible de lire le fichier \"" + path + "\". " + std::strerror(errno));
+        return got;
+    };
+}
+
+// The code of one value under the chosen scaling, in extended precision so that no pair of
+// finite values overflows.
+struct CodeMapping {
+    AppliedScale scale;
+    long double minimum;
+    long double span;
+    long double fullScale;
+
+    long double operator()(double value) const
+    {
+        switch (scale) {
+        case AppliedScale::Fit:
+            return span == 0 ? 128.0L : (value - minimum) * 255.0L / span;
+        case AppliedScale::FullScale:
+            return 127.5L + 127.5L * (value / fullScale);
+        case AppliedScale::Raw:
+        case AppliedScale::ByteCodes:
+            break;
+        }
+        return value;
+    }
+};
+
+AppliedScale chosenScale(const ImportedSamples& samples, ImportScale scale)
+{
+    if (scale == ImportScale::Raw)
+        return AppliedScale::Raw;
+    if (scale == ImportScale::Fit)
+        return AppliedScale::Fit;
+    switch (samples.origin) {
+    case ImportedSamples::Origin::Wav8:
+        return AppliedScale::ByteCodes;
+    case ImportedSamples::Origin::Wav:
+        return AppliedScale::FullScale;
+    case ImportedSamples::Origin::Text:
+        break;
+    }
+    return samples.allBytes ? AppliedScale::Raw : AppliedScale::Fit;
+}
+
+} // namespace
+
+std::optional<ImportScale> ParseImportScale(std::string_view name)
+{
+    if (name == "auto")
+        return ImportScale::Auto;
+    if (name == "raw")
+        return ImportScale::Raw;
+    if (name == "fit")
+        return ImportScale::Fit;
+    return std::nullopt;
+}
+
+ByteSource MemorySource(std::string_view bytes)
+{
+    return [bytes](char* buffer, std::size_t size) mutable {
+        const std::size_t n = std::min(size, bytes.size());
+        std::memcpy(buffer, bytes.data(), n);
+        bytes.remove_prefix(n);
+        return n;
+    };
+}
+
+void SampleStore::push(double value)
+{
+    if ((size_ & kBlockMask) == 0) {
+        blocks_.emplace_back();
+        blocks_.back().reserve(kBlockSize);
+    }
+    blocks_.back().push_back(value);
+    ++size_;
+}
+
+void ImportedSamples::add(double value)
+{
+    if (values.size() == 0) {
+        minimum = maximum = value;
+    } else {
+        minimum = std::min(minimum, value);
+        maximum = std::max(maximum, value);
+    }
+    allBytes = allBytes && value >= 0 && value <= 255 && value == std::floor(value);
+    values.push(value);
+}
+
+ImportedWaveform ResampleToTable(const ImportedSamples& samples, ImportScale scale)
+{
+    const std::size_t count = samples.values.size();
+    if (count < kMinImportSamples || count > kMaxImportSamples)
+        throw WaveformImportError("Nombre d'échantillons hors limites (" + std::to_string(count) + ")");
+    ImportedWaveform result;
+    ImportSummary& summary = result.summary;
+    summary.sampleCount = count;
+    summary.scale = chosenScale(samples, scale);
+    summary.minimum = samples.minimum;
+    summary.maximum = samples.maximum;
+    const CodeMapping code{summary.scale, samples.minimum,
+                           static_cast<long double>(samples.maximum) - samples.minimum, samples.fullScale};
+
+    constexpr int64_t kEntries = WaveformTable::kLength;
+    const auto length = static_cast<int64_t>(count);
+    for (int64_t k = 1; k <= kEntries; ++k) {
+        // x = (k - 1) L / 3200 = i + r / 3200, kept exact in integers.
+        const int64_t scaled = (k - 1) * length;
+        const int64_t i = scaled / kEntries;
+        const int64_t r = scaled % kEntries;
+        const auto next = static_cast<std::size_t>((i + 1) % length);
+        const long double here = code(samples.values[static_cast<std::size_t>(i)]);
+        const long double value = r == 0 ? here : (here * (kEntries - r) + code(samples.values[next]) * r) / kEntries;
+        const long double rounded = std::nearbyint(value);
+        const long double limited = std::clamp(rounded, 0.0L, 255.0L);
+        summary.limited += limited != rounded;
+        result.table[static_cast<int32_t>(k)] = static_cast<int32_t>(limited);
+    }
+    return result;
+}
+
+bool IsWaveformFileName(const std::string& path) { return lowerExtension(path) == ".xls"; }
+
+ImportFormat GuessImportFormat(const std::string& path)
+{
+    const std::string extension = lowerExtension(path);
+    if (extension == ".wav")
+        return ImportFormat::Wav;
+    if (extension == ".csv" || extension == ".txt")
+        return ImportFormat::Text;
+    const File file = openForImport(path);
+    char magic[4] = {};
+    const bool riff = std::fread(magic, 1, 4, file.get()) == 4 && std::memcmp(magic, "RIFF", 4) == 0;
+    return riff ? ImportFormat::Wav : ImportFormat::Text;
+}
+
+ImportedWaveform ImportWaveformFile(const std::string& path, ImportScale scale)
+{
+    const ImportFormat format = GuessImportFormat(path);
+    const File file = openForImport(path);
+    const ByteSource source = fileSource(file.get(), path);
+    const ImportedSamples samples =
+        format == ImportFormat::Wav ? ReadWavSamples(source, path) : ReadTextSamples(source, path);
+    return ResampleToTable(samples, scale);
+}
+
+WaveformTable ReadAnyWaveformFile(const std::string& path)
+{
+    if (IsWaveformFileName(path))
+        return ReadWaveformFile(path);
+    return ImportWaveformFile(path).table;
+}
+
+} // namespace dds

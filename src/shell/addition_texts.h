@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+
+#include "editor/waveform_import.h"
+
+namespace dds {
+
+// Texts of the window's later additions (import, the played-bytes overlay), UTF-8, per
+// interface language; the window's original texts are in language_texts.
+struct AdditionTexts {
+    const char* playedHint;        // the overlay's toolbar button
+    const char* importedSamples;   // "%1 samples → 3200"
+    const char* scaledFrom;        // ", scaled from %1..%2"
+    const char* valuesAsCodes;     // raw
+    const char* fullScale;         // WAV at full scale
+    const char* bytesAsCodes;      // 8-bit WAV
+    const char* limited;           // ", %1 limited to 0..255"
+    char decimalSeparator;
+};
+
+// The set of a language code; an unknown code gets French, the default language.
+const AdditionTexts& AdditionTextsFor(int languageCode);
+
+// The status line after an import, e.g. "1000 échantillons → 3200, mis à l'échelle de −2,5..2,5".
+std::string ImportStatusText(const ImportSummary& summary, int languageCode);
+
+} // namespace dds

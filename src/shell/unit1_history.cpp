@@ -1,0 +1,90 @@
+// Undo and redo of the table: every change the operator makes is one step, and a step gives back
+// the table and the waveform kind together.
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "editor/graph_xy.h"
+#include "shell/error_reporter.h"
+#include "shell/release_watch.h"
+#include "shell/unit1.h"
+#include "widgets/double_speed.h"
+#include "widgets/jv_dial_button.h"
+#include "widgets/rx_slider.h"
+#include "widgets/rx_spin_edit.h"
+
+void TForm1::SetUpAdditions()
+{
+    editHistory.reset(CurrentSnapshot());
+    ConnectEditSteps();
+    CreatePlayedButton();
+}
+
+void TForm1::ConnectEditSteps()
+{
+    const auto close = dds::Guarded([this] { CloseEditStep(); });
+    // Connected after the controls' own handlers, so each step closes once its handler has run.
+    for (TDoubleSpeed* preset : presetButtons())
+        connect(preset, &TDoubleSpeed::OnClick, this, close);
+    for (QToolButton* button : {SpeedButton9, SpeedButton8, ToolButton2})
+        connect(button, &QToolButton::clicked, this, close);
+    connect(GraphXY1, &TGraphXY::MouseUp, this, close);
+    connect(RxSlider2, &TRxSlider::OnChanged, this, close);
+    connect(RxSpinEdit1, &TRxSpinEdit::OnChange, this, close);
+    for (TJvDialButton* dial : {JvDialButton1, JvDialButton2})
+        new dds::ReleaseWatch(dial, close);
+
+    const auto undo = dds::Guarded([this] { UndoChange(); });
+    const auto redo = dds::Guarded([this] { RedoChange(); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this, undo);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this), &QShortcut::activated, this, redo);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this), &QShortcut::activated, this,
+            redo);
+}
+
+dds::EditSnapshot TForm1::CurrentSnapshot() const { return {state.waveformTable, state.waveformKind}; }
+
+void TForm1::CloseEditStep() { editHistory.commit(CurrentSnapshot()); }
+
+// A transfer (and the start-up picture) locks the toolbar and the waveform group: the table must
+// not change under it.
+bool TForm1::AcceptsEdits() const { return ToolBar1->isEnabled() && GroupBox5->isEnabled(); }
+
+void TForm1::UndoChange()
+{
+    if (!AcceptsEdits())
+        return;
+    if (const std::optional<dds::EditSnapshot> before = editHistory.undo(CurrentSnapshot()))
+        RestoreSnapshot(*before);
+}
+
+void TForm1::RedoChange()
+{
+    if (!AcceptsEdits())
+        return;
+    if (const std::optional<dds::EditSnapshot> after = editHistory.redo(CurrentSnapshot()))
+        RestoreSnapshot(*after);
+}
+
+// The window then shows the table as after opening a file: no preset claims the curve, and the
+// white-noise animation does not run.
+void TForm1::RestoreSnapshot(const dds::EditSnapshot& snapshot)
+{
+    Timer4->stop();
+    state.waveformTable = snapshot.table;
+    state.waveformKind = snapshot.kind;
+    const bool noise = state.waveformKind == static_cast<int32_t>(dds::WaveformKind::WhiteNoise);
+    ToolButton4->setEnabled(!noise);
+    DoubleSpeed18->setEnabled(!noise || DoubleSpeed18->Down());
+    ApplyLanguageTexts();
+    // As a preset does: the flat DC line at 128 would vanish under the centre line.
+    if (noise || state.waveformKind != static_cast<int32_t>(dds::WaveformKind::DC) || RxSlider2->Value() != 0) {
+        DrawCentreLine();
+    } else {
+        GraphXY1->ClearTrace(1);
+    }
+    ShowLoadedTable();
+}

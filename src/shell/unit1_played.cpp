@@ -1,0 +1,95 @@
+// What the generator will really play: the bytes a transfer would send for the current table,
+// range and frequency, drawn over the plot as a staircase. Off until the operator asks.
+#include <QFrame>
+#include <QKeySequence>
+#include <QPainter>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "device/transfer_preview.h"
+#include "editor/graph_xy.h"
+#include "editor/step_trace.h"
+#include "shell/addition_texts.h"
+#include "shell/error_reporter.h"
+#include "shell/unit1.h"
+
+namespace {
+
+// Apart from the yellow curve, the white centre line and the sky-blue cursors.
+const QColor kPlayedColour(255, 64, 255);
+
+// The button's picture: a staircase in the overlay's colour.
+QIcon StaircaseIcon()
+{
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setPen(QPen(kPlayedColour.darker(130), 2));
+    const QPoint steps[] = {{1, 14}, {1, 11}, {5, 11}, {5, 7}, {9, 7}, {9, 3}, {14, 3}};
+    painter.drawPolyline(steps, std::size(steps));
+    return QIcon(picture);
+}
+
+} // namespace
+
+void TForm1::CreatePlayedButton()
+{
+    auto* divider = new QFrame(ToolBar1);
+    divider->setObjectName(QStringLiteral("PlayedDivider"));
+    divider->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    divider->setFixedSize(8, 23);
+    ToolBar1->addWidget(divider);
+    PlayedButton = new QToolButton(ToolBar1);
+    PlayedButton->setObjectName(QStringLiteral("PlayedButton"));
+    PlayedButton->setFixedSize(31, 23);
+    PlayedButton->setCheckable(true);
+    PlayedButton->setIcon(StaircaseIcon());
+    PlayedButton->setCursor(Qt::PointingHandCursor);
+    PlayedButton->setAutoRaise(true);
+    ToolBar1->addWidget(PlayedButton);
+    connect(PlayedButton, &QToolButton::clicked, this, dds::Guarded([this] { PlayedButtonClick(); }));
+    connect(new QShortcut(QKeySequence(Qt::Key_P), this), &QShortcut::activated, PlayedButton, &QToolButton::click);
+
+    playedTimer_ = new QTimer(this);
+    playedTimer_->setSingleShot(true);
+    playedTimer_->setInterval(0);
+    connect(playedTimer_, &QTimer::timeout, this, dds::Guarded([this] { UpdatePlayedOverlay(); }));
+    ApplyAdditionTexts();
+}
+
+void TForm1::ApplyAdditionTexts()
+{
+    if (PlayedButton)
+        PlayedButton->setToolTip(QString::fromUtf8(dds::AdditionTextsFor(state.languageCode).playedHint));
+}
+
+void TForm1::PlayedButtonClick()
+{
+    playedOverlayShown_ = PlayedButton->isChecked();
+    if (playedOverlayShown_)
+        UpdatePlayedOverlay();
+    else
+        GraphXY1->ClearOverlay();
+}
+
+void TForm1::PlayedInputsChanged()
+{
+    if (playedOverlayShown_)
+        playedTimer_->start();
+}
+
+void TForm1::UpdatePlayedOverlay()
+{
+    if (!playedOverlayShown_)
+        return;
+    const int count = state.frequencyPlan.sampleCount;
+    const QString corner = QStringLiteral("N = %1").arg(count);
+    // White noise is the generator's own: a transfer sends no samples for it.
+    if (state.waveformKind == static_cast<int32_t>(dds::WaveformKind::WhiteNoise) || count < 1) {
+        GraphXY1->SetOverlay({}, kPlayedColour, corner);
+        return;
+    }
+    GraphXY1->SetOverlay(dds::StepTracePoints(dds::PlayedBytes(state.waveformTable, count)), kPlayedColour, corner);
+}
