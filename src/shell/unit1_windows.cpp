@@ -17,13 +17,11 @@
 
 void TForm1::CreateSecondaryWindows()
 {
-    // Windows of their own that belong to the main window: no taskbar entries of their own, and
-    // the desktop keeps them with it.
-    Form2 = std::make_unique<TForm2>(this);
-    Form3 = std::make_unique<TForm3>(this);
-    Form4 = std::make_unique<TForm4>(this);
-    Form5 = std::make_unique<TForm5>(this);
-    Form6 = std::make_unique<TForm6>(services.urlOpener, this);
+    Form2 = std::make_unique<TForm2>();
+    Form3 = std::make_unique<TForm3>();
+    Form4 = std::make_unique<TForm4>();
+    Form5 = std::make_unique<TForm5>();
+    Form6 = std::make_unique<TForm6>(services.urlOpener);
 }
 
 void TForm1::ConnectWindowControls()

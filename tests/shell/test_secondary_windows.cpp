@@ -6,7 +6,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -255,26 +254,6 @@ TEST_F(MainWindowWindows, SecondaryWindowsStartHidden)
         EXPECT_TRUE(window->isWindow());
         // An about window left open must not keep the program alive after the main window closes.
         EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose));
-    }
-}
-
-TEST_F(MainWindowWindows, SecondaryWindowsBelongToTheMainWindowAndKeepTheirShowingPattern)
-{
-    form->show();
-    for (QWidget* window : std::initializer_list<QWidget*>{form->Form2.get(), form->Form3.get(), form->Form4.get(),
-                                                           form->Form5.get(), form->Form6.get()}) {
-        dds::ShowOnTop(*window);
-        ASSERT_TRUE(window->isVisible());
-        EXPECT_TRUE(window->isWindow());
-        EXPECT_TRUE(OnTop(*window));
-        ASSERT_NE(window->windowHandle(), nullptr);
-        EXPECT_EQ(window->windowHandle()->transientParent(), form->windowHandle()) << window->objectName().toStdString();
-        dds::HideToNormal(*window);
-        EXPECT_FALSE(window->isVisible());
-        EXPECT_FALSE(OnTop(*window));
-        dds::ShowOnTop(*window); // shown again after the style change, still the main window's
-        EXPECT_EQ(window->windowHandle()->transientParent(), form->windowHandle());
-        dds::HideToNormal(*window);
     }
 }
 
