@@ -43,7 +43,7 @@ check udev-rule-tags-the-generator sh -c 'udevadm info -q property /dev/hidraw0 
 ddsgen-cli list >/tmp/list.out 2>&1
 cat /tmp/list.out
 check list-finds-the-generator-with-its-lengths \
-    grep -qP '^/dev/hidraw\d+\t04d8:0009\tread-write\tin 65 out 65\tgenerator$' /tmp/list.out
+    grep -qP '^/dev/hidraw\d+\t04d8:0009\tread-write\tin 65 out 65\tgenerator 1$' /tmp/list.out
 useradd -m owner
 su owner -c 'ddsgen-cli transfer --range 3 --position 40 --kind 1' >/tmp/denied.out 2>&1
 denied=$?

@@ -2,25 +2,31 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <chrono>
-#include <limits>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 #include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "cli/frequency_options.h"
+#include "cli/generator_connection.h"
+#include "cli/generator_options.h"
 #include "cli/option_parser.h"
 #include "cli/waveform_choice.h"
 #include "device/backend_options.h"
 #include "device/generator_commands.h"
 #include "device/generator_holder.h"
+#include "device/hid_device.h"
+#include "device/hid_pnp_info.h"
 #include "device/transfer_bytes.h"
 #include "synthesis/frequency_plan.h"
 
 namespace dds::cli {
 namespace {
 
-// How long the tool waits for the generator to be announced after the first search.
-constexpr std::chrono::milliseconds kArrivalWait{1500};
+constexpr int64_t kLongestAcknowledgementWait = 60'000;
 
 class PrintedProgress : public TransferProgress {
 public:
@@ -36,28 +42,82 @@ private:
     int blocks_ = 0;
 };
 
-// The tool may run without an application object; timers and the device layer need one.
-std::unique_ptr<QCoreApplication> EnsureApplication()
-{
-    if (QCoreApplication::instance())
-        return nullptr;
-    static int argc = 1;
-    static char name[] = "ddsgen-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QCoreApplication>(argc, argv);
-}
+// What became of the transfer, as the summary line, the JSON object and the exit status say it.
+struct TransferReport {
+    const FrequencyChoice& choice;
+    const TransferSummary& summary;
+    size_t samples;
+    qint64 milliseconds;
+    std::string device;
+
+    std::vector<int> NotAcknowledged() const
+    {
+        std::vector<int> numbers;
+        for (size_t i = 0; i < summary.blocks.size(); ++i)
+            if (summary.blocks[i] == BlockOutcome::TimedOut)
+                numbers.push_back(static_cast<int>(i) + 1);
+        return numbers;
+    }
+    int AcknowledgedReports() const { return summary.layout.blocks + (summary.layout.tail > 0 ? 1 : 0); }
+    bool Vanished() const { return summary.stopped || summary.generatorVanished; }
+    int Status() const
+    {
+        if (Vanished())
+            return kExitVanished;
+        return summary.timedOut > 0 ? kExitNotAcknowledged : kExitDone;
+    }
+    std::string Outcome() const
+    {
+        if (Vanished())
+            return "vanished";
+        return summary.timedOut > 0 ? "not acknowledged" : "acknowledged";
+    }
+
+    std::string Text() const
+    {
+        const FrequencyPlan& plan = choice.setting.plan;
+        std::ostringstream line;
+        line << "range " << plan.range << ", " << plan.displayText() << ", " << samples << " samples, "
+             << summary.layout.blocks << " blocks, tail " << summary.layout.tail << ", " << milliseconds
+             << " ms, " << summary.acknowledged << " acknowledged, " << summary.timedOut << " timed out";
+        if (summary.timedOut > 0)
+            line << " (" << NotAcknowledgedText(NotAcknowledged(), AcknowledgedReports()) << ")";
+        return line.str();
+    }
+
+    nlohmann::json Json() const
+    {
+        nlohmann::json json = ChoiceJson(choice);
+        json["device"] = device;
+        json["samples"] = samples;
+        json["blocks"] = summary.layout.blocks;
+        json["tail"] = summary.layout.tail;
+        json["milliseconds"] = milliseconds;
+        json["acknowledged"] = summary.acknowledged;
+        json["timedOut"] = summary.timedOut;
+        json["notAcknowledged"] = NotAcknowledged();
+        json["outcome"] = Outcome();
+        json["exitStatus"] = Status();
+        return json;
+    }
+};
 
 int RunTransfer(CommandContext& c)
 {
-    OptionParser options(c.args, {"range", "position", "kind", "amplitude", "shape", "vertical",
-                                  "coefficient", "file", "offset", "report-log"},
-                         {"virtual"});
-    const auto range = static_cast<int32_t>(options.requiredInteger("range", kFirstRange, kLastRange));
-    const auto position =
-        static_cast<int32_t>(options.requiredInteger("position", kSliderMinimum, kSliderMaximum));
+    OptionParser options(c.args,
+                         WithGeneratorOptions(WithFrequencyOptions(
+                             {"kind", "amplitude", "shape", "vertical", "coefficient", "file", "offset", "ack-timeout"})),
+                         {"virtual", "json"});
+    const FrequencyChoice choice = ParseFrequencyOptions(options);
+    const FrequencyPlan& plan = choice.setting.plan;
     const auto offset = options.integer("offset", 0, 255);
+    const TransferOptions transferOptions{
+        std::chrono::milliseconds(options.integer("ack-timeout", 1, kLongestAcknowledgementWait)
+                                      .value_or(AcknowledgementWait::kProductPeriod.count())),
+        {}};
     const ChosenWaveform waveform = WaveformFromOptions(options);
-    const FrequencyPlan plan = *PlanFrequency(range, position);
+    const GeneratorOptions where = ParseGeneratorOptions(options);
+    const bool json = options.has("json");
 
     const auto application = EnsureApplication();
     QTemporaryDir scratch;
@@ -65,36 +125,32 @@ int RunTransfer(CommandContext& c)
         QCoreApplication::processEvents();
     });
 
-    const BackendChoice choice{.virtualGenerator = options.has("virtual"), .reportLog = options.text("report-log")};
-    GeneratorHolder holder(MakeBackend(choice, c.systemBackend));
-    holder.FollowPlugging();
-    if (!holder.WaitForGenerator(kArrivalWait)) {
-        if (holder.InaccessibleGenerator().empty())
-            c.err << "ddsgen-cli transfer: no generator found (USB 04d8:0009)\n";
-        else
-            c.err << "ddsgen-cli transfer: " << InaccessibleGeneratorMessage(holder.InaccessibleGenerator()) << '\n';
-        return 1;
-    }
+    GeneratorHolder holder(MakeBackend(where.backend, c.systemBackend));
+    if (!ConnectGenerator(holder, where.device, "transfer", c.err))
+        return kExitFailure;
+    const std::string device = holder.Generator()->PnPInfo().DevicePath();
+    if (choice.searched && !json)
+        c.out << ChoiceText(choice) << "\n";
     holder.Send(gcHostConnected);
     if (offset)
         holder.Send(gcOffset, {OffsetByte(static_cast<int>(*offset))});
 
-    PrintedProgress progress(c.out, holder);
+    std::ostringstream unprinted; // JSON output is the one object, without the progress lines
+    PrintedProgress progress(json ? unprinted : c.out, holder);
     QElapsedTimer elapsed;
     elapsed.start();
-    const TransferSummary summary = holder.Transfer({range, waveform.kind, image.samples}, progress);
-    const qint64 took = elapsed.elapsed();
-    if (summary.stopped) {
-        c.err << "ddsgen-cli transfer: the generator was removed during the transfer\n";
-        return 1;
-    }
-    holder.Send(gcHostClosing);
-
-    c.out << "range " << range << ", " << plan.displayText() << ", " << image.samples.size()
-          << " samples, " << summary.layout.blocks << " blocks, tail " << summary.layout.tail << ", "
-          << took << " ms, " << summary.acknowledged << " acknowledged, " << summary.timedOut
-          << " timed out\n";
-    return 0;
+    const TransferSummary summary =
+        holder.Transfer({plan.range, waveform.kind, image.samples}, progress, transferOptions);
+    const TransferReport report{choice, summary, image.samples.size(), elapsed.elapsed(), device};
+    if (report.Vanished())
+        c.err << "ddsgen-cli transfer: the generator vanished during the transfer; nothing was written after that\n";
+    else
+        holder.CloseAndRelease();
+    if (json)
+        c.out << report.Json().dump() << "\n";
+    else
+        c.out << report.Text() << "\n";
+    return report.Status();
 }
 
 } // namespace
@@ -102,22 +158,33 @@ int RunTransfer(CommandContext& c)
 CliCommand TransferCommand()
 {
     return {"transfer", "send a range and a waveform to the generator, as the transfer button does",
-            "Usage: ddsgen-cli transfer --range R --position V\n"
+            "Usage: ddsgen-cli transfer (--range R --position V | --frequency HZ)\n"
             "           (--kind K [--amplitude A] [--shape D] [--vertical O] [--coefficient M]\n"
-            "            | --file F) [--offset P] [--virtual] [--report-log FILE]\n"
-            "Opens the first generator, sends connect, the offset when given, the whole transfer\n"
-            "with its acknowledgement waits, the filter the waveform calls for, and closing.\n"
+            "            | --file F) [--offset P] [--ack-timeout MS] [--device PATH]\n"
+            "           [--virtual [--virtual-fault SPEC]...] [--report-log FILE] [--json]\n"
+            "Opens the generator, sends connect, the offset when given, the whole transfer with its\n"
+            "acknowledgement waits, the filter the waveform calls for, and closing. A block that is\n"
+            "not acknowledged in time is not sent again; the transfer goes on.\n"
             "  --range R         frequency range 1..7\n"
             "  --position V      frequency slider position 0..90\n"
+            "  --frequency HZ    the setting nearest to HZ (0.1 to 1000000), printed first\n"
             "  --kind K          preset waveform 1..12 (see 'synth --help'); with --file the kind\n"
             "                    sent is 1, the program's start value\n"
             "  --amplitude A, --shape D, --vertical O, --coefficient M   as for 'synth'\n"
             "  --file F          a waveform file (.xls) instead of a preset, or a CSV, TXT or WAV\n"
             "                    file imported as 'import --scale auto' does\n"
             "  --offset P        offset slider position 0..255, sent after connect\n"
+            "  --ack-timeout MS  how long each block waits for its acknowledgement, 1..60000\n"
+            "                    (default 5000)\n"
+            "  --device PATH     the generator at PATH, as 'list' prints it (default: the first)\n"
             "  --virtual         use the in-process virtual generator\n"
+            "  --virtual-fault SPEC   a fault of the virtual generator, may be repeated: no-ack,\n"
+            "                    late-ack:MS, unplug-after:K (after K reports), flood (unrelated input)\n"
             "  --report-log FILE append every written report to FILE as a line of hex\n"
-            "Exit status: 0 sent, 1 no generator or a failure, 2 bad options.\n",
+            "  --json            one JSON object with the summary's figures instead of the text\n"
+            "Exit status: 0 every block acknowledged; 1 no generator, or PATH is not one;\n"
+            "2 bad options; 3 some blocks were not acknowledged in time (the summary names them);\n"
+            "4 the generator vanished during the transfer, and nothing was written after that.\n",
             RunTransfer};
 }
 

@@ -11,6 +11,7 @@ const std::vector<CliCommand>& AllCommands()
         ListCommand(),
         ImportCommand(),
         PreviewCommand(),
+        SetCommand(),
     };
     return commands;
 }

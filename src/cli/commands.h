@@ -9,4 +9,5 @@ CliCommand TransferCommand();
 CliCommand ListCommand();
 CliCommand ImportCommand();
 CliCommand PreviewCommand();
+CliCommand SetCommand();
 } // namespace dds::cli

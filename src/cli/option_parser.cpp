@@ -27,7 +27,7 @@ OptionParser::OptionParser(const std::vector<std::string>& args, const std::set<
             throw UsageError("unknown option '" + arg + "'");
         if (i + 1 >= args.size())
             throw UsageError("option '" + arg + "' needs a value");
-        values_[name] = args[++i];
+        values_[name].push_back(args[++i]);
     }
 }
 
@@ -41,7 +41,13 @@ std::optional<std::string> OptionParser::text(const std::string& name) const
     auto it = values_.find(name);
     if (it == values_.end())
         return std::nullopt;
-    return it->second;
+    return it->second.back();
+}
+
+std::vector<std::string> OptionParser::all(const std::string& name) const
+{
+    auto it = values_.find(name);
+    return it == values_.end() ? std::vector<std::string>{} : it->second;
 }
 
 static std::string rangeText(int64_t min, int64_t max)

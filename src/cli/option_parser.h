@@ -16,13 +16,16 @@ public:
 
     bool helpRequested() const { return help_; }
     bool has(const std::string& name) const;
+    // The last value given for the option.
     std::optional<std::string> text(const std::string& name) const;
+    // Every value given for an option that may be repeated, in the order given.
+    std::vector<std::string> all(const std::string& name) const;
     // The option as a whole number within [min, max]; UsageError naming the option and the range.
     std::optional<int64_t> integer(const std::string& name, int64_t min, int64_t max) const;
     int64_t requiredInteger(const std::string& name, int64_t min, int64_t max) const;
 
 private:
-    std::map<std::string, std::string> values_;
+    std::map<std::string, std::vector<std::string>> values_;
     std::set<std::string> flagsSeen_;
     bool help_ = false;
 };

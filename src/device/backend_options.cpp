@@ -13,14 +13,39 @@ namespace dds {
 namespace {
 
 constexpr std::chrono::milliseconds kWindowVirtualPlugDelay{300};
+// The flood: far denser than the acknowledgements.
+constexpr std::chrono::milliseconds kFloodInterval{1};
 
-std::shared_ptr<HidBackend> VirtualBackend(std::chrono::milliseconds plugDelay)
+void SetFaults(const std::shared_ptr<VirtualGenerator>& generator, const VirtualFaults& faults,
+               const std::shared_ptr<VirtualHidBus>& bus)
+{
+    generator->SetAcknowledging(!faults.noAcknowledgement);
+    if (faults.ackLatency)
+        generator->SetAckLatency(*faults.ackLatency);
+    if (faults.flood)
+        generator->SetUnrelatedInput(kFloodInterval);
+    if (faults.unplugAfterReports) {
+        // Weak references: the bus holds the generator, and the generator this callback.
+        std::weak_ptr<VirtualHidBus> weakBus = bus;
+        std::weak_ptr<VirtualGenerator> weakGenerator = generator;
+        generator->UnplugAfter(*faults.unplugAfterReports, [weakBus, weakGenerator] {
+            const auto b = weakBus.lock();
+            const auto g = weakGenerator.lock();
+            if (b && g)
+                b->Unplug(*g);
+        });
+    }
+}
+
+std::shared_ptr<HidBackend> VirtualBackend(const BackendChoice& choice)
 {
     auto bus = std::make_shared<VirtualHidBus>();
-    if (plugDelay.count() > 0)
-        bus->Plug(std::make_shared<VirtualGenerator>(), plugDelay);
+    auto generator = std::make_shared<VirtualGenerator>();
+    SetFaults(generator, choice.virtualFaults, bus);
+    if (choice.virtualPlugDelay.count() > 0)
+        bus->Plug(generator, choice.virtualPlugDelay);
     else
-        bus->Attach(std::make_shared<VirtualGenerator>());
+        bus->Attach(generator);
     return bus;
 }
 
@@ -30,7 +55,7 @@ std::shared_ptr<HidBackend> MakeBackend(const BackendChoice& choice, std::shared
 {
     std::shared_ptr<HidBackend> backend;
     if (choice.virtualGenerator)
-        backend = VirtualBackend(choice.virtualPlugDelay);
+        backend = VirtualBackend(choice);
     else
         backend = system ? std::move(system) : std::make_shared<HidapiBackend>();
     if (choice.reportLog)

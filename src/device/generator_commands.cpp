@@ -1,6 +1,7 @@
 #include "device/generator_commands.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
@@ -52,6 +53,15 @@ void OutputReport::Encode(uint8_t code, std::span<const uint8_t> payload)
     bytes_[0] = 0;
     bytes_[1] = code;
     std::copy(payload.begin(), payload.end(), bytes_.begin() + kPayloadStart);
+}
+
+AmplitudeStepPayload AmplitudeStep(int difference)
+{
+    AmplitudeStepPayload payload;
+    payload.bytes[0] = static_cast<uint8_t>(std::abs(difference));
+    payload.bytes[1] = difference > 0 ? 0 : 1;
+    payload.size = difference == 0 ? 1 : 2;
+    return payload;
 }
 
 uint8_t FilterCommand(int filter)

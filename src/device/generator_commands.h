@@ -66,6 +66,16 @@ inline bool IsBlockAcknowledgement(const uint8_t* data, uint16_t size) { return 
 // Payload values of the commands that carry operator settings.
 inline uint8_t OffsetByte(int sliderPosition) { return static_cast<uint8_t>(255 - sliderPosition); }
 
+// The amplitude's relative step: `difference` is the last sent position minus the new one. The
+// count is its size; the direction byte (0 down, 1 up) is written only for a real move, so a step of
+// 0 leaves that byte as the last report left it.
+struct AmplitudeStepPayload {
+    std::array<uint8_t, 2> bytes{};
+    size_t size = 0;
+    std::span<const uint8_t> span() const { return {bytes.data(), size}; }
+};
+AmplitudeStepPayload AmplitudeStep(int difference);
+
 // The output filters: 0 is the filter off, 1..7 the filter of that range number. The radios
 // "Filtre inactif", "F1" .. "F7" are numbered the same way.
 inline constexpr int kFilterOff = 0;

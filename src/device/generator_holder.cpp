@@ -21,9 +21,14 @@ GeneratorHolder::~GeneratorHolder()
     link_.ReleaseGenerator();
 }
 
-void GeneratorHolder::FollowPlugging()
+void GeneratorHolder::FollowPlugging(std::optional<std::string> devicePath)
 {
-    controller_->OnArrival = [this](TJvHidDevice* device) { Claim(device); };
+    controller_->OnArrival = [this, devicePath](TJvHidDevice* device) {
+        if (!devicePath)
+            Claim(device);
+        else if (device->PnPInfo().DevicePath() == *devicePath)
+            ClaimExactly(device);
+    };
     controller_->OnRemoval = [this](TJvHidDevice* device) { NoteRemoval(device); };
 }
 
@@ -43,6 +48,16 @@ bool GeneratorHolder::IsGenerator(const TJvHidDevice& device)
 
 ClaimResult GeneratorHolder::Claim(TJvHidDevice* device, TJvHidDataEvent dataHandler)
 {
+    return Take(device, std::move(dataHandler), false);
+}
+
+ClaimResult GeneratorHolder::ClaimExactly(TJvHidDevice* device, TJvHidDataEvent dataHandler)
+{
+    return Take(device, std::move(dataHandler), true);
+}
+
+ClaimResult GeneratorHolder::Take(TJvHidDevice* device, TJvHidDataEvent dataHandler, bool exactly)
+{
     if (!IsGenerator(*device))
         return ClaimResult::NotGenerator;
     if (Holds())
@@ -51,8 +66,10 @@ ClaimResult GeneratorHolder::Claim(TJvHidDevice* device, TJvHidDataEvent dataHan
         inaccessiblePath_ = device->PnPInfo().DevicePath();
         return ClaimResult::Inaccessible;
     }
-    TJvHidDevice* generator = nullptr;
-    if (!controller_->ClaimByIds(generator, kGeneratorVendorId, kGeneratorProductId))
+    TJvHidDevice* generator = exactly ? device : nullptr;
+    const bool claimed = exactly ? controller_->ClaimDevice(device)
+                                 : controller_->ClaimByIds(generator, kGeneratorVendorId, kGeneratorProductId);
+    if (!claimed)
         return ClaimResult::NoneLeft;
     if (!dataHandler)
         dataHandler = [this](TJvHidDevice*, uint8_t, const uint8_t* data, uint16_t size) { Acknowledge(data, size); };

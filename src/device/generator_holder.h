@@ -5,6 +5,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -48,8 +49,9 @@ public:
     // The timer that bounds each acknowledgement wait from now on; its owner raises the counter on
     // every tick (`TickAcknowledgement`). Until one is given the holder uses its own, which does so.
     void SetAcknowledgementTimer(QTimer& timer) { timer_ = &timer; }
-    // For programs without a window: claims the generator on arrival and notes its removal.
-    void FollowPlugging();
+    // For programs without a window: claims the generator on arrival (only the interface at
+    // `devicePath` when one is given) and notes its removal.
+    void FollowPlugging(std::optional<std::string> devicePath = std::nullopt);
     // Lets events run until a generator is held or `limit` has passed.
     bool WaitForGenerator(std::chrono::milliseconds limit);
 
@@ -57,6 +59,8 @@ public:
     // Claims `device` when it is the generator and none is held yet. Its input reports go to
     // `dataHandler`, or straight to `Acknowledge` when none is given.
     ClaimResult Claim(TJvHidDevice* device, TJvHidDataEvent dataHandler = {});
+    // The same for exactly `device`, where Claim takes the first free generator of the controller.
+    ClaimResult ClaimExactly(TJvHidDevice* device, TJvHidDataEvent dataHandler = {});
     // True when `device` is the held generator; it is then marked as vanished (still held).
     bool NoteRemoval(const TJvHidDevice* device);
     bool Holds() const { return link_.Generator() != nullptr; }
@@ -86,6 +90,8 @@ public:
                              const TransferOptions& options = {});
 
 private:
+    ClaimResult Take(TJvHidDevice* device, TJvHidDataEvent dataHandler, bool exactly);
+
     AcknowledgementClock clock_; // the counter, and the timer when the owner gives none
     QTimer* timer_;
     GeneratorLink link_;

@@ -222,15 +222,22 @@ bool TJvHidDeviceController::ClaimByIds(TJvHidDevice*& device, int vendorId, int
     for (TJvHidDevice* candidate : devices_) {
         const bool matches = candidate->VendorID() == vendorId &&
                              (productId == kAnyProduct || candidate->ProductID() == productId);
-        if (!matches || candidate->Claimed())
-            continue;
-        candidate->claimed_ = true;
-        Recount();
-        candidate->StartThreadIfReady();
-        device = candidate;
-        return true;
+        if (matches && ClaimDevice(candidate)) {
+            device = candidate;
+            return true;
+        }
     }
     return false;
+}
+
+bool TJvHidDeviceController::ClaimDevice(TJvHidDevice* device)
+{
+    if (!device || !Lists(device) || device->Claimed())
+        return false;
+    device->claimed_ = true;
+    Recount();
+    device->StartThreadIfReady();
+    return true;
 }
 
 int TJvHidDeviceController::Enumerate()

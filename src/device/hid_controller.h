@@ -39,6 +39,8 @@ public:
 
     // Claims the first unclaimed device with these ids (product -1: any product of the vendor).
     bool ClaimByIds(TJvHidDevice*& device, int vendorId, int productId);
+    // Claims `device` itself, when this controller lists it and nobody has claimed it.
+    bool ClaimDevice(TJvHidDevice* device);
     // Calls OnEnumerate for each listed device until it returns false; returns the number visited.
     int Enumerate();
 

@@ -11,11 +11,11 @@ namespace {
 constexpr size_t kBlockBytes = 62;
 constexpr uint8_t kUnrelatedByte = 0x55;
 
-HidInterfaceInfo GeneratorInterface()
+HidInterfaceInfo GeneratorInterface(const std::string& path)
 {
     HidInterfaceInfo info;
-    info.path = VirtualGenerator::kPath;
-    info.instanceId = VirtualGenerator::kPath;
+    info.path = path;
+    info.instanceId = path;
     info.vendorId = kGeneratorVendorId;
     info.productId = kGeneratorProductId;
     info.version = 0x0100;
@@ -33,7 +33,7 @@ VirtualHidInterface::Report InputReport(uint8_t firstDataByte)
 
 } // namespace
 
-VirtualGenerator::VirtualGenerator() : VirtualHidInterface(GeneratorInterface())
+VirtualGenerator::VirtualGenerator(const std::string& path) : VirtualHidInterface(GeneratorInterface(path))
 {
     QObject::connect(&unrelated_, &QTimer::timeout, &context_, [this] { QueueInput(InputReport(kUnrelatedByte)); });
 }

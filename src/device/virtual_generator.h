@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace dds {
@@ -35,7 +36,8 @@ public:
     static constexpr size_t kReportSize = 65;
     static constexpr const char* kPath = "virtual:generator";
 
-    VirtualGenerator();
+    // Another path lets a test plug in several generators at once.
+    explicit VirtualGenerator(const std::string& path = kPath);
 
     GeneratorModel Model() const { return model_; }
 

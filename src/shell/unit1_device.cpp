@@ -166,12 +166,8 @@ void TForm1::RxSlider4MouseUp()
 {
     const int position = RxSlider4->Value();
     const int diff = state.lastSentAmplitude - position;
-    const auto count = static_cast<uint8_t>(std::abs(diff));
     state.lastSentAmplitude = std::abs(position);
-    if (diff == 0)
-        generatorHolder.Send(dds::gcAmplitudeStep, {count}); // the direction byte keeps its last value
-    else
-        generatorHolder.Send(dds::gcAmplitudeStep, {count, static_cast<uint8_t>(diff > 0 ? 0 : 1)});
+    generatorHolder.Send(dds::gcAmplitudeStep, dds::AmplitudeStep(diff).span());
 }
 
 void TForm1::FilterRadioChecked(int index) { generatorHolder.Send(dds::FilterCommand(index)); }

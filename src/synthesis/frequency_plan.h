@@ -20,6 +20,8 @@ struct FrequencyPlan {
     std::string unit;            // " Hz" or " kHz"
     std::string diagnosticText;  // the hidden diagnostic label's text
     std::string displayText() const { return frequencyText + unit; }
+    // The frequency in hertz in every range.
+    double hertz() const { return range == kLastRange ? frequency * 1000 : frequency; }
 };
 
 // Nothing is computed for a range outside 1..7 (before the first range selection). The diagnostic

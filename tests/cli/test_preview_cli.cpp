@@ -110,3 +110,15 @@ TEST_F(PreviewCli, FilesOfEveryFormatAndWhiteNoise)
     EXPECT_TRUE(bad.out.empty());
     EXPECT_EQ(Cli({"preview", "--range", "5", "--position", "0"}).status, 2);
 }
+
+TEST_F(PreviewCli, FrequencyInHertzChoosesTheSettingAndKeepsStandardOutputToTheBytes)
+{
+    const PreviewRun chosen = Cli({"preview", "--frequency", "1500", "--kind", "3"});
+    ASSERT_EQ(chosen.status, 0) << chosen.err;
+    EXPECT_EQ(Lines(chosen.out), preview({"--range", "5", "--position", "5", "--kind", "3"}));
+    EXPECT_EQ(Lines(chosen.out).size(), 2133u);
+    EXPECT_NE(chosen.err.find("range 5, position 5"), std::string::npos) << chosen.err;
+
+    EXPECT_EQ(Cli({"preview", "--frequency", "2000000", "--kind", "3"}).status, 2);
+    EXPECT_EQ(Cli({"preview", "--frequency", "1500", "--range", "5", "--kind", "3"}).status, 2);
+}
