@@ -4,7 +4,8 @@ JOBS ?= $(shell nproc)
 # The in-process virtual generator; `make run RUN_ARGS=` drives a real one.
 RUN_ARGS ?= --virtual-generator
 
-.PHONY: deps configure build run test bench clean package fresh-install real-backend sanitize fuzz
+.PHONY: deps configure build run test bench clean package fresh-install real-backend sanitize fuzz \
+	windows windows-check
 
 deps:
 	@bash scripts/install-deps.sh
@@ -70,3 +71,16 @@ fuzz: deps
 		QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/tests/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) \
 			-artifact_prefix=$(FUZZ_BUILD)/$$t- $(FUZZ_BUILD)/corpus/$$t || exit 1; \
 	done
+
+# Windows, cross-built here: Qt and hidapi from Debian's source packages into a cache outside the
+# clone (${XDG_CACHE_HOME:-~/.cache}/ddsgen-windows, built once), the programs and every test
+# program into $(WINDOWS_BUILD)/, the installer and the portable zip into dist/. Not part of
+# `make test`; installs the MinGW-w64, NSIS and Wine packages it needs.
+WINDOWS_BUILD ?= build-windows
+windows:
+	@JOBS=$(JOBS) bash scripts/windows/build.sh $(WINDOWS_BUILD) dist
+
+# Under Wine and Xvfb: every test program, the installer, the installed window clicked for real, the
+# tool's output against the Linux build's, a waveform in a non-ASCII folder.
+windows-check: build windows
+	@bash scripts/windows/check.sh $(WINDOWS_BUILD) $(BUILD) dist

@@ -73,7 +73,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/debian/po
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 
-if(BUILD_TESTING)
+if(BUILD_TESTING AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
   add_test(NAME debian_package
            COMMAND ${PROJECT_SOURCE_DIR}/tests/packaging/check_debian_package.sh ${CMAKE_BINARY_DIR})
   set_tests_properties(debian_package PROPERTIES TIMEOUT 300)

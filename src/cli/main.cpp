@@ -1,8 +1,27 @@
+#include <QCoreApplication>
+#include <QStringList>
+
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/cli_command.h"
 
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 int main(int argc, char** argv)
 {
-    return dds::cli::RunCli({argv + 1, argv + argc}, std::cout, std::cerr);
+#if defined(_WIN32)
+    // Tables and logs go out with the same bytes as everywhere: no LF to CR LF translation.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    // Qt's arguments are Unicode on every system (Windows' argv is in the ANSI code page).
+    const QCoreApplication application(argc, argv);
+    std::vector<std::string> args;
+    for (const QString& arg : QCoreApplication::arguments().mid(1))
+        args.push_back(arg.toStdString());
+    return dds::cli::RunCli(args, std::cout, std::cerr);
 }

@@ -15,6 +15,14 @@
 #if defined(__linux__)
 #include <sys/stat.h>
 #include <unistd.h>
+#elif defined(_WIN32)
+#include <QString>
+#include <windows.h>
+extern "C" { // MinGW's HID headers declare C functions without saying so
+#include <hidsdi.h>
+}
+#elif defined(__APPLE__)
+#include <hidapi/hidapi_darwin.h>
 #endif
 
 namespace dds {
@@ -72,7 +80,15 @@ public:
 
 void InitialiseHidapiOnce()
 {
-    static const bool initialised = hid_init() == 0;
+    static const bool initialised = [] {
+        const bool done = hid_init() == 0;
+#if defined(__APPLE__)
+        // macOS opens devices exclusively unless told otherwise (set again by hid_init), and each
+        // claimed interface is opened twice: for writes and for its read thread.
+        hid_darwin_set_open_exclusive(0);
+#endif
+        return done;
+    }();
     (void)initialised;
 }
 
@@ -101,13 +117,57 @@ bool JustCreated(const std::string& path)
 }
 
 bool Exists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
+#elif defined(_WIN32)
+// Whether any input report of the interface starts with a report id.
+bool InputReportsNumbered(PHIDP_PREPARSED_DATA data, const HIDP_CAPS& caps)
+{
+    USHORT count = caps.NumberInputValueCaps;
+    std::vector<HIDP_VALUE_CAPS> values(count);
+    if (count && HidP_GetValueCaps(HidP_Input, values.data(), &count, data) == HIDP_STATUS_SUCCESS)
+        for (USHORT i = 0; i < count; ++i)
+            if (values[i].ReportID != 0)
+                return true;
+    count = caps.NumberInputButtonCaps;
+    std::vector<HIDP_BUTTON_CAPS> buttons(count);
+    if (count && HidP_GetButtonCaps(HidP_Input, buttons.data(), &count, data) == HIDP_STATUS_SUCCESS)
+        for (USHORT i = 0; i < count; ++i)
+            if (buttons[i].ReportID != 0)
+                return true;
+    return false;
+}
+
+// The interface's capabilities, read through a handle opened without read or write access,
+// which the system grants even while another program holds the interface.
+ReportLengths LengthsOf(const std::string& path)
+{
+    ReportLengths lengths;
+    const std::wstring name = QString::fromStdString(path).toStdWString();
+    const HANDLE handle = CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return lengths;
+    PHIDP_PREPARSED_DATA data = nullptr;
+    if (HidD_GetPreparsedData(handle, &data)) {
+        HIDP_CAPS caps{};
+        if (HidP_GetCaps(data, &caps) == HIDP_STATUS_SUCCESS) {
+            lengths.input = caps.InputReportByteLength;
+            lengths.output = caps.OutputReportByteLength;
+            lengths.numbered = InputReportsNumbered(data, caps);
+        }
+        HidD_FreePreparsedData(data);
+    }
+    CloseHandle(handle);
+    return lengths;
+}
+bool JustCreated(const std::string&) { return false; }
+bool Exists(const std::string&) { return true; }
 #else
 ReportLengths LengthsOf(const std::string&) { return {}; }
 bool JustCreated(const std::string&) { return false; }
 bool Exists(const std::string&) { return true; }
 #endif
 
-// Where the report descriptor cannot be read (hidapi 0.13 has no call for it outside Linux), the
+// Where the report lengths cannot be read (hidapi 0.13 has no call for them; macOS here), the
 // generator still gets its own 64-byte reports behind the id byte instead of zero-length writes.
 ReportLengths KnownLengths(const HidInterfaceInfo& info, ReportLengths lengths)
 {

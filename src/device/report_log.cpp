@@ -64,7 +64,8 @@ std::string HexLine(const uint8_t* data, size_t length)
 
 ReportLog::ReportLog(const std::string& path) : file_(QString::fromStdString(path))
 {
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    // Binary: every system gets the same bytes, one LF per line.
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append))
         throw std::runtime_error("cannot open the report log " + path);
 }
 

@@ -1,36 +1,21 @@
 #include "editor/waveform_file.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+
 #include <limits>
-#include <sstream>
-#include <system_error>
+
+#include "editor/file_contents.h"
 
 namespace dds {
 namespace {
 
-std::string quotedPathWithReason(const std::string& prefix, const std::string& path, int error)
+// The message of the error box: the file's absolute path in quotes, then the system's reason.
+std::string quotedPathWithReason(const std::string& prefix, const QString& path, const char* reason)
 {
-    return prefix + "\"" + std::filesystem::absolute(path).string() + "\". " + std::strerror(error);
-}
-
-// Opens a new temporary beside `path` for the save, created exclusively so that a file of the
-// user's that happens to carry such a name is never overwritten; the name chosen goes to `name`.
-// Null with errno set when none could be created.
-std::FILE* createTemporaryBeside(const std::string& path, std::string& name)
-{
-    constexpr int kNames = 100;
-    for (int attempt = 0; attempt < kNames; ++attempt) {
-        name = path + ".tmp" + (attempt == 0 ? std::string() : std::to_string(attempt));
-        if (std::FILE* file = std::fopen(name.c_str(), "wbx"))
-            return file;
-        if (errno != EEXIST)
-            return nullptr;
-    }
-    return nullptr;
+    const QString absolute = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    return prefix + "\"" + absolute.toStdString() + "\". " + reason;
 }
 
 [[noreturn]] void notAnInteger(const std::string& line)
@@ -175,12 +160,14 @@ WaveformTable TableFromLines(const std::vector<std::string>& lines)
 
 WaveformTable ReadWaveformFile(const std::string& path, std::vector<std::string>* lines)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw WaveformFileError(quotedPathWithReason("Impossible d'ouvrir le fichier ", path, errno));
-    std::ostringstream content;
-    content << in.rdbuf();
-    std::vector<std::string> split = SplitWaveformText(content.str());
+    const QString name = QString::fromStdString(path);
+    QByteArray content;
+    try {
+        content = ReadFileContents(name);
+    } catch (const FileContentsError& e) {
+        throw WaveformFileError(quotedPathWithReason("Impossible d'ouvrir le fichier ", name, e.what()));
+    }
+    std::vector<std::string> split = SplitWaveformText(std::string_view(content.constData(), content.size()));
     if (lines)
         *lines = split;
     return TableFromLines(split);
@@ -189,28 +176,12 @@ WaveformTable ReadWaveformFile(const std::string& path, std::vector<std::string>
 void WriteWaveformFile(const std::string& path, const WaveformTable& table)
 {
     const std::string text = FormatWaveformFile(table);
-    auto refuse = [&](int error) {
-        throw WaveformFileError(quotedPathWithReason("Impossible de créer le fichier ", path, error));
-    };
-    std::string temporary;
-    std::FILE* out = createTemporaryBeside(path, temporary);
-    if (!out)
-        refuse(errno); // nothing was created, so whatever holds that name is not ours to remove
-    auto fail = [&](int error) {
-        std::error_code ignored; // the write's own error is the one reported
-        std::filesystem::remove(temporary, ignored);
-        refuse(error);
-    };
-    errno = 0;
-    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-    const int writeError = errno;
-    // A full disk often shows only once the buffer is flushed, at the close.
-    if (std::fclose(out) != 0 || !written)
-        fail(writeError ? writeError : errno ? errno : EIO);
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec)
-        fail(ec.value());
+    const QString name = QString::fromStdString(path);
+    try {
+        ReplaceFileContents(name, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    } catch (const FileContentsError& e) {
+        throw WaveformFileError(quotedPathWithReason("Impossible de créer le fichier ", name, e.what()));
+    }
 }
 
 } // namespace dds

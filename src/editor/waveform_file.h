@@ -31,9 +31,10 @@ int32_t ParseSampleLine(const std::string& line);
 WaveformTable TableFromLines(const std::vector<std::string>& lines);
 
 // Reads a waveform file from disk; the lines are left in `lines` when given (the window's buffer).
+// Paths are UTF-8.
 WaveformTable ReadWaveformFile(const std::string& path, std::vector<std::string>* lines = nullptr);
-// Writes a waveform file through a temporary file and an atomic rename, so that a failed write
-// never destroys the file it replaces.
+// Writes a waveform file through ReplaceFileContents, so that a failed write never destroys the
+// file it replaces.
 void WriteWaveformFile(const std::string& path, const WaveformTable& table);
 
 } // namespace dds

@@ -1,45 +1,48 @@
 #include "editor/waveform_import.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <memory>
+#include <string_view>
 
 namespace dds {
 namespace {
 
 std::string lowerExtension(const std::string& path)
 {
-    std::string extension = std::filesystem::path(path).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
+    // Paths are UTF-8; the suffix is taken by Qt so that no narrow file call sees them.
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    return suffix.isEmpty() ? std::string() : "." + suffix.toStdString();
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
+using File = std::unique_ptr<QFile>;
+
+std::string absoluteName(const QFile& file)
+{
+    return QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()).toStdString();
+}
 
 File openForImport(const std::string& path)
 {
-    File file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        throw WaveformImportError("Impossible d'ouvrir le fichier \"" + std::filesystem::absolute(path).string() +
-                                  "\". " + std::strerror(errno));
+    auto file = std::make_unique<QFile>(QString::fromStdString(path));
+    if (!file->open(QIODevice::ReadOnly))
+        throw WaveformImportError("Impossible d'ouvrir le fichier \"" + absoluteName(*file) + "\". " +
+                                  file->errorString().toStdString());
     return file;
 }
 
-ByteSource fileSource(std::FILE* file, const std::string& path)
+ByteSource fileSource(QFile* file, const std::string& path)
 {
     return [file, path](char* buffer, std::size_t size) {
-        const std::size_t got = std::fread(buffer, 1, size, file);
-        if (got == 0 && std::ferror(file))
-            throw WaveformImportError("Impossible de lire le fichier \"" + path + "\". " + std::strerror(errno));
-        return got;
+        const qint64 got = file->read(buffer, static_cast<qint64>(size));
+        if (got < 0)
+            throw WaveformImportError("Impossible de lire le fichier \"" + path + "\". " +
+                                      file->errorString().toStdString());
+        return static_cast<std::size_t>(got);
     };
 }
 
@@ -171,7 +174,7 @@ ImportFormat GuessImportFormat(const std::string& path)
         return ImportFormat::Text;
     const File file = openForImport(path);
     char magic[4] = {};
-    const bool riff = std::fread(magic, 1, 4, file.get()) == 4 && std::memcmp(magic, "RIFF", 4) == 0;
+    const bool riff = file->read(magic, 4) == 4 && std::string_view(magic, 4) == "RIFF";
     return riff ? ImportFormat::Wav : ImportFormat::Text;
 }
 

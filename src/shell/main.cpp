@@ -16,7 +16,11 @@ int main(int argc, char** argv)
     dds::InstallQtTranslations(QLocale::system());
     std::shared_ptr<dds::HidBackend> backend;
     try {
-        backend = dds::MakeBackend(dds::BackendChoiceFromOptions(std::vector<std::string>(argv + 1, argv + argc)));
+        // Qt's arguments are Unicode on every system (Windows' argv is in the ANSI code page).
+        std::vector<std::string> options;
+        for (const QString& arg : QCoreApplication::arguments().mid(1))
+            options.push_back(arg.toStdString());
+        backend = dds::MakeBackend(dds::BackendChoiceFromOptions(options));
     } catch (const std::runtime_error& error) {
         std::cerr << "ddsgen: " << error.what() << '\n';
         return 2;

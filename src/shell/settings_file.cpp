@@ -4,11 +4,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <limits>
 #include <stdexcept>
+
+#include "editor/file_contents.h"
 
 namespace dds {
 
@@ -84,7 +85,14 @@ QString ProgramFolder()
 
 QString UserSettingsFolder()
 {
-    return WithTrailingSeparator(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    // Per-user settings: %APPDATA% (roaming) on Windows, the configuration folder elsewhere.
+    constexpr QStandardPaths::StandardLocation kLocation =
+#if defined(Q_OS_WIN)
+        QStandardPaths::AppDataLocation;
+#else
+        QStandardPaths::AppConfigLocation;
+#endif
+    return WithTrailingSeparator(QStandardPaths::writableLocation(kLocation));
 }
 
 QString ScratchFolder(const QString& programFolder)
@@ -143,13 +151,12 @@ void SettingsFile::SaveSettings()
 
 void SettingsFile::WriteTo(const QString& folder) const
 {
-    QSaveFile file(folder + kSettingsFileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw SettingsWriteError(ErrorText(file.fileName(), file.errorString()).toStdString());
-    const QByteArray content = SerializeSettingsLines(lines_);
-    // The explicit flush: commit() alone puts a file cut short by a full disk in place of the old one.
-    if (file.write(content) != content.size() || !file.flush() || !file.commit())
-        throw SettingsWriteError(ErrorText(file.fileName(), file.errorString()).toStdString());
+    const QString path = folder + kSettingsFileName;
+    try {
+        ReplaceFileContents(path, SerializeSettingsLines(lines_));
+    } catch (const FileContentsError& e) {
+        throw SettingsWriteError(ErrorText(path, QString::fromStdString(e.what())).toStdString());
+    }
 }
 
 const QByteArray& SettingsFile::Line(int number) const

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using dds::VirtualHidBus;
 using dds::VirtualHidInterface;
 using dds::test::MakeInterface;
@@ -104,19 +106,25 @@ TEST_F(HidReadThreadTest, StoppingWhileAHandOverIsPendingDoesNotDeadlock)
 
 TEST_F(HidReadThreadTest, AFailingReadWaitsTheSleepTimeBeforeTryingAgain)
 {
-    int errors = 0;
-    uint32_t lastCode = 0;
+    // Shared with the handler: the thread may still report a failure while the fixture stops it,
+    // after this body has ended.
+    struct Failures {
+        int count = 0;
+        uint32_t lastCode = 0;
+    };
+    const auto failures = std::make_shared<Failures>();
     device->SetReadSleepTime(50);
-    device->SetDataErrorHandler([&](TJvHidDevice*, uint32_t code) {
-        ++errors;
-        lastCode = code;
+    device->SetDataErrorHandler([failures](TJvHidDevice*, uint32_t code) {
+        ++failures->count;
+        failures->lastCode = code;
     });
     device->SetDataHandler(Recorder());
     bus->Unplug(*generator); // reads fail from now on
     QTest::qWait(300);
-    EXPECT_GE(errors, 2);
-    EXPECT_LE(errors, 8) << "a read that cannot start must not spin";
-    EXPECT_NE(lastCode, 0u);
+    const Failures seen = *failures;
+    EXPECT_GE(seen.count, 2);
+    EXPECT_LE(seen.count, 8) << "a read that cannot start must not spin";
+    EXPECT_NE(seen.lastCode, 0u);
 }
 
 TEST_F(HidReadThreadTest, StopRequestFromTheThreadsOwnHandlerIsRefused)

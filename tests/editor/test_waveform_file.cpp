@@ -208,6 +208,23 @@ TEST_F(TempDir, DiskFillingUpKeepsTheOldFileAndLeavesNoTemporary)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
+// Windows gives narrow file calls its ANSI code page: such a folder is what breaks them.
+TEST_F(TempDir, SavesAndLoadsInAFolderNamedWithNonAsciiLetters)
+{
+    const std::u8string base = dir.u8string();
+    const std::string folder = std::string(base.begin(), base.end()) + "/Hélène Документы";
+    fs::create_directories(fs::path(std::u8string(folder.begin(), folder.end())));
+    const std::string path = folder + "/onde.xls";
+    WaveformTable t;
+    ComputeWaveform(t, WaveformKind::Triangle, {});
+    WriteWaveformFile(path, t);
+    WriteWaveformFile(path, t); // replacing an existing file there too
+    EXPECT_EQ(ReadWaveformFile(path), t);
+    const fs::path written(std::u8string(path.begin(), path.end()));
+    EXPECT_EQ(fs::file_size(written), FormatWaveformFile(t).size());
+    EXPECT_EQ(std::distance(fs::directory_iterator(written.parent_path()), fs::directory_iterator()), 1);
+}
+
 // A file of the user's may carry a name the save would like for its temporary; it is never touched.
 TEST_F(TempDir, WriteLeavesFilesNamedLikeItsTemporaryAlone)
 {

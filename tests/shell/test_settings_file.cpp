@@ -1,9 +1,11 @@
 #include "shell/settings_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -248,6 +250,18 @@ TEST_F(SettingsFileTest, WaveFileFolderRoundTripsThroughLineEleven)
     SettingsFile reread(ProgramFolder(), UserFolder());
     reread.LoadSettings();
     EXPECT_EQ(reread.WaveFileFolder(), QStringLiteral("/home/opérateur/ondes"));
+}
+
+// Windows keeps per-user settings in the roaming %APPDATA%, Linux in its configuration folder.
+TEST(UserSettingsFolder, IsThePlatformsPerUserFolder)
+{
+    const QString folder = dds::UserSettingsFolder();
+    const QString base = QSysInfo::productType() == QLatin1String("windows")
+                             ? QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"))
+                             : qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + "/.config");
+    ASSERT_FALSE(base.isEmpty());
+    EXPECT_EQ(folder.compare(base + '/' + QCoreApplication::applicationName() + '/', Qt::CaseInsensitive), 0)
+        << folder.toStdString();
 }
 
 TEST_F(SettingsFileTest, ScratchPictureGoesToTheProgramFolderUnlessItIsReadOnly)

@@ -141,7 +141,7 @@ TEST_F(WaveFiles, FailedLoadLeavesEverythingAsItWas)
     ASSERT_EQ(errors.size(), 3);
     EXPECT_EQ(errors[0], "Indice de liste hors limites (3199)");
     EXPECT_EQ(errors[1], "'7x' n'est pas une valeur entière correcte");
-    EXPECT_TRUE(errors[2].startsWith("Impossible d'ouvrir le fichier \"" + path("missing.xls") + "\". "))
+    EXPECT_TRUE(errors[2].startsWith("Impossible d'ouvrir le fichier \"" + QDir::toNativeSeparators(path("missing.xls")) + "\". "))
         << errors[2].toStdString();
     EXPECT_EQ(table(), before);
     EXPECT_FALSE(form->Panel4->isHidden());
@@ -199,7 +199,7 @@ TEST_F(WaveFiles, SaveThatCannotCreateTheFileReportsIt)
 {
     save(path("absent/onde.xls"));
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].startsWith("Impossible de créer le fichier \"" + path("absent/onde.xls") + "\". "))
+    EXPECT_TRUE(errors[0].startsWith("Impossible de créer le fichier \"" + QDir::toNativeSeparators(path("absent/onde.xls")) + "\". "))
         << errors[0].toStdString();
 }
 

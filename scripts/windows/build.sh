@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# build.sh BUILD DIST: the Windows programs, tests, installer and portable zip, cross-built on
+# Debian. Qt and hidapi are built once into the cache (see env.sh); this tree goes to BUILD, the
+# installer and the zip to DIST.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+source "$here/env.sh"
+build="$(realpath -m "${1:-build-windows}")"
+dist="$(realpath -m "${2:-dist}")"
+jobs="${JOBS:-$(nproc)}"
+
+bash "$here/install-deps.sh"
+JOBS=$jobs "$here/build-qt.sh"
+JOBS=$jobs "$here/build-hidapi.sh"
+
+# pkg-config finds only the Windows hidapi; CMake searches below the cache as well as MinGW's root.
+PKG_CONFIG_LIBDIR="$HIDAPI_PREFIX/lib/pkgconfig" "$QT_PREFIX/bin/qt-cmake" -G Ninja \
+  -S "$REPO_ROOT" -B "$build" \
+  -DCMAKE_BUILD_TYPE=Release \
+  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$TOOLCHAIN_FILE" \
+  -DCMAKE_FIND_ROOT_PATH="$HIDAPI_PREFIX" \
+  -DDDSGEN_GTEST_SOURCE=/usr/src/googletest >/dev/null
+cmake --build "$build" -j "$jobs"
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+stage="$build/stage/ddsgen-$version"
+rm -rf "$build/stage"
+mkdir -p "$stage/platforms" "$stage/imageformats" "$stage/styles" "$stage/generateur_fonctions"
+cp "$build/src/shell/ddsgen.exe" "$build/src/cli/ddsgen-cli.exe" "$stage/"
+cp "$REPO_ROOT/src/shell/generateur_fonctions/utlisation_soft.htm" "$stage/generateur_fonctions/"
+cp "$QT_PREFIX/plugins/platforms/qwindows.dll" "$stage/platforms/"
+cp "$QT_PREFIX/plugins/imageformats/qgif.dll" "$stage/imageformats/"
+cp "$QT_PREFIX/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
+"$here/copy-dlls.sh" "$stage" "$stage"/*.exe "$stage"/*/*.dll
+
+mkdir -p "$dist"
+installer="$dist/ddsgen-$version-setup.exe"
+zip_file="$dist/ddsgen-$version-windows-x86_64.zip"
+# The installer installs, and its uninstaller removes, exactly the staged files.
+(
+  cd "$stage"
+  find . -type f | sort | sed 's|^\./||' | while read -r f; do
+    dir=$(dirname "$f"); [ "$dir" = . ] && dir= || dir="\\${dir//\//\\}"
+    printf 'SetOutPath "$INSTDIR%s"\nFile "%s"\n' "$dir" "$stage/$f"
+  done
+) > "$build/stage/files.nsh"
+(
+  cd "$stage"
+  find . -type f | sort | sed 's|^\./||' | while read -r f; do printf 'Delete "$INSTDIR\\%s"\n' "${f//\//\\}"; done
+  find . -mindepth 1 -type d | sort -r | sed 's|^\./||' | while read -r d; do printf 'RMDir "$INSTDIR\\%s"\n' "${d//\//\\}"; done
+) > "$build/stage/unfiles.nsh"
+makensis -V2 -DVERSION="$version" -DOUTFILE="$installer" -DFILES="$build/stage/files.nsh" \
+  -DUNFILES="$build/stage/unfiles.nsh" "$REPO_ROOT/packaging/windows/ddsgen.nsi"
+rm -f "$zip_file"
+(cd "$build/stage" && zip -qr -X "$zip_file" "ddsgen-$version")
+echo "Windows installer: $installer"
+echo "Portable zip:      $zip_file"
