@@ -55,15 +55,16 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
-# The Qt platform plugins and udev are needed at run time but linked by nothing, so dpkg-shlibdeps
-# cannot find them; it finds the libraries. Without it, the libraries are named here too.
+# The Qt platform plugins, Qt's own translations (the file dialogs in the desktop's language) and
+# udev are needed at run time but linked by nothing, so dpkg-shlibdeps cannot find them; it finds
+# the libraries. Without it, the libraries are named here too.
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, udev")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, udev")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins, libhidapi-hidraw0 (>= 0.13), libudev1, udev")
+      "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins, qt6-translations-l10n, libhidapi-hidraw0 (>= 0.13), libudev1, udev")
 endif()
 # The layout's texts were measured in Arial-metric faces; a stock Debian has only DejaVu Sans, which
 # is wider and clips captions such as "Filtre inactif".

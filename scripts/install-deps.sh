@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need, only those that are missing.
 # fonts-liberation2: the Arial-metric faces the window's layout was measured in, as the package
-# recommends them. nlohmann-json3-dev: ddsgen-cli's --json output (headers only, nothing at run time).
+# recommends them. qt6-translations-l10n: Qt's own texts in the desktop's language, which the
+# package depends on and the tests of the file dialogs read. nlohmann-json3-dev: ddsgen-cli's
+# --json output (headers only, nothing at run time).
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
@@ -9,7 +11,7 @@ packages=(
   libhidapi-dev libudev-dev
   nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2
+  fonts-liberation2 qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

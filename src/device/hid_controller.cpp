@@ -87,11 +87,29 @@ bool TJvHidDeviceController::event(QEvent* event)
 
 void TJvHidDeviceController::DeviceChange(intptr_t parameter)
 {
+    if (holds_ > 0) {
+        // The first notice's mark survives the notices kept after it.
+        heldNotice_ = heldNotice_ == -1 ? -1 : parameter;
+        return;
+    }
     if (inDeviceChange_)
         return;
     changeParameter_ = parameter;
     const FlagScope guard(inDeviceChange_);
     HandleChange();
+}
+
+void TJvHidDeviceController::HoldNotices()
+{
+    ++holds_;
+}
+
+void TJvHidDeviceController::ReleaseNotices()
+{
+    if (holds_ == 0 || --holds_ > 0 || !heldNotice_)
+        return;
+    QCoreApplication::postEvent(this, new DeviceChangeNotice(*heldNotice_));
+    heldNotice_.reset();
 }
 
 void TJvHidDeviceController::HandleChange()
@@ -134,8 +152,11 @@ bool TJvHidDeviceController::RemoveVanished(const FreshList& fresh)
         // A claimed device already unplugged waits for its holder; it has been announced once.
         if (!Lists(device) || !device->PluggedIn())
             continue;
+        // An interface nobody could open that now opens (a permission rule installed, the device
+        // plugged in again) goes and comes back, so that its holder hears of it.
         const bool present = std::any_of(fresh.begin(), fresh.end(), [device](const auto& candidate) {
-            return candidate->PnPInfo().DevInst() == device->PnPInfo().DevInst();
+            return candidate->PnPInfo().DevInst() == device->PnPInfo().DevInst() &&
+                   (device->ReadWriteAccess() || device->Claimed() || !candidate->ReadWriteAccess());
         });
         if (present)
             continue;

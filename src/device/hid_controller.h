@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Finds every HID interface, follows plugging and unplugging, and owns the device objects nobody has
@@ -51,6 +52,11 @@ public:
 
     // A device-change notice; -1 marks the first one, which always counts as a change.
     void DeviceChange(intptr_t parameter = 0);
+    // While held (holds nest), notices are kept instead of handled, whichever event loop delivers
+    // them; the last release hands the kept one to the event loop. An owner holds them while it is
+    // being built, so nothing arrives before it is ready, not even from a message box shown meanwhile.
+    void HoldNotices();
+    void ReleaseNotices();
 
 protected:
     bool event(QEvent* event) override;
@@ -82,4 +88,22 @@ private:
     int numUnplugged_ = 0;
     bool inDeviceChange_ = false;
     intptr_t changeParameter_ = 0;
+    int holds_ = 0;
+    std::optional<intptr_t> heldNotice_;
 };
+
+namespace dds {
+
+// Holds a controller's device notices for the length of a scope (see HoldNotices).
+class DeviceNoticeHold {
+public:
+    explicit DeviceNoticeHold(TJvHidDeviceController& controller) : controller_(controller) { controller_.HoldNotices(); }
+    ~DeviceNoticeHold() { controller_.ReleaseNotices(); }
+    DeviceNoticeHold(const DeviceNoticeHold&) = delete;
+    DeviceNoticeHold& operator=(const DeviceNoticeHold&) = delete;
+
+private:
+    TJvHidDeviceController& controller_;
+};
+
+} // namespace dds

@@ -27,20 +27,18 @@ void PaintRun(QImage& image, int64_t column, int64_t fromRow, int64_t toRow)
     }
 }
 
-// One segment from (column, from) to (column + 1, to), its last pixel left out. A steep segment
-// runs along the rows and moves to the next column once past its middle (ties stay behind), so a
-// vertical edge is split over two neighbouring columns.
+// One segment from (column, from) to (column + 1, to), its last pixel left out: the rows from
+// `from` towards `to`, at least one. Pixel k of n lies at column + k / n and goes to the nearer
+// column, a tie staying behind; so a steep segment changes column past its middle, a vertical edge
+// is split over two neighbouring columns, and a flat or one-row step is its start pixel alone.
 void DrawSegment(QImage& image, int64_t column, int64_t from, int64_t to)
 {
-    const int64_t length = to > from ? to - from : from - to;
-    if (length <= 1) {
-        PaintRun(image, column, from, from);
-        return;
-    }
+    const int64_t pixels = std::max<int64_t>(to > from ? to - from : from - to, 1);
     const int64_t direction = to > from ? 1 : -1;
-    const int64_t half = length / 2;
-    PaintRun(image, column, from, from + direction * half);
-    PaintRun(image, column + 1, from + direction * (half + 1), from + direction * (length - 1));
+    const int64_t lastBehind = pixels / 2; // 2k <= n stays in the segment's own column
+    PaintRun(image, column, from, from + direction * lastBehind);
+    if (lastBehind + 1 < pixels)
+        PaintRun(image, column + 1, from + direction * (lastBehind + 1), from + direction * (pixels - 1));
 }
 
 bool IsLineColour(QRgb pixel) { return (pixel & 0x00FFFFFF) == (kLineColour & 0x00FFFFFF); }

@@ -5,6 +5,7 @@
 
 #include "device/backend_options.h"
 #include "shell/error_reporter.h"
+#include "shell/qt_translations.h"
 #include "shell/unit1.h"
 #include "shell/window_services.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
 {
     dds::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ddsgen"));
+    dds::InstallQtTranslations(QLocale::system());
     std::shared_ptr<dds::HidBackend> backend;
     try {
         // Qt's arguments are Unicode on every system (Windows' argv is in the ANSI code page).

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <limits>
 #include <stdexcept>
 
@@ -25,6 +26,14 @@ void CheckLineNumber(int number)
 {
     if (number < 1 || number > kSettingsLineCount)
         throw std::out_of_range("settings line " + std::to_string(number) + " does not exist");
+}
+
+// Whether a file can be created in `folder` right now: tried, not guessed from the permission bits,
+// which root ignores and an immutable or missing folder does not show.
+bool FolderTakesFiles(const QString& folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("ddsgen-probe-XXXXXX"));
+    return probe.open();
 }
 
 QString ErrorText(const QString& path, const QString& reason)
@@ -89,7 +98,7 @@ QString UserSettingsFolder()
 QString ScratchFolder(const QString& programFolder)
 {
     const QString program = WithTrailingSeparator(programFolder);
-    if (QFileInfo(program).isWritable())
+    if (FolderTakesFiles(program))
         return program;
     const QString user = UserSettingsFolder();
     if (!QDir().mkpath(user))
@@ -105,8 +114,11 @@ SettingsFile::SettingsFile(QString programFolder, QString userFolder)
 
 void SettingsFile::LoadSettings()
 {
-    useUserFolder_ = QFileInfo::exists(userFolder_ + kSettingsFileName);
-    QFile file(FilePath());
+    // Each copy of the program keeps its own file beside it; only a copy whose folder cannot be
+    // written (an installed one) keeps it in the user's folder, starting from the file beside it.
+    useUserFolder_ = !FolderTakesFiles(programFolder_);
+    const QString userFile = userFolder_ + kSettingsFileName;
+    QFile file(useUserFolder_ && QFileInfo::exists(userFile) ? userFile : programFolder_ + kSettingsFileName);
     if (!file.open(QIODevice::ReadOnly)) {
         lines_ = SettingsLines{};
         return;

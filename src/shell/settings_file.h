@@ -35,8 +35,8 @@ QString ProgramFolder();
 // The per-user configuration folder, ending in a separator; used when the program folder cannot
 // be written (a protected installation).
 QString UserSettingsFolder();
-// Where the transfer's scratch picture "Sample.bmp" goes: the program folder when it can be
-// written, else the per-user folder (created on demand).
+// Where the transfer's scratch picture "Sample.bmp" goes: the program folder when a file can be
+// created in it, else the per-user folder (created on demand), like the settings file.
 QString ScratchFolder(const QString& programFolder);
 
 class SettingsFile {
@@ -44,12 +44,14 @@ public:
     // Both folders end in a separator. The user folder is created only when it is needed.
     SettingsFile(QString programFolder, QString userFolder);
 
-    // Reads the settings from the user folder when an earlier run had to put them there, else from
-    // the program folder. A file that cannot be opened reads as 80 empty lines.
+    // Reads the file beside the program when a file can be created in its folder. Otherwise (an
+    // installed program) the user folder's file, or while there is none yet the one beside the
+    // program, and every later write goes to the user folder. A file that cannot be opened reads as
+    // 80 empty lines.
     void LoadSettings();
     // Writes all 80 lines through a temporary file renamed over the old one. When the program
-    // folder refuses the write, the user folder takes over for good. Throws SettingsWriteError
-    // when no folder accepts it; the lines in memory are kept.
+    // folder refuses the write (a full disk), the user folder takes over for the rest of the run.
+    // Throws SettingsWriteError when no folder accepts it; the lines in memory are kept.
     void SaveSettings();
 
     const QByteArray& Line(int number) const;

@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "device/hid_controller.h"
 #include "shell/error_reporter.h"
 #include "shell/unit2.h"
 #include "shell/unit3.h"
@@ -76,10 +77,15 @@ TForm1::TForm1(dds::WindowServices services, QWidget* parent)
     ConnectLanguageControls();
     ConnectWindowControls();
     ConnectTransferControls();
-    dds::RunGuarded([this] { FormCreate(); });
-    SetUpAdditions();
-    CreateSecondaryWindows();
-    CentreOnDesktop();
+    {
+        // The generator is connected only once the window is built: an error box inside FormCreate
+        // runs an event loop, which must not hand it the controller's first notice.
+        const dds::DeviceNoticeHold notices(*JvHidDeviceController1);
+        dds::RunGuarded([this] { FormCreate(); });
+        SetUpAdditions();
+        CreateSecondaryWindows();
+        CentreOnDesktop();
+    }
 }
 
 TForm1::~TForm1() = default;

@@ -21,9 +21,19 @@ namespace {
 constexpr int kOffsetCentre = 127;
 constexpr int kAmplitudeStart = 99;
 
+// A desktop user never sees standard error, so the operator is told in the error box too: which
+// generator was found, that this user may not open it, and the remedy of the README. Once the rule
+// is in place and the generator plugged in again, it arrives anew and connects.
 void WarnInaccessible(const TJvHidDevice& device)
 {
-    std::cerr << "ddsgen: " << dds::InaccessibleGeneratorMessage(device.PnPInfo().DevicePath()) << '\n';
+    const std::string& path = device.PnPInfo().DevicePath();
+    std::cerr << "ddsgen: " << dds::InaccessibleGeneratorMessage(path) << '\n';
+    dds::ErrorReporter::report(
+        QStringLiteral("Le générateur USB (04D8:0009) a été trouvé sur « %1 », mais cet utilisateur n'a pas le "
+                       "droit de l'ouvrir. Installez la règle udev 70-ddsgen.rules comme l'indique le README "
+                       "(« Running with a real generator »), puis débranchez et rebranchez le générateur : il "
+                       "sera connecté sans redémarrer le programme.")
+            .arg(QString::fromStdString(path)));
 }
 
 } // namespace

@@ -42,7 +42,7 @@ void TForm1::ToolButton7Click()
 
 void TForm1::ToolButton1Click()
 {
-    const QUrl guide = dds::UserGuideUrl(services.programFolder);
+    const QUrl guide = dds::UserGuideUrl(services.programFolder, state.languageCode);
     if (!QFileInfo::exists(guide.toLocalFile()))
         throw std::runtime_error(
             QStringLiteral("Guide d'utilisation introuvable : %1").arg(guide.toLocalFile()).toStdString());

@@ -1,7 +1,10 @@
 #include "shell/wave_file_dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -13,12 +16,12 @@ const QString kFilter = QStringLiteral("xls (*.xls)");
 const QString kDefaultSuffix = QStringLiteral("xls");
 
 // The window asks about overwriting itself, in French, so the dialog must not ask first.
-void SetUpWaveFileDialog(QFileDialog& dialog, const QString& startFolder)
+void SetUpWaveFileDialog(QFileDialog& dialog, DialogLook look, const QString& startFolder)
 {
     dialog.setNameFilter(kFilter);
     dialog.setDefaultSuffix(kDefaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, look == DialogLook::QtOwn);
     if (!startFolder.isEmpty())
         dialog.setDirectory(startFolder);
 }
@@ -30,6 +33,36 @@ std::optional<QString> ChosenFile(QFileDialog& dialog)
     return dialog.selectedFiles().first();
 }
 
+// Hands on each folder the dialog shows, once, whichever way the dialog tells of it.
+class FolderFollower : public QObject {
+public:
+    FolderFollower(QFileDialog& dialog, const QString& startFolder, WaveFileDialogs::FolderChanged changed)
+        : QObject(&dialog), last_(QDir::cleanPath(startFolder)), changed_(std::move(changed))
+    {
+        // The desktop's dialog tells of every folder it enters; Qt's own tells of a double click or
+        // the parent button only, while its file system model follows every move of the view.
+        connect(&dialog, &QFileDialog::directoryEntered, this, &FolderFollower::follow);
+        if (auto* model = dialog.findChild<QFileSystemModel*>())
+            connect(model, &QFileSystemModel::rootPathChanged, this, &FolderFollower::follow);
+        // A desktop dialog that tells of no folder at all still shows where the file went.
+        connect(&dialog, &QFileDialog::fileSelected, this,
+                [this](const QString& file) { follow(QFileInfo(file).absolutePath()); });
+    }
+
+private:
+    void follow(const QString& folder)
+    {
+        const QString cleaned = QDir::cleanPath(folder);
+        if (cleaned.isEmpty() || cleaned == last_ || !changed_)
+            return;
+        last_ = cleaned;
+        changed_(cleaned);
+    }
+
+    QString last_;
+    WaveFileDialogs::FolderChanged changed_;
+};
+
 } // namespace
 
 QStringList OpenDialogFilters()
@@ -37,10 +70,22 @@ QStringList OpenDialogFilters()
     return {kFilter, QStringLiteral("Waveforms (*.csv *.txt *.wav)")};
 }
 
+std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, DialogLook look, const QString& startFolder,
+                                            const QString& proposedName,
+                                            const WaveFileDialogs::FolderChanged& folderChanged)
+{
+    auto dialog = std::make_unique<QFileDialog>(parent);
+    SetUpWaveFileDialog(*dialog, look, startFolder);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->selectFile(proposedName);
+    new FolderFollower(*dialog, dialog->directory().path(), folderChanged);
+    return dialog;
+}
+
 std::optional<QString> DesktopWaveFileDialogs::ChooseFileToOpen(const QString& startFolder)
 {
     QFileDialog dialog(QApplication::activeWindow());
-    SetUpWaveFileDialog(dialog, startFolder);
+    SetUpWaveFileDialog(dialog, look_, startFolder);
     dialog.setNameFilters(OpenDialogFilters());
     dialog.selectNameFilter(kFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -52,12 +97,9 @@ std::optional<QString> DesktopWaveFileDialogs::ChooseFileToSave(const QString& s
                                                                 const QString& proposedName,
                                                                 const FolderChanged& folderChanged)
 {
-    QFileDialog dialog(QApplication::activeWindow());
-    SetUpWaveFileDialog(dialog, startFolder);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.selectFile(proposedName);
-    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, folderChanged);
-    return ChosenFile(dialog);
+    const std::unique_ptr<QFileDialog> dialog =
+        MakeSaveDialog(QApplication::activeWindow(), look_, startFolder, proposedName, folderChanged);
+    return ChosenFile(*dialog);
 }
 
 bool DesktopWaveFileDialogs::ConfirmOverwrite()

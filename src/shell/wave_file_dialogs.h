@@ -2,7 +2,11 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
+
+class QFileDialog;
+class QWidget;
 
 namespace dds {
 
@@ -24,6 +28,18 @@ public:
     virtual bool ConfirmOverwrite() = 0;
 };
 
+// Which file dialog runs: the desktop's own where it has one, or always Qt's (as in tests, which
+// drive the real dialog widget).
+enum class DialogLook { NativeWhereAvailable, QtOwn };
+
+// The save dialog as the window runs it: filter "xls (*.xls)", default extension "xls", opening in
+// `startFolder` (the platform's default when empty) with `proposedName` in its name box.
+// `folderChanged` hears of every folder the dialog comes to show, however the operator got there
+// (back and forward, a typed path, the side bar, the folder list, the parent button), once per change.
+std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, DialogLook look, const QString& startFolder,
+                                            const QString& proposedName,
+                                            const WaveFileDialogs::FolderChanged& folderChanged);
+
 // The open dialog's filters: the waveform file's first, and the default, then the files the window
 // imports.
 QStringList OpenDialogFilters();
@@ -32,10 +48,14 @@ QStringList OpenDialogFilters();
 // default extension "xls".
 class DesktopWaveFileDialogs : public WaveFileDialogs {
 public:
+    explicit DesktopWaveFileDialogs(DialogLook look = DialogLook::NativeWhereAvailable) : look_(look) {}
     std::optional<QString> ChooseFileToOpen(const QString& startFolder) override;
     std::optional<QString> ChooseFileToSave(const QString& startFolder, const QString& proposedName,
                                             const FolderChanged& folderChanged) override;
     bool ConfirmOverwrite() override;
+
+private:
+    DialogLook look_;
 };
 
 inline constexpr const char* kOverwriteQuestion = "Le nom du fichier existe déjà. Voulez-vous l'écraser ?";

@@ -3,11 +3,20 @@
 #include <QDesktopServices>
 #include <stdexcept>
 
+#include "shell/language_texts.h"
+
 namespace dds {
 
-QUrl UserGuideUrl(const QString& programFolder)
+QUrl UserGuideUrl(const QString& programFolder, int languageCode)
 {
-    return QUrl::fromLocalFile(programFolder + QString::fromLatin1(kUserGuideRelativePath));
+    QUrl guide = QUrl::fromLocalFile(programFolder + QString::fromLatin1(kUserGuideRelativePath));
+    switch (languageCode) { // each section of the guide is anchored by its language's tag
+    case kEnglishCode: guide.setFragment(QStringLiteral("en")); break;
+    case kFrenchCode: guide.setFragment(QStringLiteral("fr")); break;
+    case kGermanCode: guide.setFragment(QStringLiteral("de")); break;
+    default: break;
+    }
+    return guide;
 }
 
 UrlOpener DesktopUrlOpener()

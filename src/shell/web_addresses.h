@@ -11,8 +11,9 @@ inline constexpr const char* kTranslatorWebSite = "https://uebersetzung.example.
 // The user guide ships beside the program, so the toolbar button works offline.
 inline constexpr const char* kUserGuideRelativePath = "generateur_fonctions/utlisation_soft.htm";
 
-// The user guide's file address under a program folder ending in a separator.
-QUrl UserGuideUrl(const QString& programFolder);
+// The user guide's file address under a program folder ending in a separator, at the section of
+// the interface language (0 English, 1 French, 2 German); another code opens it at the top.
+QUrl UserGuideUrl(const QString& programFolder, int languageCode);
 
 // Asks the desktop to open an address; returns false when it could not.
 using UrlOpener = std::function<bool(const QUrl&)>;

@@ -4,7 +4,6 @@
 
 TDoubleSpeed::TDoubleSpeed(QWidget* parent) : QToolButton(parent)
 {
-    setAutoRaise(true);
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     setFocusPolicy(Qt::NoFocus);
     setGroupIndex(4);

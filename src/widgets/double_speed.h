@@ -2,7 +2,7 @@
 #include <QString>
 #include <QToolButton>
 
-// The double-caption speed button: a flat button with a picture and/or caption, a down state and
+// The double-caption speed button: a raised button with a picture and/or caption, a down state and
 // group behaviour, plus a second caption and hint that a click swaps with the first ones.
 // Buttons with the same GroupIndex (non-zero) and the same parent form one exclusive group.
 class TDoubleSpeed : public QToolButton {

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "editor/graph_xy.h"
+#include "widgets/caption_group_box.h"
 #include "widgets/ant_angle_label.h"
 #include "widgets/double_speed.h"
 #include "widgets/jv_dial_button.h"
@@ -57,9 +58,11 @@ QLabel* PlaceLabel(QLabel*& member, QWidget* parent, const char* name, QPoint to
     return member;
 }
 
+// Panels paint their own background, so no frame line or control behind them shows through.
 QFrame* PlacePanel(QFrame*& member, QWidget* parent, const char* name, QRect geometry, Bevel bevel)
 {
     Place(member, parent, name, geometry);
+    member->setAutoFillBackground(true);
     switch (bevel) {
     case Bevel::Raised: member->setFrameStyle(QFrame::Panel | QFrame::Raised); break;
     case Bevel::None: member->setFrameStyle(QFrame::NoFrame); break;
@@ -73,7 +76,9 @@ QFrame* PlacePanel(QFrame*& member, QWidget* parent, const char* name, QRect geo
 
 QGroupBox* PlaceGroup(QGroupBox*& member, QWidget* parent, const char* name, QRect geometry)
 {
-    Place(member, parent, name, geometry);
+    member = new CaptionGroupBox(parent);
+    member->setObjectName(QString::fromLatin1(name));
+    member->setGeometry(geometry);
     QFont bold = member->font();
     bold.setBold(true);
     member->setFont(bold);
@@ -91,8 +96,10 @@ QToolButton* PlaceSpeedButton(QToolButton*& member, QWidget* parent, const char*
 void SetColouredFont(QLabel* label, const QFont& font, const QColor& colour)
 {
     label->setFont(font);
+    // The colour is for an enabled label only: a disabled group greys all of its labels.
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Active, QPalette::WindowText, colour);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
     label->setPalette(palette);
     label->adjustSize();
 }

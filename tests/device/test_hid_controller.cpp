@@ -201,6 +201,29 @@ TEST_F(HidControllerTest, ReplugAfterUnplugArrivesAsANewDevice)
     EXPECT_TRUE(controller.Devices()[0]->PluggedIn());
 }
 
+// Unplugged and plugged in again within one notice, an interface that now grants access (its
+// permission rule installed meanwhile) is announced again; one that still does not is left alone.
+TEST_F(HidControllerTest, InterfaceThatNowGrantsAccessIsAnnouncedAgain)
+{
+    auto locked = MakeInterface("gen", 0x04D8, 9, VirtualHidInterface::Openness::WithoutAccess);
+    bus->Attach(locked);
+    TJvHidDeviceController controller(bus);
+    EventLog log(controller);
+    Pump();
+    // The unplug's notice comes once the new interface is already there.
+    auto stillLocked = MakeInterface("gen", 0x04D8, 9, VirtualHidInterface::Openness::WithoutAccess);
+    bus->Unplug(*locked);
+    bus->Attach(stillLocked);
+    Pump();
+    EXPECT_EQ(log.entries, (Entries{"arrival:gen", "change"}));
+    bus->Unplug(*stillLocked);
+    bus->Attach(generator);
+    Pump();
+    EXPECT_EQ(log.entries, (Entries{"arrival:gen", "change", "removal:gen", "arrival:gen", "change"}));
+    ASSERT_EQ(controller.Devices().size(), 1u);
+    EXPECT_TRUE(controller.Devices()[0]->ReadWriteAccess());
+}
+
 TEST_F(HidControllerTest, WritesNeedAPluggedDeviceThatIsClaimedOrBeingAnnounced)
 {
     bus->Attach(generator);
@@ -283,6 +306,43 @@ TEST_F(HidControllerTest, ANoticeDuringChangeHandlingIsIgnored)
     Pump();
     EXPECT_EQ(arrivals, 1);
     EXPECT_FALSE(controller.InDeviceChange());
+}
+
+// An owner being built may run an event loop (a message box); the notices wait for it.
+TEST_F(HidControllerTest, HeldNoticesWaitForTheLastReleaseAndAreThenHandledOnceInTheEventLoop)
+{
+    bus->Attach(generator);
+    TJvHidDeviceController controller(bus);
+    EventLog log(controller);
+    controller.HoldNotices();
+    controller.HoldNotices();
+    Pump(); // the first notice comes and is kept
+    bus->Plug(mouse);
+    Pump(); // and a plug notice
+    controller.DeviceChange();
+    EXPECT_TRUE(log.entries.empty());
+    controller.ReleaseNotices();
+    Pump();
+    EXPECT_TRUE(log.entries.empty()) << "one hold is left";
+    controller.ReleaseNotices();
+    EXPECT_TRUE(log.entries.empty()) << "handled in the event loop, not inside the release";
+    Pump();
+    EXPECT_EQ(log.entries, (Entries{"arrival:gen", "arrival:mouse", "change"}));
+    controller.ReleaseNotices(); // one release too many changes nothing
+    Pump();
+    EXPECT_EQ(log.entries.size(), 3u);
+}
+
+TEST_F(HidControllerTest, ReleaseWithoutAKeptNoticeHandlesNothing)
+{
+    TJvHidDeviceController controller(bus);
+    EventLog log(controller);
+    Pump();
+    log.entries.clear();
+    controller.HoldNotices();
+    controller.ReleaseNotices();
+    Pump();
+    EXPECT_TRUE(log.entries.empty());
 }
 
 TEST_F(HidControllerTest, AThrowingHandlerDoesNotLeaveTheControllerDeaf)

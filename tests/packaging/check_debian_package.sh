@@ -37,7 +37,7 @@ dpkg-deb -c "$package" | grep -E '^-rwxr-xr-x .* \./usr/bin/ddsgen$' >/dev/null 
     fail "the program is not executable"
 
 depends=$(dpkg-deb -f "$package" Depends)
-for dependency in libqt6widgets6 qt6-qpa-plugins libhidapi-hidraw0 libudev1 udev; do
+for dependency in libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n libhidapi-hidraw0 libudev1 udev; do
     grep -qE "(^|, )$dependency( |,|$)" <<<"$depends" || fail "Depends lacks $dependency: $depends"
 done
 grep -q -- '-dev' <<<"$depends" && fail "Depends names a development package: $depends"

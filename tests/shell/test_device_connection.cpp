@@ -1,4 +1,6 @@
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QRadioButton>
 #include <QTimer>
 #include <QToolBar>
@@ -169,7 +171,7 @@ TEST_F(DeviceWindow, QuitWithoutAGeneratorSendsNothing)
     EXPECT_EQ(generator->WriteCount(), 0u);
 }
 
-TEST_F(DeviceWindow, GeneratorWithoutAccessStaysUnclaimedAndIsNamedOnStandardError)
+TEST_F(DeviceWindow, GeneratorWithoutAccessStaysUnclaimedAndIsNamedToTheOperator)
 {
     auto locked = OtherDevice(dds::VirtualHidInterface::Openness::WithoutAccess, 0x04D8, 9, "/dev/hidraw7");
     bus->Attach(locked);
@@ -183,9 +185,83 @@ TEST_F(DeviceWindow, GeneratorWithoutAccessStaysUnclaimedAndIsNamedOnStandardErr
     EXPECT_NE(err.find("/dev/hidraw7"), std::string::npos) << err;
     EXPECT_NE(err.find("70-ddsgen.rules"), std::string::npos) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+    // The desktop user, who never sees standard error, is told in the error box, once.
+    ASSERT_EQ(services.errors.size(), 1);
+    for (const char* part : {"04D8:0009", "/dev/hidraw7", "70-ddsgen.rules", "README", "rebranchez"})
+        EXPECT_TRUE(services.errors[0].contains(QString::fromUtf8(part))) << part << ": " << services.errors[0].toStdString();
+    services.errors.clear();
     bus->Unplug(*locked);
     Pump();
     EXPECT_EQ(terminationRequests, 0) << "a generator never held does not end the program";
+    EXPECT_TRUE(services.errors.isEmpty());
+}
+
+// The rule installed, the operator plugs the generator in again: it connects without a restart,
+// whether the system reports the unplug and the plug apart or as one change.
+TEST_F(DeviceWindow, GeneratorWithoutAccessConnectsOncePluggedInAgainWithTheRule)
+{
+    for (const bool apart : {true, false}) {
+        bus = std::make_shared<dds::VirtualHidBus>();
+        generator = std::make_shared<dds::VirtualGenerator>();
+        auto locked = OtherDevice(dds::VirtualHidInterface::Openness::WithoutAccess, 0x04D8, 9,
+                                  dds::VirtualGenerator::kPath);
+        bus->Attach(locked);
+        testing::internal::CaptureStderr();
+        CreateWindow();
+        Pump();
+        testing::internal::GetCapturedStderr();
+        ASSERT_EQ(services.errors.size(), 1) << apart;
+        services.errors.clear();
+        bus->Unplug(*locked);
+        if (apart) {
+            Pump();
+            bus->Plug(generator);
+        } else {
+            bus->Attach(generator); // there already when the unplug's notice is handled
+        }
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000)) << apart;
+        EXPECT_EQ(terminationRequests, 0);
+        EXPECT_TRUE(form->Panel9->isVisibleTo(form.get()));
+        ASSERT_FALSE(generator->Written().empty());
+        EXPECT_EQ(generator->Written().front().at(1), dds::gcHostConnected);
+        EXPECT_TRUE(services.errors.isEmpty()) << services.errors.join('\n').toStdString();
+        form.reset();
+    }
+}
+
+// A box shown inside start-up (here: no folder takes the settings file) runs an event loop of its
+// own. The generator plugged in before start must not be connected inside it, to be disconnected by
+// the start-up steps that follow: it is connected once start-up is over, and stays usable.
+TEST_F(DeviceWindow, ErrorBoxDuringStartUpLetsTheGeneratorConnectOnlyAfterStartUp)
+{
+    QTemporaryDir scratch;
+    const QString blocker = scratch.filePath(QStringLiteral("blocker"));
+    {
+        QFile file(blocker);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const QByteArray previousConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker + QStringLiteral("/config"))); // no user folder either
+    bus->Attach(generator);
+    dds::WindowServices boxed = services.For(bus, blocker + QStringLiteral("/program/"));
+    boxed.errorSink = [this](const QString& message) {
+        services.errors << message;
+        QTest::qWait(100); // the box's own event loop while the operator reads it
+    };
+    form = std::make_unique<TForm1>(std::move(boxed));
+    form->setApplicationTerminator([this] { ++terminationRequests; });
+    qputenv("XDG_CONFIG_HOME", previousConfig);
+    ASSERT_FALSE(services.errors.isEmpty());
+    EXPECT_TRUE(services.errors[0].startsWith(QStringLiteral("Erreur d'entrée/sortie"))) << services.errors[0].toStdString();
+    EXPECT_EQ(form->state.connectedFlag, 0) << "connected inside start-up";
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000));
+    FinishStartUpPicture();
+    EXPECT_TRUE(form->Panel9->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->SpeedButton10->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->Panel11->isVisibleTo(form.get()));
+    const std::vector<Report> written = generator->Written();
+    EXPECT_EQ(std::count_if(written.begin(), written.end(), [](const Report& r) { return r.at(1) == dds::gcHostConnected; }), 1);
+    services.errors.clear();
 }
 
 TEST_F(DeviceWindow, ASecondGeneratorIsLeftAloneWhileOneIsHeld)

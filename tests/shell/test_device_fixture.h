@@ -64,7 +64,7 @@ protected:
     std::shared_ptr<dds::VirtualHidBus> bus = std::make_shared<dds::VirtualHidBus>();
     std::shared_ptr<dds::VirtualGenerator> generator = std::make_shared<dds::VirtualGenerator>();
     std::shared_ptr<dds::HidBackend> backend;
-    QString programFolder = dds::ProgramFolder();
+    QString programFolder; // the services' own temporary folder unless a test names one
     RecordedServices services;
     std::unique_ptr<TForm1> form;
     int terminationRequests = 0;

@@ -11,6 +11,7 @@
 #include "shell/unit1.h"
 #include "test_services.h"
 #include "widgets/ant_angle_label.h"
+#include "widgets/caption_group_box.h"
 #include "widgets/double_speed.h"
 #include "widgets/jv_dial_button.h"
 #include "widgets/panel_status_bar.h"
@@ -236,6 +237,74 @@ TEST_F(MainWindowLayoutTest, StatusBarHidesTheWorkingLabelsBelowIt)
         label->setStyleSheet(QStringLiteral("background: red"));
     }
     EXPECT_EQ(form.grab(bar).toImage(), before);
+}
+
+// The layout's controls start right under the group captions; the frames are drawn to match.
+TEST_F(MainWindowLayoutTest, NoControlCrossesTheFrameOfItsGroup)
+{
+    const QList<CaptionGroupBox*> groups = form.findChildren<CaptionGroupBox*>();
+    ASSERT_EQ(groups.size(), 7);
+    for (const CaptionGroupBox* group : groups) {
+        for (const QWidget* control : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            EXPECT_TRUE(group->insideFrame().contains(control->geometry()))
+                << control->objectName().toStdString() << " crosses the frame of " << group->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowLayoutTest, GroupFrameLineRunsThroughTheMiddleOfTheCaption)
+{
+    form.show();
+    auto* group = static_cast<CaptionGroupBox*>(form.GroupBox6);
+    const QImage picture = group->grab().toImage();
+    const QRgb shadow = group->palette().color(QPalette::Mid).rgb();
+    const QRect caption = group->captionRect();
+    const int line = group->frameRect().top();
+    EXPECT_GE(line, 3);
+    EXPECT_LE(line, caption.center().y());
+    // The line runs from the caption's end to the right edge, and down both sides.
+    EXPECT_EQ(picture.pixel(caption.right() + 4, line), shadow);
+    EXPECT_EQ(picture.pixel(group->width() - 40, line), shadow);
+    EXPECT_EQ(picture.pixel(0, group->height() / 2), shadow);
+    // The caption is drawn over it, and nothing of a frame lies where the controls start.
+    EXPECT_NE(picture.pixel(caption.left() + 20, line), shadow);
+    for (int y = group->insideFrame().top(); y < 40; ++y)
+        EXPECT_NE(picture.pixel(group->width() / 2 + 100, y), shadow) << y;
+}
+
+// Red, blue or black, every label of a disabled group turns grey, and takes its colour back after.
+TEST_F(MainWindowLayoutTest, DisabledGroupGreysEveryLabelTheColouredOnesIncluded)
+{
+    form.show();
+    const auto colourOf = [](const QLabel* label) { return label->palette().color(QPalette::Active, QPalette::WindowText); };
+    const auto inkPixels = [](QLabel* label, const QColor& ink) {
+        const QImage picture = label->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                count += picture.pixelColor(x, y) == ink;
+        return count;
+    };
+    const std::pair<QGroupBox*, QList<QLabel*>> groups[] = {
+        {form.GroupBox3, {form.Label10}},
+        {form.GroupBox6, {form.Label7, form.Label8, form.Label36, form.Label14}},
+        {form.GroupBox1, {form.Label3, form.Label4, form.Label5, form.Label6}},
+        {form.GroupBox5, {form.Label21, form.Label16, form.Label19}},
+    };
+    for (const auto& [group, labels] : groups) {
+        group->setEnabled(true);
+        for (QLabel* label : labels) {
+            label->setText(QStringLiteral("Amplitude 100%"));
+            ASSERT_GT(inkPixels(label, colourOf(label)), 0) << label->objectName().toStdString();
+        }
+        group->setEnabled(false);
+        for (QLabel* label : labels)
+            EXPECT_EQ(inkPixels(label, colourOf(label)), 0) << label->objectName().toStdString() << " keeps its colour";
+        group->setEnabled(true);
+        for (QLabel* label : labels)
+            EXPECT_GT(inkPixels(label, colourOf(label)), 0) << label->objectName().toStdString();
+    }
+    EXPECT_EQ(colourOf(form.Label10), QColor(Qt::red));
+    EXPECT_EQ(colourOf(form.Label3), QColor(Qt::blue));
 }
 
 } // namespace

@@ -300,11 +300,19 @@ TEST_F(MainWindowWindows, GuideButtonOpensTheGuideBesideTheProgramAsAFile)
     QFile file(guide);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    Click(form->ToolButton1);
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_TRUE(opened[0].isLocalFile());
-    EXPECT_EQ(QFileInfo(opened[0].toLocalFile()), QFileInfo(guide));
-    EXPECT_TRUE(errors.isEmpty());
+    // Each language opens the guide at its own section.
+    const std::pair<QToolButton*, const char*> languages[] = {
+        {form->ToolButton19, "de"}, {form->ToolButton5, "en"}, {form->ToolButton6, "fr"}};
+    for (const auto& [languageButton, section] : languages) {
+        Click(languageButton);
+        Click(form->ToolButton1);
+        ASSERT_FALSE(opened.isEmpty());
+        EXPECT_TRUE(opened.last().isLocalFile());
+        EXPECT_EQ(QFileInfo(opened.last().toLocalFile()), QFileInfo(guide));
+        EXPECT_EQ(opened.last().fragment(), QString::fromLatin1(section));
+    }
+    EXPECT_EQ(opened.size(), 3);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
 TEST_F(MainWindowWindows, MissingGuideIsReportedAndNothingOpens)
@@ -315,14 +323,27 @@ TEST_F(MainWindowWindows, MissingGuideIsReportedAndNothingOpens)
     EXPECT_TRUE(errors[0].contains("utlisation_soft.htm")) << errors[0].toStdString();
 }
 
-TEST(UserGuide, BuildPutsTheBilingualGuideBesideTheProgram)
+TEST(UserGuide, BuildPutsTheGuideInThreeLanguagesBesideTheProgram)
 {
     QFile guide(QStringLiteral(DDSGEN_BUILT_USER_GUIDE));
     ASSERT_TRUE(guide.open(QIODevice::ReadOnly)) << DDSGEN_BUILT_USER_GUIDE;
     const QString page = QString::fromUtf8(guide.readAll());
     EXPECT_TRUE(page.trimmed().endsWith(QStringLiteral("</html>")));
-    EXPECT_TRUE(page.contains(QStringLiteral("<section id=\"fr\" lang=\"fr\">")));
-    EXPECT_TRUE(page.contains(QStringLiteral("<section id=\"en\" lang=\"en\">")));
+    // Every language has its anchored section and the same headings and list items as the French one.
+    const auto sectionOf = [&page](const QString& language) {
+        const QString start = QStringLiteral("<section id=\"%1\" lang=\"%1\">").arg(language);
+        const qsizetype from = page.indexOf(start);
+        return from < 0 ? QString() : page.mid(from, page.indexOf(QStringLiteral("</section>"), from) - from);
+    };
+    const QString french = sectionOf(QStringLiteral("fr"));
+    ASSERT_FALSE(french.isEmpty());
+    for (const char* language : {"en", "de"}) {
+        const QString section = sectionOf(QString::fromLatin1(language));
+        ASSERT_FALSE(section.isEmpty()) << language;
+        for (const char* tag : {"<h2>", "<h3>", "<li>", "<p>"})
+            EXPECT_EQ(section.count(QString::fromLatin1(tag)), french.count(QString::fromLatin1(tag))) << language << tag;
+        EXPECT_TRUE(page.contains(QStringLiteral("href=\"#%1\"").arg(QString::fromLatin1(language)))) << language;
+    }
     EXPECT_TRUE(QString::fromLatin1(DDSGEN_BUILT_USER_GUIDE).endsWith(QString::fromLatin1(dds::kUserGuideRelativePath)));
 }
 

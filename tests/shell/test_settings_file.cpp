@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "file_faults.h"
+
 namespace {
 
 using dds::SettingsFile;
@@ -165,18 +167,48 @@ TEST_F(SettingsFileTest, UnwritableProgramFolderMovesTheSettingsToTheUserFolderF
     EXPECT_EQ(next.Line(dds::kProgramFolderLine), blocked.toUtf8());
 }
 
-TEST_F(SettingsFileTest, UserFolderKeepsPriorityOnceUsed)
+// A per-user file left by an installed copy must not shadow the file beside a copy that can write
+// its own folder, neither when reading nor when writing.
+TEST_F(SettingsFileTest, WritableProgramFolderKeepsItsOwnFileWhateverTheUserFolderHolds)
 {
     WriteAll(ProgramFile(), "\r\n\r\n\r\n\r\n\r\n1\r\n");
     ASSERT_TRUE(QDir().mkpath(UserFolder()));
     WriteAll(UserFile(), "\r\n\r\n\r\n\r\n\r\n2\r\n");
     SettingsFile settings(ProgramFolder(), UserFolder());
     settings.LoadSettings();
-    EXPECT_EQ(settings.LanguageCode(), 2);
+    EXPECT_FALSE(settings.UsesUserFolder());
+    EXPECT_EQ(settings.LanguageCode(), 1);
     settings.SetLine(dds::kLanguageLine, "0");
+    settings.SetWaveFileFolder(QStringLiteral("/tmp/ondes"));
     settings.SaveSettings();
-    EXPECT_EQ(dds::ParseSettingsLines(ReadAll(UserFile()))[5], "0");
-    EXPECT_EQ(dds::ParseSettingsLines(ReadAll(ProgramFile()))[5], "1");
+    EXPECT_EQ(dds::ParseSettingsLines(ReadAll(ProgramFile()))[5], "0");
+    EXPECT_EQ(ReadAll(UserFile()), "\r\n\r\n\r\n\r\n\r\n2\r\n");
+}
+
+// An installed copy starts from the file shipped beside it, then keeps its own in the user folder.
+TEST_F(SettingsFileTest, UnwritableProgramFolderStartsFromTheFileBesideItThenKeepsTheUserFile)
+{
+    ASSERT_TRUE(QDir().mkpath(ProgramFolder() + "installed"));
+    const QString installed = ProgramFolder() + "installed/";
+    WriteAll(installed + dds::kSettingsFileName, "shipped\r\n\r\n\r\n\r\n\r\n2\r\n");
+    {
+        ReadOnlyFolder readOnly(installed.toStdString());
+        if (!readOnly.Active())
+            GTEST_SKIP() << "this user can write into any folder here";
+        SettingsFile first(installed, UserFolder());
+        first.LoadSettings();
+        EXPECT_TRUE(first.UsesUserFolder());
+        EXPECT_EQ(first.LanguageCode(), 2);
+        EXPECT_EQ(first.Line(1), "shipped");
+        first.SetLine(dds::kLanguageLine, "0");
+        first.SaveSettings();
+        EXPECT_EQ(first.FilePath(), UserFile());
+
+        SettingsFile next(installed, UserFolder());
+        next.LoadSettings();
+        EXPECT_EQ(next.LanguageCode(), 0);
+    }
+    EXPECT_EQ(dds::ParseSettingsLines(ReadAll(installed + dds::kSettingsFileName))[5], "2");
 }
 
 TEST_F(SettingsFileTest, WriteRefusedEverywhereThrowsAndKeepsTheLinesInMemory)

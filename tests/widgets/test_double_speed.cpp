@@ -1,5 +1,6 @@
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <array>
@@ -116,6 +117,35 @@ TEST(DoubleSpeed, WithoutAGroupTheButtonDoesNotLatch)
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_FALSE(button.Down());
     EXPECT_EQ(clicks.count(), 1);
+}
+
+// An up button shows a raised face, like the window's other speed buttons: its edges are drawn in
+// other colours than the window behind it, with the pointer nowhere near.
+TEST(DoubleSpeed, UpButtonShowsARaisedFace)
+{
+    QWidget window;
+    window.resize(120, 60);
+    auto* button = new TDoubleSpeed(&window);
+    button->setCaption(QStringLiteral("10k"));
+    button->setGeometry(10, 10, 41, 33);
+    QToolButton plain(&window);
+    plain.setText(QStringLiteral("+"));
+    plain.setGeometry(60, 10, 41, 33);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_FALSE(button->Down());
+    const QColor background = window.palette().color(QPalette::Window);
+    const auto edges = [](QWidget* widget) {
+        const QImage face = widget->grab().toImage();
+        return std::array<QColor, 4>{face.pixelColor(0, face.height() / 2), face.pixelColor(face.width() - 1, face.height() / 2),
+                                     face.pixelColor(face.width() / 2, 0), face.pixelColor(face.width() / 2, face.height() - 1)};
+    };
+    const auto buttonEdges = edges(button);
+    const auto plainEdges = edges(&plain);
+    for (std::size_t side = 0; side < 4; ++side) {
+        EXPECT_NE(buttonEdges[side], background) << side;
+        EXPECT_EQ(buttonEdges[side], plainEdges[side]) << side;
+    }
 }
 
 } // namespace
