@@ -13,12 +13,20 @@ bash "$here/install-deps.sh"
 JOBS=$jobs "$here/build-qt.sh"
 JOBS=$jobs "$here/build-hidapi.sh"
 
+# The JSON library is header-only: Debian's copy is used from a prefix of its own, so that the
+# Windows compiler is never pointed at /usr/include.
+json_prefix="$build/nlohmann-json"
+mkdir -p "$json_prefix/include" "$json_prefix/share/cmake"
+ln -sfn /usr/include/nlohmann "$json_prefix/include/nlohmann"
+ln -sfn /usr/share/cmake/nlohmann_json "$json_prefix/share/cmake/nlohmann_json"
+
 # pkg-config finds only the Windows hidapi; CMake searches below the cache as well as MinGW's root.
 PKG_CONFIG_LIBDIR="$HIDAPI_PREFIX/lib/pkgconfig" "$QT_PREFIX/bin/qt-cmake" -G Ninja \
   -S "$REPO_ROOT" -B "$build" \
   -DCMAKE_BUILD_TYPE=Release \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$TOOLCHAIN_FILE" \
   -DCMAKE_FIND_ROOT_PATH="$HIDAPI_PREFIX" \
+  -Dnlohmann_json_DIR="$json_prefix/share/cmake/nlohmann_json" \
   -DDDSGEN_GTEST_SOURCE=/usr/src/googletest >/dev/null
 cmake --build "$build" -j "$jobs"
 

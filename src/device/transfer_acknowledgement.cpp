@@ -1,5 +1,6 @@
 #include "device/transfer_acknowledgement.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 
@@ -17,6 +18,15 @@ AcknowledgementWait::Outcome AcknowledgementWait::run(const std::function<bool()
     const QMetaObject::Connection tick =
         QObject::connect(&timer_, &QTimer::timeout, [&ticked] { ticked = true; });
     counter_ = 0;
+    // Some event dispatchers (Windows) deliver posted events, such as a cross-thread hand-over or
+    // a fast timer, and then go to sleep in the same call: if one of them decided the wait, the
+    // dispatcher is woken just before it would sleep, so the wait ends at once, not on the tick.
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    const QMetaObject::Connection beforeSleep = QObject::connect(
+        dispatcher, &QAbstractEventDispatcher::aboutToBlock, [&] {
+            if (counter_ != 0 || (stopRequested && stopRequested()))
+                dispatcher->wakeUp();
+        });
     timer_.start(period_); // a fresh full period from now
     bool stopped = false;
     while (counter_ == 0) {
@@ -30,6 +40,7 @@ AcknowledgementWait::Outcome AcknowledgementWait::run(const std::function<bool()
     counter_ = 0;
     timer_.stop();
     QObject::disconnect(tick);
+    QObject::disconnect(beforeSleep);
     if (stopped)
         return Outcome::Stopped;
     return ticked ? Outcome::TimedOut : Outcome::Acknowledged;

@@ -16,27 +16,40 @@ struct TermKey {
 // Keeps the sines and exponentials of the last computation of each term, so that dragging the
 // amplitude knob or the vertical position recomputes none of them. The values are the very ones
 // the formula gives (same type, same order of evaluation), so the table is unchanged bit for bit.
-template <class T, class Term>
-const std::vector<T>& CachedTerms(const TermKey& key, Term term)
-{
+// Owned by whoever computes (never thread_local: such objects with destructors are not torn down
+// safely at a thread's exit by every runtime).
+class TermCache {
+public:
+    // The values of `term` for the key's indices first..last (the vector is indexed from 0).
+    template <class Term>
+    const std::vector<long double>& terms(const TermKey& key, Term term)
+    {
+        Entry& entry = entryFor(key);
+        if (entry.key == key && !entry.values.empty())
+            return entry.values;
+        entry.key = key;
+        entry.values.assign(static_cast<std::size_t>(key.last) + 1, 0.0L);
+        for (int32_t i = key.first; i <= key.last; ++i)
+            entry.values[static_cast<std::size_t>(i)] = term(i);
+        return entry.values;
+    }
+
+private:
     struct Entry {
         TermKey key;
-        std::vector<T> values;
+        std::vector<long double> values;
     };
-    thread_local std::vector<Entry> entries;
-    Entry* entry = nullptr;
-    for (Entry& e : entries)
-        if (e.key.kind == key.kind && e.key.slot == key.slot)
-            entry = &e;
-    if (entry && entry->key == key)
-        return entry->values;
-    if (!entry)
-        entry = &entries.emplace_back(Entry{key, {}});
-    entry->key = key;
-    entry->values.assign(static_cast<std::size_t>(key.last) + 1, T{});
-    for (int32_t i = key.first; i <= key.last; ++i)
-        entry->values[static_cast<std::size_t>(i)] = term(i);
-    return entry->values;
-}
+
+    // The entry of the key's kind and slot, made empty when the shape had none yet.
+    Entry& entryFor(const TermKey& key)
+    {
+        for (Entry& e : entries_)
+            if (e.key.kind == key.kind && e.key.slot == key.slot)
+                return e;
+        return entries_.emplace_back(Entry{key, {}});
+    }
+
+    std::vector<Entry> entries_;
+};
 
 } // namespace dds

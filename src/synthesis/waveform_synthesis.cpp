@@ -3,6 +3,7 @@
 #include "synthesis/term_cache.h"
 
 #include <cmath>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 
@@ -38,6 +39,7 @@ int32_t baseLevel(int32_t lo, int32_t hi) { return 128 - nearest(static_cast<Rea
 
 struct Context {
     WaveformTable& t;
+    TermCache& cache;
     Real a;      // amplitude as a fraction
     int32_t D;   // shape knob
     int32_t O;   // vertical position
@@ -62,7 +64,7 @@ const std::vector<Real>& onePeriodSines(const Context& c)
 {
     TermKey key = c.key(0, 0);
     key.kind = static_cast<int32_t>(WaveformKind::Sine);
-    return CachedTerms<Real>(key, [&](int32_t i) { return sine80(c.P * kTwoPi * i / c.Q); });
+    return c.cache.terms(key, [&](int32_t i) { return sine80(c.P * kTwoPi * i / c.Q); });
 }
 
 void sine(Context& c)
@@ -112,10 +114,10 @@ void capacitorChargeDischarge(Context& c)
 {
     const int32_t M = c.D * c.N / 100;
     const int32_t base = capacitorBase(c, M);
-    const auto& charge = CachedTerms<Real>(c.key(0, M, c.first, M), [&](int32_t i) {
+    const auto& charge = c.cache.terms(c.key(0, M, c.first, M), [&](int32_t i) {
         return 1 - std::exp(-(static_cast<Real>(i) / M) * 7);
     });
-    const auto& discharge = CachedTerms<Real>(c.key(1, M, M, c.N), [&](int32_t i) {
+    const auto& discharge = c.cache.terms(c.key(1, M, M, c.N), [&](int32_t i) {
         return std::exp(-(static_cast<Real>(i - M) / (c.N - M)) * 7);
     });
     for (int32_t i = c.first; i <= M; ++i)
@@ -128,7 +130,7 @@ void capacitorCharge(Context& c)
 {
     const int32_t M = c.D * c.N / 100;
     const int32_t base = capacitorBase(c, M);
-    const auto& charge = CachedTerms<Real>(
+    const auto& charge = c.cache.terms(
         c.key(0, M), [&](int32_t i) { return 1 - std::exp(-(static_cast<Real>(i) / M) * 5); });
     for (int32_t i = c.first; i <= c.N; ++i)
         c.t[i] = nearest(charge[i] * 255 * c.a) + c.O + base;
@@ -141,7 +143,7 @@ void capacitorDischarge(Context& c)
     const int32_t first = nearest(std::exp(-(Real(1) / M) * 3) * 255 * c.a);
     const int32_t last = nearest(std::exp(-(static_cast<Real>(c.N) / M) * 3) * 255 * c.a);
     const int32_t base = 128 - nearest(static_cast<Real>(first - last) / 2);
-    const auto& discharge = CachedTerms<Real>(
+    const auto& discharge = c.cache.terms(
         c.key(0, M), [&](int32_t i) { return std::exp(-(static_cast<Real>(i) / M) * 5); });
     for (int32_t i = c.first; i <= c.N; ++i)
         c.t[i] = nearest(discharge[i] * 255 * c.a) + c.O + base;
@@ -150,7 +152,7 @@ void capacitorDischarge(Context& c)
 void amplitudeModulation(Context& c)
 {
     const auto& envelope = onePeriodSines(c);
-    const auto& carrier = CachedTerms<Real>(
+    const auto& carrier = c.cache.terms(
         c.key(1, c.m), [&](int32_t i) { return sine80(c.P * kTwoPi * i / (c.Q / c.m)); });
     for (int32_t i = c.first; i <= c.N; ++i) {
         const double u = static_cast<double>(envelope[i]); // the envelope is kept as a 64-bit real
@@ -168,7 +170,7 @@ void frequencyModulation(Context& c)
 {
     // The terms are filled in index order, which the running d needs.
     double d = 0.000000002;
-    const auto& sweep = CachedTerms<Real>(c.key(0, c.m), [&](int32_t i) {
+    const auto& sweep = c.cache.terms(c.key(0, c.m), [&](int32_t i) {
         const Real term = sine80(c.P * kFourPi * i / (c.Q / static_cast<Real>(d)));
         d = static_cast<double>(static_cast<Real>(d) + 1 / (static_cast<Real>(c.m) * 100000));
         return term;
@@ -186,7 +188,8 @@ constexpr Rule kRules[] = {
 
 } // namespace
 
-void ComputeWaveform(WaveformTable& table, WaveformKind kind, const WaveformParams& params)
+void ComputeWaveform(WaveformTable& table, WaveformKind kind, const WaveformParams& params,
+                     TermCache& cache)
 {
     const auto index = static_cast<int32_t>(kind);
     if (index < kFirstKind || index > kLastKind)
@@ -194,6 +197,7 @@ void ComputeWaveform(WaveformTable& table, WaveformKind kind, const WaveformPara
     if (kind == WaveformKind::WhiteNoise)
         return;
     Context c{table,
+              cache,
               static_cast<Real>(params.amplitude) / 100,
               params.shape,
               params.vertical,
@@ -205,6 +209,15 @@ void ComputeWaveform(WaveformTable& table, WaveformKind kind, const WaveformPara
               index};
     kRules[index](c);
     table.limitToByteRange();
+}
+
+void ComputeWaveform(WaveformTable& table, WaveformKind kind, const WaveformParams& params)
+{
+    // The program computes on one thread; computations from others take turns on the same terms.
+    static std::mutex guard;
+    static TermCache shared;
+    const std::lock_guard lock(guard);
+    ComputeWaveform(table, kind, params, shared);
 }
 
 } // namespace dds

@@ -1,5 +1,6 @@
 #pragma once
 #include "synthesis/control_start.h"
+#include "synthesis/term_cache.h"
 #include "synthesis/waveform_kind.h"
 #include "synthesis/waveform_table.h"
 
@@ -18,6 +19,10 @@ struct WaveformParams {
 
 // Fills the whole table for kinds 1 to 11 and limits it to 0..255. White noise (kind 12) writes and
 // limits nothing: its refresh is NoiseGenerator::tick.
+// The terms kept between computations are the process's own (shared by all threads, which take
+// turns), or those of `cache`.
 void ComputeWaveform(WaveformTable& table, WaveformKind kind, const WaveformParams& params);
+void ComputeWaveform(WaveformTable& table, WaveformKind kind, const WaveformParams& params,
+                     TermCache& cache);
 
 } // namespace dds

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,8 @@
 #include "synthesis/waveform_synthesis.h"
 
 using dds::ComputeWaveform;
+using dds::TermCache;
+using dds::TermKey;
 using dds::WaveformKind;
 using dds::WaveformParams;
 using dds::WaveformTable;
@@ -211,7 +212,8 @@ TEST(AllPresets, KeptTermsGiveTheSameTableAsAFirstComputation)
             p.coefficient = shape / 10;
             p.amplitude = 77;
             WaveformTable first;
-            std::thread([&] { ComputeWaveform(first, static_cast<WaveformKind>(kind), p); }).join();
+            TermCache fresh;
+            ComputeWaveform(first, static_cast<WaveformKind>(kind), p, fresh);
             WaveformParams other = p;
             other.shape = 71;
             other.coefficient = 3;
@@ -257,3 +259,30 @@ TEST(ComputeWaveform, RejectsAnUnknownKind)
 }
 
 } // namespace
+
+TEST(TermCache, ComputesATermOnceUntilItsKeyChanges)
+{
+    TermCache cache;
+    int calls = 0;
+    const auto square = [&](int32_t i) {
+        ++calls;
+        return static_cast<long double>(i) * i;
+    };
+    const TermKey key{3, 0, 20, 3200, 3199, 1, 5};
+    EXPECT_EQ(cache.terms(key, square)[5], 25.0L);
+    EXPECT_EQ(calls, 5);
+    cache.terms(key, square);
+    EXPECT_EQ(calls, 5); // kept
+
+    TermKey otherShape = key;
+    otherShape.param = 30;
+    cache.terms(otherShape, square);
+    EXPECT_EQ(calls, 10);
+
+    TermKey otherSlot = otherShape;
+    otherSlot.slot = 1;
+    const auto& halves = cache.terms(otherSlot, [](int32_t i) { return i / 2.0L; });
+    EXPECT_EQ(halves[4], 2.0L);
+    EXPECT_EQ(cache.terms(otherShape, square)[3], 9.0L); // the other slot's terms left it alone
+    EXPECT_EQ(calls, 10);
+}
