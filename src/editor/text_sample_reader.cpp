@@ -99,8 +99,9 @@ public:
                                                                            : ',';
         const bool decimalComma = separator != ',';
         // Every field must be a number; only the last one is converted, since it is the value.
-        NumberText number;
-        NumberText lastNumber;
+        // Two buffers take turns so that the last number's text is kept without copying it.
+        std::array<NumberText, 2> numbers;
+        std::size_t lastNumber = 0;
         std::size_t lastLength = 0;
         std::size_t lastColumn = 0;
         std::string_view lastField;
@@ -115,8 +116,9 @@ public:
             const std::string_view field = trimmed(raw, separator);
             if (!field.empty()) {
                 const std::size_t column = start + static_cast<std::size_t>(field.data() - raw.data()) + 1;
-                if (const std::size_t length = numberText(field, decimalComma, number)) {
-                    lastNumber = number;
+                const std::size_t next = lastLength == 0 ? lastNumber : 1 - lastNumber;
+                if (const std::size_t length = numberText(field, decimalComma, numbers[next])) {
+                    lastNumber = next;
                     lastLength = length;
                     lastColumn = column;
                     lastField = field;
@@ -134,7 +136,7 @@ public:
         }
         if (badColumn != 0)
             fail(badColumn, "'" + std::string(badField) + "' n'est pas une valeur numérique correcte");
-        const std::optional<double> value = valueOf(lastNumber, lastLength);
+        const std::optional<double> value = valueOf(numbers[lastNumber], lastLength);
         if (!value)
             fail(lastColumn, "'" + std::string(lastField) + "' n'est pas une valeur numérique correcte");
         started_ = true;
