@@ -95,7 +95,7 @@ CliCommand SetCommand()
 {
     return {"set", "send the offset, an amplitude step or the filter, as the window's controls do",
             "Usage: ddsgen-cli set [--offset P] [--amplitude-step up:S|down:S] [--filter off|F1..F7]\n"
-            "           [--device PATH] [--virtual [--virtual-fault SPEC]...] [--report-log FILE] [--json]\n"
+            "           [--device PATH] [--virtual [--virtual-fault FAULT]...] [--report-log FILE] [--json]\n"
             "Opens the generator and sends connect, then each setting given in the order below, then\n"
             "closing. Every option is checked before anything is sent.\n"
             "  --offset P                offset slider position 0..255 (sent as 255 - P)\n"
@@ -103,7 +103,7 @@ CliCommand SetCommand()
             "  --filter off|F1..F7       the output low-pass filter\n"
             "  --device PATH             the generator at PATH, as 'list' prints it\n"
             "  --virtual                 use the in-process virtual generator\n"
-            "  --virtual-fault SPEC      no-ack, late-ack:MS, unplug-after:K or flood; may be repeated\n"
+            "  --virtual-fault FAULT      no-ack, late-ack:MS, unplug-after:K or flood; may be repeated\n"
             "  --report-log FILE         append every written report to FILE as a line of hex\n"
             "  --json                    one JSON object with the same figures\n"
             "Exit status: 0 sent; 1 no generator, or PATH is not one; 2 bad options;\n"

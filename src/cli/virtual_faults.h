@@ -6,8 +6,8 @@
 
 namespace dds::cli {
 
-// The virtual generator's fault switches from --virtual-fault SPECs: no-ack, late-ack:MS,
+// The virtual generator's fault switches from --virtual-fault FAULTs: no-ack, late-ack:MS,
 // unplug-after:K, flood. Each switch at most once; UsageError for anything else.
-VirtualFaults ParseVirtualFaults(const std::vector<std::string>& specs);
+VirtualFaults ParseVirtualFaults(const std::vector<std::string>& faultTexts);
 
 } // namespace dds::cli

@@ -10,7 +10,7 @@ using dds::cli::UsageError;
 
 namespace {
 
-TEST(VirtualFaultSpecs, EachSwitchAndSeveralTogether)
+TEST(VirtualFaultSwitches, EachSwitchAndSeveralTogether)
 {
     const auto none = dds::cli::ParseVirtualFaults({});
     EXPECT_FALSE(none.noAcknowledgement || none.flood || none.ackLatency || none.unplugAfterReports);
@@ -23,7 +23,7 @@ TEST(VirtualFaultSpecs, EachSwitchAndSeveralTogether)
     EXPECT_EQ(dds::cli::ParseVirtualFaults({"late-ack:0"}).ackLatency, 0ms);
 }
 
-TEST(VirtualFaultSpecs, BadSpecsAreUsageErrors)
+TEST(VirtualFaultSwitches, BadSwitchesAreUsageErrors)
 {
     for (const char* bad : {"", "no-ack:1", "flood:5", "late-ack", "late-ack:", "late-ack:-1", "late-ack:1x",
                             "late-ack:600001", "unplug-after:0", "unplug-after", "unplug", "NO-ACK", "no_ack"})
