@@ -88,7 +88,16 @@ TForm1::TForm1(dds::WindowServices services, QWidget* parent)
     }
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // A secondary window that goes with the keyboard hands it back to this window, so they go while
+    // this window is still whole.
+    Form6.reset();
+    Form5.reset();
+    Form4.reset();
+    Form3.reset();
+    Form2.reset();
+}
 
 void TForm1::FormCreate()
 {

@@ -17,11 +17,12 @@
 
 void TForm1::CreateSecondaryWindows()
 {
-    Form2 = std::make_unique<TForm2>();
-    Form3 = std::make_unique<TForm3>();
-    Form4 = std::make_unique<TForm4>();
-    Form5 = std::make_unique<TForm5>();
-    Form6 = std::make_unique<TForm6>(services.urlOpener);
+    // Windows of their own that belong to this one: no taskbar entries of their own.
+    Form2 = std::make_unique<TForm2>(this);
+    Form3 = std::make_unique<TForm3>(this);
+    Form4 = std::make_unique<TForm4>(this);
+    Form5 = std::make_unique<TForm5>(this);
+    Form6 = std::make_unique<TForm6>(services.urlOpener, this);
 }
 
 void TForm1::ConnectWindowControls()

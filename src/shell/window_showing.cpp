@@ -1,11 +1,49 @@
 #include "shell/window_showing.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace dds {
+
+namespace {
+
+// When the window with the keyboard hides, Qt forgets its active window at once but learns the next
+// one only when the desktop reports it (a desktop without a window manager never does). A hidden
+// secondary window meanwhile still holds the focus, and being transient for the main window it even
+// makes the main window count as active, while the main window's shortcuts match nothing. The main
+// window takes the keyboard back at once, in Qt and from the desktop.
+class KeyboardHandBack : public QObject {
+public:
+    explicit KeyboardHandBack(QWidget& window) : QObject(&window), window_(window) { window_.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &window_ && event->type() == QEvent::Hide && !event->spontaneous())
+            handBack();
+        return false;
+    }
+
+private:
+    void handBack() const
+    {
+        QWidget* owner = window_.parentWidget();
+        const QWindow* native = window_.windowHandle();
+        if (!owner || !owner->isVisible() || !native || QGuiApplication::focusWindow() != native)
+            return;
+        QApplication::setActiveWindow(owner);
+        owner->activateWindow();
+    }
+
+    QWidget& window_;
+};
+
+} // namespace
 
 void ShowOnTop(QWidget& window)
 {
@@ -25,6 +63,7 @@ void MakeSecondaryWindow(QWidget& window, Qt::WindowFlags frame)
 {
     window.setWindowFlags(Qt::Window | frame);
     window.setAttribute(Qt::WA_QuitOnClose, false);
+    new KeyboardHandBack(window);
 }
 
 void MakeFixedFrameless(QWidget& window, int clientWidth, int clientHeight)

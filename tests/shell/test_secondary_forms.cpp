@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -6,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -21,6 +23,7 @@
 #include "shell/unit6.h"
 #include "shell/web_addresses.h"
 #include "shell/window_showing.h"
+#include "widgets/double_speed.h"
 #include "widgets/graphic_gauge.h"
 #include "widgets/rx_gif_animator.h"
 
@@ -255,6 +258,135 @@ TEST_F(MainWindowWindows, SecondaryWindowsStartHidden)
         // An about window left open must not keep the program alive after the main window closes.
         EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose));
     }
+}
+
+// Each secondary window with the program's own ways of showing and hiding it (the start-up picture
+// comes and goes with its timer, below).
+struct SecondaryWindowUse {
+    const char* name;
+    QWidget* (*window)(TForm1&);
+    void (*show)(TForm1&);
+    void (*hide)(TForm1&);
+};
+
+void ClickButton(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+const SecondaryWindowUse kSecondaryWindowUses[] = {
+    {"transfer window", [](TForm1& f) -> QWidget* { return f.Form2.get(); },
+     [](TForm1& f) { ClickButton(f.SpeedButton4); }, [](TForm1& f) { ClickButton(f.SpeedButton5); }},
+    {"wait window", [](TForm1& f) -> QWidget* { return f.Form3.get(); },
+     [](TForm1& f) { ClickButton(f.SpeedButton6); }, [](TForm1& f) { ClickButton(f.SpeedButton7); }},
+    {"work window", [](TForm1& f) -> QWidget* { return f.Form5.get(); }, [](TForm1& f) { ClickButton(f.BitBtn1); },
+     [](TForm1& f) { f.Form5->close(); }}, // the operator closes it with its frame
+    {"about window", [](TForm1& f) -> QWidget* { return f.Form6.get(); },
+     [](TForm1& f) { ClickButton(f.ToolButton7); },
+     [](TForm1& f) { QTest::mouseClick(f.Form6->Image1, Qt::LeftButton, {}, QPoint(2, 2)); }},
+};
+
+class SecondaryWindowsOfTheMainWindow : public MainWindowWindows {
+protected:
+    void SetUp() override
+    {
+        MainWindowWindows::SetUp();
+        form->Timer2->stop(); // the test ticks the start-up picture itself
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == form.get(); }, 5000));
+    }
+    // The start-up picture comes with the first tick of its timer and goes with the last.
+    void ShowTheStartUpPicture() { form->Timer2Timer(); }
+    void EndTheStartUpPicture()
+    {
+        while (form->Form4->isVisible())
+            form->Timer2Timer();
+    }
+    bool BelongsToTheMainWindow(QWidget& window) const
+    {
+        return window.isWindow() && window.windowHandle() &&
+               window.windowHandle()->transientParent() == form->windowHandle();
+    }
+    // Ctrl+Z takes the last waveform change back and Ctrl+Y brings it again, straight after a
+    // window went away and still once the desktop has had its say.
+    void ExpectTheKeysWork(const char* after)
+    {
+        const int before = form->state.waveformKind;
+        ClickButton(before == 2 ? form->DoubleSpeed10 : form->DoubleSpeed9);
+        const int changed = form->state.waveformKind;
+        ASSERT_NE(changed, before);
+        QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(form->state.waveformKind, before) << after;
+        QTest::qWait(30);
+        QTest::keyClick(form.get(), Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(form->state.waveformKind, changed) << after;
+    }
+};
+
+TEST_F(SecondaryWindowsOfTheMainWindow, BelongToItWheneverShownAndKeepTheirShowingPattern)
+{
+    ShowTheStartUpPicture();
+    EXPECT_TRUE(BelongsToTheMainWindow(*form->Form4)) << "picture window";
+    EXPECT_TRUE(OnTop(*form->Form4));
+    EndTheStartUpPicture();
+    for (QWidget* window : std::initializer_list<QWidget*>{form->Form2.get(), form->Form3.get(), form->Form4.get(),
+                                                           form->Form5.get(), form->Form6.get()}) {
+        const std::string name = window->metaObject()->className();
+        EXPECT_EQ(window->parentWidget(), form.get()) << name;
+        for (int showing = 1; showing <= 2; ++showing) { // the style change between must not cut it loose
+            dds::ShowOnTop(*window);
+            ASSERT_TRUE(window->isVisible()) << name;
+            EXPECT_TRUE(OnTop(*window)) << name;
+            EXPECT_TRUE(BelongsToTheMainWindow(*window)) << name << " showing " << showing;
+            dds::HideToNormal(*window);
+            EXPECT_FALSE(window->isVisible()) << name;
+            EXPECT_FALSE(OnTop(*window)) << name;
+            EXPECT_TRUE(BelongsToTheMainWindow(*window)) << name << " hidden after showing " << showing;
+        }
+    }
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(SecondaryWindowsOfTheMainWindow, TheMainWindowsKeysWorkOnceEachHasGone)
+{
+    ShowTheStartUpPicture();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == form->Form4.get(); }, 5000));
+    EndTheStartUpPicture();
+    EXPECT_EQ(QApplication::activeWindow(), form.get()) << "picture window";
+    ExpectTheKeysWork("picture window");
+    for (const SecondaryWindowUse& use : kSecondaryWindowUses) {
+        QWidget* window = use.window(*form);
+        use.show(*form);
+        // The desktop gives the window the keyboard, as it would a new window of the program.
+        ASSERT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 5000)) << use.name;
+        use.hide(*form);
+        ASSERT_FALSE(window->isVisible()) << use.name;
+        EXPECT_EQ(QApplication::activeWindow(), form.get()) << use.name;
+        ExpectTheKeysWork(use.name);
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(SecondaryWindowsOfTheMainWindow, AWindowHiddenWithoutTheKeyboardLeavesItWhereItIs)
+{
+    ShowTheStartUpPicture();
+    EndTheStartUpPicture();
+    ClickButton(form->ToolButton7);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == form->Form6.get(); }, 5000));
+    ClickButton(form->SpeedButton6); // the wait window comes and goes before the desktop gives it the keyboard
+    dds::HideToNormal(*form->Form3);
+    EXPECT_EQ(QApplication::activeWindow(), form->Form6.get());
+    QTest::mouseClick(form->Form6->Image1, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(QApplication::activeWindow(), form.get());
+}
+
+TEST_F(SecondaryWindowsOfTheMainWindow, TheMainWindowGoesWhileTheAboutWindowHasTheKeyboard)
+{
+    ShowTheStartUpPicture();
+    EndTheStartUpPicture();
+    ClickButton(form->ToolButton7);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == form->Form6.get(); }, 5000));
+    form.reset();
+    EXPECT_EQ(QApplication::activeWindow(), nullptr);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
 TEST_F(MainWindowWindows, PictureWindowIsUpForTwentyTicks)
