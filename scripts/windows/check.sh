@@ -3,6 +3,8 @@
 # the Linux build. One line per check, then "N passed, N failed"; exits 1 when any failed.
 # Work files go to WINDOWS_BUILD/check (test output, logs, the two Wine prefixes).
 set -uo pipefail
+# Nothing of the caller's Qt settings reaches the programs, on either side.
+unset "${!QT_@}" "${!WINEQT_@}"
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/env.sh"
 build="$(realpath "${1:-build-windows}")"
@@ -26,8 +28,7 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" LANG=C.UT
 # Wine gives a Windows program none of this environment's QT_* variables (a Linux Qt's settings must
 # not reach it); WINEQT_X reaches it as QT_X. The programs run as they would on Windows: the
 # installed window on the windows platform with its default font engine, the test programs on the
-# offscreen platform their main chooses. Nothing of the caller's Qt settings reaches either side.
-unset "${!QT_@}" "${!WINEQT_@}"
+# offscreen platform their main chooses.
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1400x900x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
@@ -93,6 +94,23 @@ plug_notices() {
 }
 check "WM_DEVICECHANGE / DBT_DEVNODES_CHANGED posted to the main window (windows platform) re-enumerates; other events do not" \
   plug_notices
+# The fuzz targets' seed corpora, replayed as plain tests, and the include-rule checker over this tree.
+fuzz_programs=("$build"/tests/fuzz/fuzz_*.exe)
+fuzz_replays() {
+  local program name
+  [ -e "${fuzz_programs[0]}" ] || return 1
+  for program in "${fuzz_programs[@]}"; do
+    name=$(basename "$program" .exe)
+    (cd "$(dirname "$program")" && timeout 300 wine "$program" "$(winpath "$REPO_ROOT/tests/fuzz/corpus/$name")") \
+      >>"$work/fuzz-replays.txt" 2>&1 || return 1
+  done
+}
+check "fuzz seed corpora replayed under Wine: ${#fuzz_programs[@]} targets" fuzz_replays
+include_rules() {
+  (cd "$build/tests/includes" &&
+    timeout 300 wine check_includes.exe "$(winpath "$REPO_ROOT")" "$(winpath "$QT_PREFIX/include")") >"$work/include-rules.txt" 2>&1
+}
+check "include rules (check_includes.exe) under Wine, over this tree" include_rules
 unset WINEPATH WINEQT_QPA_FONTDIR
 
 # --- The installer, into a fresh prefix ----------------------------------------------------------
