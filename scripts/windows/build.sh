@@ -13,6 +13,15 @@ bash "$here/install-deps.sh"
 JOBS=$jobs "$here/build-qt.sh"
 JOBS=$jobs "$here/build-hidapi.sh"
 
+# Qt's own texts (the file dialogs, the buttons) in the desktop's language, as on Linux: Debian's
+# catalogues serve every platform. A language's "qt" catalogue loads the module catalogues it
+# names (qtbase, qtmultimedia), so those come along. Into the cache, where the test programs' Qt
+# looks, and below into the staged program, where the installed one looks.
+qt_catalogues=(/usr/share/qt6/translations/qt_??.qm /usr/share/qt6/translations/qt_??_??.qm
+  /usr/share/qt6/translations/qtbase_*.qm /usr/share/qt6/translations/qtmultimedia_*.qm)
+mkdir -p "$QT_PREFIX/translations"
+cp "${qt_catalogues[@]}" "$QT_PREFIX/translations/"
+
 # The JSON library is header-only: Debian's copy is used from a prefix of its own, so that the
 # Windows compiler is never pointed at /usr/include.
 json_prefix="$build/nlohmann-json"
@@ -33,12 +42,13 @@ cmake --build "$build" -j "$jobs"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 stage="$build/stage/ddsgen-$version"
 rm -rf "$build/stage"
-mkdir -p "$stage/platforms" "$stage/imageformats" "$stage/styles" "$stage/generateur_fonctions"
+mkdir -p "$stage/platforms" "$stage/imageformats" "$stage/styles" "$stage/generateur_fonctions" "$stage/translations"
 cp "$build/src/shell/ddsgen.exe" "$build/src/cli/ddsgen-cli.exe" "$stage/"
 cp "$REPO_ROOT/src/shell/generateur_fonctions/utlisation_soft.htm" "$stage/generateur_fonctions/"
 cp "$QT_PREFIX/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$QT_PREFIX/plugins/imageformats/qgif.dll" "$stage/imageformats/"
 cp "$QT_PREFIX/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
+cp "${qt_catalogues[@]}" "$stage/translations/"
 "$here/copy-dlls.sh" "$stage" "$stage"/*.exe "$stage"/*/*.dll
 
 mkdir -p "$dist"

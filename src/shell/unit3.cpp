@@ -5,6 +5,7 @@
 
 #include "shell/secondary_artwork.h"
 #include "shell/window_showing.h"
+#include "widgets/pixel_font.h"
 #include "widgets/rx_gif_animator.h"
 
 namespace {
@@ -12,10 +13,7 @@ namespace {
 QLabel* RedBoldLine(QWidget* parent, const char* utf8, QPoint topLeft)
 {
     auto* label = new QLabel(QString::fromUtf8(utf8), parent);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(19);
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(dds::PixelFont(QStringLiteral("Arial"), 19, true));
     label->setStyleSheet(QStringLiteral("color: red;"));
     label->move(topLeft);
     label->adjustSize();

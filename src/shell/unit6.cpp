@@ -7,6 +7,7 @@
 #include "shell/secondary_artwork.h"
 #include "shell/web_addresses.h"
 #include "shell/window_showing.h"
+#include "widgets/pixel_font.h"
 
 namespace {
 
@@ -41,9 +42,7 @@ const AboutLine kAboutLines[] = {
 
 QFont BoldArial(int pixelHeight, bool underlined)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixelHeight);
-    font.setBold(true);
+    QFont font = dds::PixelFont(QStringLiteral("Arial"), pixelHeight, true);
     font.setUnderline(underlined);
     return font;
 }

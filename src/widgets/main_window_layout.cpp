@@ -18,6 +18,7 @@
 #include "widgets/double_speed.h"
 #include "widgets/jv_dial_button.h"
 #include "widgets/panel_status_bar.h"
+#include "widgets/pixel_font.h"
 #include "widgets/rx_gif_animator.h"
 #include "widgets/rx_slider.h"
 #include "widgets/rx_spin_edit.h"
@@ -25,20 +26,9 @@
 namespace {
 
 using L = MainWindowLayout;
+using dds::PixelFont;
 
 enum class Bevel { Raised, None, Lowered };
-
-// The design's faces first, then faces with the same metrics that free desktops ship, so that texts
-// keep the widths the layout was drawn for.
-QFont PixelFont(const QString& family, int pixels, bool bold = false)
-{
-    QFont font;
-    font.setFamilies({family, QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 template <class T>
 T* Place(T*& member, QWidget* parent, const char* name, QRect geometry)

@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     for (const auto& seed : seeds) {
         std::ifstream file(seed, std::ios::binary);
         const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-        std::printf("%s (%zu bytes)\n", seed.filename().c_str(), bytes.size());
+        std::printf("%s (%zu bytes)\n", seed.filename().string().c_str(), bytes.size());
         std::fflush(stdout);
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     }
