@@ -192,7 +192,11 @@ windows_cli=$(winpath "$installed/ddsgen-cli.exe")
 add_run() {
   local name=$1 output=$2; shift 2
   [ -e "$work/$name.bat" ] || printf '@echo off\r\n' >"$work/$name.bat"
-  printf '"%s" %s > "%s"\r\n' "$windows_cli" "$*" "$output" >>"$work/$name.bat"
+  local line
+  line=$(printf '"%s" %s > "%s"' "$windows_cli" "$*" "$output")
+  # Wine's cmd now and then fails to start a program under load (errorlevel 9009, "not
+  # recognized"): that line alone runs again. A program's own status (0-4) or a crash is kept.
+  printf '%s\r\nif errorlevel 9009 %s\r\n' "$line" "$line" >>"$work/$name.bat"
   printf '"%s" %s > "%s"\n' "$linux_cli" "$*" "$output" >>"$work/$name.sh"
 }
 same_outputs() {
