@@ -71,10 +71,13 @@ tsan: deps
 
 # clang-format (.clang-format) over the C++ lines changed since this branch left FORMAT_BASE, committed
 # or not, so the code being changed follows the style without reformatting the tree in one go.
-FORMAT_BASE ?= main
+# FORMAT_BASE is main, or origin/main in a fresh clone that has no local main.
+FORMAT_BASE ?= $(shell git rev-parse -q --verify main >/dev/null && echo main || echo origin/main)
 format:
 	@command -v git-clang-format >/dev/null || { echo "git-clang-format is missing: apt-get install clang-format"; exit 1; }
-	git clang-format --force --extensions cpp,h $$(git merge-base $(FORMAT_BASE) HEAD)
+	@base=$$(git merge-base $(FORMAT_BASE) HEAD) || { echo "make format: no common commit with $(FORMAT_BASE); give FORMAT_BASE=<branch>"; exit 1; }; \
+		echo "git clang-format --force --extensions cpp,h $$base"; \
+		git clang-format --force --extensions cpp,h $$base
 
 # libFuzzer targets for every reader of outside bytes, built with clang; each runs FUZZ_SECONDS
 # from a copy of its seed corpus, so the committed seeds stay small.

@@ -100,18 +100,19 @@ int Transfers(TForm1& form, const dds::VirtualGenerator& generator)
 // The program as `main` starts it, then the measurements on stdout.
 int Child(int argc, char** argv, bool withTransfers)
 {
-    dds::GuardedApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ddsgen"));
     int errors = 0;
+    const dds::ErrorSink countErrors = [&errors](const QString& message) {
+        ++errors;
+        std::cerr << "error: " << message.toStdString() << '\n';
+    };
+    dds::GuardedApplication app(argc, argv, dds::ErrorReporter(countErrors));
+    QApplication::setApplicationName(QStringLiteral("ddsgen"));
     // As --virtual-generator does, but keeping the generator to count what reached it.
     auto bus = std::make_shared<dds::VirtualHidBus>();
     auto generator = std::make_shared<dds::VirtualGenerator>();
     bus->Plug(generator, std::chrono::milliseconds(300));
     dds::WindowServices services = dds::DesktopServices(bus);
-    services.errorSink = [&errors](const QString& message) {
-        ++errors;
-        std::cerr << "error: " << message.toStdString() << '\n';
-    };
+    services.errorSink = countErrors;
     TForm1 form(std::move(services));
     if (!ShowWindow(form)) {
         std::cerr << "main window not shown\n";

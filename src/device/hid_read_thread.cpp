@@ -96,38 +96,41 @@ void TJvHidDeviceReadThread::ReadOnce()
     }
     lastCount_ = count;
     if (count > 0 && !stop_)
-        Deliver(count);
+        Deliver();
 }
 
+// The hand-overs carry nothing but the member to run: what it serves (the error, the report and
+// its length) is in members written before `Published`, so ThreadSanitizer sees every byte the UI
+// thread reads from this thread except Qt's own call object.
 void TJvHidDeviceReadThread::ReportError(uint32_t error)
 {
     lastError_ = error;
     Published(this);
-    QMetaObject::invokeMethod(
-        this,
-        [this, error] {
-            const HandOverScope scope(inHandOver_, this);
-            const TJvHidDataErrorEvent handler = device_.OnDataError();
-            if (handler)
-                handler(&device_, error);
-        },
-        Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(this, &TJvHidDeviceReadThread::ServeError, Qt::BlockingQueuedConnection);
     Received(this);
 }
 
-void TJvHidDeviceReadThread::Deliver(int count)
+void TJvHidDeviceReadThread::ServeError()
+{
+    const HandOverScope scope(inHandOver_, this);
+    const TJvHidDataErrorEvent handler = device_.OnDataError();
+    if (handler)
+        handler(&device_, lastError_);
+}
+
+void TJvHidDeviceReadThread::Deliver()
 {
     Published(this);
-    QMetaObject::invokeMethod(
-        this,
-        [this, count] {
-            const HandOverScope scope(inHandOver_, this);
-            const TJvHidDataEvent handler = device_.OnData();
-            if (handler)
-                handler(&device_, buffer_[0], buffer_.data() + 1, static_cast<uint16_t>(count - 1));
-        },
-        Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(this, &TJvHidDeviceReadThread::ServeReport, Qt::BlockingQueuedConnection);
     Received(this);
+}
+
+void TJvHidDeviceReadThread::ServeReport()
+{
+    const HandOverScope scope(inHandOver_, this);
+    const TJvHidDataEvent handler = device_.OnData();
+    if (handler)
+        handler(&device_, buffer_[0], buffer_.data() + 1, static_cast<uint16_t>(lastCount_ - 1));
 }
 
 void TJvHidDeviceReadThread::SleepUnlessStopped(uint32_t milliseconds)

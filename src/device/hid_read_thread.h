@@ -38,8 +38,11 @@ protected:
 
 private:
     void ReadOnce();
+    // Reader side of a hand-over, blocked until the UI thread has served it; and the UI side.
     void ReportError(uint32_t error);
-    void Deliver(int count);
+    void ServeError();
+    void Deliver(); // the report in buffer_, lastCount_ bytes long
+    void ServeReport();
     void SleepUnlessStopped(uint32_t milliseconds);
 
     TJvHidDevice& device_;
@@ -49,7 +52,7 @@ private:
     std::atomic<bool> stop_ = false;
     std::atomic<bool> dropHandle_ = false;
     std::atomic<uint32_t> lastError_ = 0;
-    int lastCount_ = 0;
+    int lastCount_ = 0;       // of the report being handed over
     bool inHandOver_ = false; // UI thread only
     std::mutex sleepMutex_;
     std::condition_variable sleepWake_;

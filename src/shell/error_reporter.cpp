@@ -4,16 +4,6 @@
 
 namespace dds {
 
-namespace {
-
-ErrorSink& CurrentSink()
-{
-    static ErrorSink sink = &ErrorReporter::showErrorBox;
-    return sink;
-}
-
-} // namespace
-
 QString ErrorBoxText(const QString& message)
 {
     if (!message.isEmpty() && message.back() > QChar('.'))
@@ -21,29 +11,27 @@ QString ErrorBoxText(const QString& message)
     return message;
 }
 
-void ErrorReporter::report(const QString& message)
-{
-    CurrentSink()(message);
-}
-
-ErrorSink ErrorReporter::setSink(ErrorSink sink)
-{
-    return std::exchange(CurrentSink(), sink ? std::move(sink) : ErrorSink(&ErrorReporter::showErrorBox));
-}
-
-void ErrorReporter::showErrorBox(const QString& message)
+void ShowErrorBox(const QString& message)
 {
     QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), ErrorBoxText(message),
                     QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
-GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+ErrorReporter::ErrorReporter(ErrorSink sink)
+    : sink_(std::make_shared<const ErrorSink>(sink ? std::move(sink) : ErrorSink(&ShowErrorBox)))
+{
+}
+
+GuardedApplication::GuardedApplication(int& argc, char** argv, ErrorReporter reporter)
+    : QApplication(argc, argv), reporter_(std::move(reporter))
+{
+}
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event)
 {
     bool handled = false;
-    RunGuarded([&] { handled = QApplication::notify(receiver, event); });
+    reporter_.RunGuarded([&] { handled = QApplication::notify(receiver, event); });
     return handled;
 }
 

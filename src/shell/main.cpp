@@ -11,7 +11,7 @@
 
 int main(int argc, char** argv)
 {
-    dds::GuardedApplication app(argc, argv);
+    dds::GuardedApplication app(argc, argv, dds::ErrorReporter(&dds::ShowErrorBox));
     QApplication::setApplicationName(QStringLiteral("ddsgen"));
     dds::InstallQtTranslations(QLocale::system());
     std::shared_ptr<dds::HidBackend> backend;

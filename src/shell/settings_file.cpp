@@ -95,12 +95,12 @@ QString UserSettingsFolder()
     return WithTrailingSeparator(QStandardPaths::writableLocation(kLocation));
 }
 
-QString ScratchFolder(const QString& programFolder)
+QString ScratchFolder(const QString& programFolder, const QString& userFolder)
 {
     const QString program = WithTrailingSeparator(programFolder);
     if (FolderTakesFiles(program))
         return program;
-    const QString user = UserSettingsFolder();
+    const QString user = WithTrailingSeparator(userFolder);
     if (!QDir().mkpath(user))
         throw SettingsWriteError(ErrorText(user, QStringLiteral("dossier impossible à créer")).toStdString());
     return user;

@@ -37,7 +37,7 @@ QString ProgramFolder();
 QString UserSettingsFolder();
 // Where the transfer's scratch picture "Sample.bmp" goes: the program folder when a file can be
 // created in it, else the per-user folder (created on demand), like the settings file.
-QString ScratchFolder(const QString& programFolder);
+QString ScratchFolder(const QString& programFolder, const QString& userFolder);
 
 class SettingsFile {
 public:

@@ -81,7 +81,7 @@ TForm1::TForm1(dds::WindowServices services, QWidget* parent)
         // The generator is connected only once the window is built: an error box inside FormCreate
         // runs an event loop, which must not hand it the controller's first notice.
         const dds::DeviceNoticeHold notices(*JvHidDeviceController1);
-        dds::RunGuarded([this] { FormCreate(); });
+        errorReporter.RunGuarded([this] { FormCreate(); });
         SetUpAdditions();
         CreateSecondaryWindows();
         CentreOnDesktop();
@@ -189,9 +189,9 @@ void TForm1::CreateTimers()
     Timer2 = MakeTimer(this, "Timer2", 100);
     Timer3 = MakeTimer(this, "Timer3", 1000);
     Timer4 = MakeTimer(this, "Timer4", 100);
-    dds::ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    dds::ConnectGuarded(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
-    dds::ConnectGuarded(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
+    errorReporter.ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    errorReporter.ConnectGuarded(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    errorReporter.ConnectGuarded(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
     Timer1->start();
     Timer3->start();
     generatorHolder.SetAcknowledgementTimer(*Timer1);
@@ -233,10 +233,10 @@ void TForm1::setClockSource(dds::ClockSource source)
 void TForm1::ConnectFrequencyControls()
 {
     for (const RangeButton& row : kRangeButtons)
-        dds::ConnectGuarded(this->*row.button, &TDoubleSpeed::OnClick, this, row.handler);
-    dds::ConnectGuarded(RxSlider1, &TRxSlider::OnChange, this, &TForm1::RxSlider1Change);
-    dds::ConnectGuarded(SpeedButton11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
-    dds::ConnectGuarded(SpeedButton12, &QToolButton::clicked, this, &TForm1::SpeedButton12Click);
+        errorReporter.ConnectGuarded(this->*row.button, &TDoubleSpeed::OnClick, this, row.handler);
+    errorReporter.ConnectGuarded(RxSlider1, &TRxSlider::OnChange, this, &TForm1::RxSlider1Change);
+    errorReporter.ConnectGuarded(SpeedButton11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
+    errorReporter.ConnectGuarded(SpeedButton12, &QToolButton::clicked, this, &TForm1::SpeedButton12Click);
 }
 
 void TForm1::DoubleSpeed1Click() { SelectRange(1); }
@@ -286,12 +286,12 @@ void TForm1::SpeedButton12Click()
 
 void TForm1::ConnectShutdownControls()
 {
-    dds::ConnectGuarded(ToolButton3, &QToolButton::clicked, this, &TForm1::ToolButton3Click);
+    errorReporter.ConnectGuarded(ToolButton3, &QToolButton::clicked, this, &TForm1::ToolButton3Click);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    dds::RunGuarded([this] { FormCloseQuery(); });
+    errorReporter.RunGuarded([this] { FormCloseQuery(); });
     event->accept();
 }
 

@@ -54,12 +54,17 @@ public:
     ~TForm1() override;
 
     const dds::WindowServices services;
+    // Every handler's error goes to the services' sink; the secondary windows are given it too.
+    const dds::ErrorReporter errorReporter{services.errorSink};
 
     // ---- Generator state -------------------------------------------------------------------
     // The open generator, the output report buffer and the acknowledgement counter (raised by
     // Timer1, set to 1 by an acknowledging report) are the holder's (device link section).
     struct GeneratorState {
-        explicit GeneratorState(const QString& programFolder) : settings(programFolder, dds::UserSettingsFolder()) {}
+        explicit GeneratorState(const dds::WindowServices& services)
+            : settings(services.programFolder, services.userSettingsFolder)
+        {
+        }
 
         dds::SettingsFile settings;         // the 80 lines of parametres.inf
         int32_t connectedFlag = 0;          // 1 while the generator is attached
@@ -76,7 +81,7 @@ public:
         int32_t drawingFlag = 0;            // mouse-drawing state
         std::vector<uint8_t> transferBytes; // the bytes computed for a transfer
     };
-    GeneratorState state{services.programFolder};
+    GeneratorState state{services};
 
     // ---- Timers ----------------------------------------------------------------------------
     static constexpr int kPictureTicks = 20;
@@ -133,7 +138,9 @@ public:
     // The acknowledgement wait's period: the product's 5000 ms; tests shorten it.
     std::chrono::milliseconds acknowledgementPeriod = dds::AcknowledgementWait::kProductPeriod;
     // Where "Sample.bmp" is written and read back; tests point it elsewhere.
-    std::function<QString()> sampleFolder = [this] { return dds::ScratchFolder(services.programFolder); };
+    std::function<QString()> sampleFolder = [this] {
+        return dds::ScratchFolder(services.programFolder, services.userSettingsFolder);
+    };
 
     void SpeedButton10Click();
 
@@ -295,7 +302,6 @@ private:
     void ChooseLanguage(int32_t code, void (TForm1::*setTexts)());
     void CreateSecondaryWindows();
 
-    dds::ScopedErrorSink errorSink_{services.errorSink};
     dds::ClockSource clockSource_;
     std::function<void()> terminateApplication_;
 

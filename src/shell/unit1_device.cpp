@@ -24,11 +24,11 @@ constexpr int kAmplitudeStart = 99;
 // A desktop user never sees standard error, so the operator is told in the error box too: which
 // generator was found, that this user may not open it, and the remedy of the README. Once the rule
 // is in place and the generator plugged in again, it arrives anew and connects.
-void WarnInaccessible(const TJvHidDevice& device)
+void WarnInaccessible(const TJvHidDevice& device, const dds::ErrorReporter& errorReporter)
 {
     const std::string& path = device.PnPInfo().DevicePath();
     std::cerr << "ddsgen: " << dds::InaccessibleGeneratorMessage(path) << '\n';
-    dds::ErrorReporter::report(
+    errorReporter.Report(
         QStringLiteral("Le générateur USB (04D8:0009) a été trouvé sur « %1 », mais cet utilisateur n'a pas le "
                        "droit de l'ouvrir. Installez la règle udev 70-ddsgen.rules comme l'indique le README "
                        "(« Running with a real generator »), puis débranchez et rebranchez le générateur : il "
@@ -41,21 +41,23 @@ void WarnInaccessible(const TJvHidDevice& device)
 void TForm1::SetUpDeviceLink()
 {
     // The controller's plug events are callbacks, not signals: wrapped the same way.
-    JvHidDeviceController1->OnArrival = dds::Guarded(std::bind_front(&TForm1::JvHidDeviceController1Arrival, this));
-    JvHidDeviceController1->OnRemoval = dds::Guarded(std::bind_front(&TForm1::JvHidDeviceController1Removal, this));
-    dds::ConnectGuarded(RxSlider3, &TRxSlider::OnChange, this, &TForm1::RxSlider3Change);
-    dds::ConnectGuarded(RxSlider4, &TRxSlider::OnMouseUp, this, &TForm1::RxSlider4MouseUp);
-    dds::ConnectGuarded(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
-    dds::ConnectGuarded(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
-    dds::ConnectGuarded(SpeedButton13, &QToolButton::clicked, this, &TForm1::SpeedButton13Click);
-    dds::ConnectGuarded(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    JvHidDeviceController1->OnArrival =
+        errorReporter.Guarded(std::bind_front(&TForm1::JvHidDeviceController1Arrival, this));
+    JvHidDeviceController1->OnRemoval =
+        errorReporter.Guarded(std::bind_front(&TForm1::JvHidDeviceController1Removal, this));
+    errorReporter.ConnectGuarded(RxSlider3, &TRxSlider::OnChange, this, &TForm1::RxSlider3Change);
+    errorReporter.ConnectGuarded(RxSlider4, &TRxSlider::OnMouseUp, this, &TForm1::RxSlider4MouseUp);
+    errorReporter.ConnectGuarded(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    errorReporter.ConnectGuarded(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    errorReporter.ConnectGuarded(SpeedButton13, &QToolButton::clicked, this, &TForm1::SpeedButton13Click);
+    errorReporter.ConnectGuarded(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     const std::array<QRadioButton*, 8> radios = FilterRadios();
     for (int index = 0; index < static_cast<int>(radios.size()); ++index)
-        dds::ConnectGuarded(radios[static_cast<size_t>(index)], &QRadioButton::toggled, this,
-                            [this, index](bool checked) {
-                                if (checked)
-                                    FilterRadioChecked(index);
-                            });
+        errorReporter.ConnectGuarded(radios[static_cast<size_t>(index)], &QRadioButton::toggled, this,
+                                     [this, index](bool checked) {
+                                         if (checked)
+                                             FilterRadioChecked(index);
+                                     });
 }
 
 std::array<QRadioButton*, 8> TForm1::FilterRadios() const
@@ -90,14 +92,14 @@ void TForm1::SetAmplitudeSliderStart()
 void TForm1::JvHidDeviceController1Arrival(TJvHidDevice* HidDev)
 {
     const dds::ClaimResult claim =
-        generatorHolder.Claim(HidDev, dds::Guarded(std::bind_front(&TForm1::JvHidDeviceData, this)));
+        generatorHolder.Claim(HidDev, errorReporter.Guarded(std::bind_front(&TForm1::JvHidDeviceData, this)));
     if (claim == dds::ClaimResult::Claimed) {
         state.connectedFlag = 1;
         ApplyLanguageTexts();
         ShowConnectedPanels();
         generatorHolder.Send(dds::gcHostConnected);
     } else if (claim == dds::ClaimResult::Inaccessible) {
-        WarnInaccessible(*HidDev);
+        WarnInaccessible(*HidDev, errorReporter);
     }
     RxSlider3Change();
 }

@@ -24,12 +24,12 @@ constexpr int kVerticalCursor = 3;
 
 void TForm1::ConnectDrawingControls()
 {
-    dds::ConnectGuarded(DoubleSpeed18, &TDoubleSpeed::OnClick, this, &TForm1::DoubleSpeed18Click);
-    dds::ConnectGuarded(SpeedButton9, &QToolButton::clicked, this, &TForm1::SpeedButton9Click);
-    dds::ConnectGuarded(JvDialButton3, &TJvDialButton::OnChange, this, &TForm1::JvDialButton3Change);
-    dds::ConnectGuarded(GraphXY1, &TGraphXY::MouseDown, this, &TForm1::GraphXY1MouseDown);
-    dds::ConnectGuarded(GraphXY1, &TGraphXY::MouseMove, this, &TForm1::GraphXY1MouseMove);
-    dds::ConnectGuarded(GraphXY1, &TGraphXY::MouseUp, this, &TForm1::GraphXY1MouseUp);
+    errorReporter.ConnectGuarded(DoubleSpeed18, &TDoubleSpeed::OnClick, this, &TForm1::DoubleSpeed18Click);
+    errorReporter.ConnectGuarded(SpeedButton9, &QToolButton::clicked, this, &TForm1::SpeedButton9Click);
+    errorReporter.ConnectGuarded(JvDialButton3, &TJvDialButton::OnChange, this, &TForm1::JvDialButton3Change);
+    errorReporter.ConnectGuarded(GraphXY1, &TGraphXY::MouseDown, this, &TForm1::GraphXY1MouseDown);
+    errorReporter.ConnectGuarded(GraphXY1, &TGraphXY::MouseMove, this, &TForm1::GraphXY1MouseMove);
+    errorReporter.ConnectGuarded(GraphXY1, &TGraphXY::MouseUp, this, &TForm1::GraphXY1MouseUp);
 }
 
 void TForm1::ClearDrawingFlag() { state.drawingFlag = 0; }

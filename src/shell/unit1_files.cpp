@@ -32,8 +32,8 @@ void FillLineBuffer(QListWidget* buffer, const std::vector<std::string>& lines)
 
 void TForm1::ConnectFileControls()
 {
-    dds::ConnectGuarded(ToolButton2, &QToolButton::clicked, this, &TForm1::ToolButton2Click);
-    dds::ConnectGuarded(ToolButton4, &QToolButton::clicked, this, &TForm1::ToolButton4Click);
+    errorReporter.ConnectGuarded(ToolButton2, &QToolButton::clicked, this, &TForm1::ToolButton2Click);
+    errorReporter.ConnectGuarded(ToolButton4, &QToolButton::clicked, this, &TForm1::ToolButton4Click);
 }
 
 void TForm1::setWaveFileDialogs(std::unique_ptr<dds::WaveFileDialogs> dialogs)
@@ -97,7 +97,8 @@ void TForm1::ToolButton4Click()
                                   state.clockFields.minute, state.clockFields.second));
     const dds::WaveformTable saved = state.waveformTable;
     FillLineBuffer(ListBox1, dds::WaveformLines(saved));
-    const auto folderChanged = dds::Guarded([this](const QString& folder) { SaveDialog1FolderChange(folder); });
+    const auto folderChanged =
+        errorReporter.Guarded([this](const QString& folder) { SaveDialog1FolderChange(folder); });
     const std::optional<QString> path =
         waveFileDialogs_->ChooseFileToSave(WaveFileFolder(), proposed, folderChanged);
     if (!path)

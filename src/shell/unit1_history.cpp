@@ -27,19 +27,19 @@ void TForm1::ConnectEditSteps()
 {
     // Connected after the controls' own handlers, so each step closes once its handler has run.
     for (TDoubleSpeed* preset : presetButtons())
-        dds::ConnectGuarded(preset, &TDoubleSpeed::OnClick, this, &TForm1::CloseEditStep);
+        errorReporter.ConnectGuarded(preset, &TDoubleSpeed::OnClick, this, &TForm1::CloseEditStep);
     for (QToolButton* button : {SpeedButton9, SpeedButton8, ToolButton2})
-        dds::ConnectGuarded(button, &QToolButton::clicked, this, &TForm1::CloseEditStep);
-    dds::ConnectGuarded(GraphXY1, &TGraphXY::MouseUp, this, &TForm1::CloseEditStep);
-    dds::ConnectGuarded(RxSlider2, &TRxSlider::OnChanged, this, &TForm1::CloseEditStep);
-    dds::ConnectGuarded(RxSpinEdit1, &TRxSpinEdit::OnChange, this, &TForm1::CloseEditStep);
+        errorReporter.ConnectGuarded(button, &QToolButton::clicked, this, &TForm1::CloseEditStep);
+    errorReporter.ConnectGuarded(GraphXY1, &TGraphXY::MouseUp, this, &TForm1::CloseEditStep);
+    errorReporter.ConnectGuarded(RxSlider2, &TRxSlider::OnChanged, this, &TForm1::CloseEditStep);
+    errorReporter.ConnectGuarded(RxSpinEdit1, &TRxSpinEdit::OnChange, this, &TForm1::CloseEditStep);
     for (TJvDialButton* dial : {JvDialButton1, JvDialButton2})
-        new dds::ReleaseWatch(dial, dds::Guarded([this] { CloseEditStep(); }));
+        new dds::ReleaseWatch(dial, errorReporter.Guarded([this] { CloseEditStep(); }));
 
-    dds::ConnectGuarded(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
-                        &TForm1::UndoChange);
+    errorReporter.ConnectGuarded(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
+                                 &TForm1::UndoChange);
     for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
-        dds::ConnectGuarded(new QShortcut(keys, this), &QShortcut::activated, this, &TForm1::RedoChange);
+        errorReporter.ConnectGuarded(new QShortcut(keys, this), &QShortcut::activated, this, &TForm1::RedoChange);
 }
 
 dds::EditSnapshot TForm1::CurrentSnapshot() const { return {state.waveformTable, state.waveformKind}; }

@@ -9,9 +9,9 @@
 
 void TForm1::ConnectLanguageControls()
 {
-    dds::ConnectGuarded(ToolButton6, &QToolButton::clicked, this, &TForm1::ToolButton6Click);
-    dds::ConnectGuarded(ToolButton5, &QToolButton::clicked, this, &TForm1::ToolButton5Click);
-    dds::ConnectGuarded(ToolButton19, &QToolButton::clicked, this, &TForm1::ToolButton19Click);
+    errorReporter.ConnectGuarded(ToolButton6, &QToolButton::clicked, this, &TForm1::ToolButton6Click);
+    errorReporter.ConnectGuarded(ToolButton5, &QToolButton::clicked, this, &TForm1::ToolButton5Click);
+    errorReporter.ConnectGuarded(ToolButton19, &QToolButton::clicked, this, &TForm1::ToolButton19Click);
 }
 
 void TForm1::LoadSettings()
@@ -31,7 +31,7 @@ void TForm1::StoreProgramFolder()
     try {
         SaveSettings();
     } catch (const dds::SettingsWriteError& error) {
-        dds::ErrorReporter::report(QString::fromUtf8(error.what()));
+        errorReporter.Report(QString::fromUtf8(error.what()));
     }
 }
 

@@ -49,13 +49,13 @@ void TForm1::CreatePlayedButton()
     PlayedButton->setCursor(Qt::PointingHandCursor);
     PlayedButton->setAutoRaise(true);
     ToolBar1->addWidget(PlayedButton);
-    dds::ConnectGuarded(PlayedButton, &QToolButton::clicked, this, &TForm1::PlayedButtonClick);
+    errorReporter.ConnectGuarded(PlayedButton, &QToolButton::clicked, this, &TForm1::PlayedButtonClick);
     connect(new QShortcut(QKeySequence(Qt::Key_P), this), &QShortcut::activated, PlayedButton, &QToolButton::click);
 
     playedTimer_ = new QTimer(this);
     playedTimer_->setSingleShot(true);
     playedTimer_->setInterval(0);
-    dds::ConnectGuarded(playedTimer_, &QTimer::timeout, this, &TForm1::UpdatePlayedOverlay);
+    errorReporter.ConnectGuarded(playedTimer_, &QTimer::timeout, this, &TForm1::UpdatePlayedOverlay);
     ApplyAdditionTexts();
 }
 

@@ -115,7 +115,7 @@ void TForm1::ShowByteImage(const dds::ByteImage& image, const dds::TransferTexts
 
 void TForm1::ConnectTransferControls()
 {
-    dds::ConnectGuarded(SpeedButton10, &QToolButton::clicked, this, &TForm1::SpeedButton10Click);
+    errorReporter.ConnectGuarded(SpeedButton10, &QToolButton::clicked, this, &TForm1::SpeedButton10Click);
 }
 
 void TForm1::SpeedButton10Click()

@@ -71,13 +71,13 @@ void ShowPercent(QLabel* label, int position)
 void TForm1::ConnectWaveformControls()
 {
     for (const PresetButton& preset : kPresetButtons)
-        dds::ConnectGuarded(this->*preset.button, &TDoubleSpeed::OnClick, this, preset.handler);
-    dds::ConnectGuarded(JvDialButton1, &TJvDialButton::OnChange, this, &TForm1::JvDialButton1Change);
-    dds::ConnectGuarded(JvDialButton2, &TJvDialButton::OnChange, this, &TForm1::JvDialButton2Change);
-    dds::ConnectGuarded(RxSlider2, &TRxSlider::OnChange, this, &TForm1::RxSlider2Change);
-    dds::ConnectGuarded(SpeedButton8, &QToolButton::clicked, this, &TForm1::SpeedButton8Click);
-    dds::ConnectGuarded(RxSpinEdit1, &TRxSpinEdit::OnChange, this, &TForm1::RxSpinEdit1Change);
-    dds::ConnectGuarded(Timer4, &QTimer::timeout, this, &TForm1::Timer4Timer);
+        errorReporter.ConnectGuarded(this->*preset.button, &TDoubleSpeed::OnClick, this, preset.handler);
+    errorReporter.ConnectGuarded(JvDialButton1, &TJvDialButton::OnChange, this, &TForm1::JvDialButton1Change);
+    errorReporter.ConnectGuarded(JvDialButton2, &TJvDialButton::OnChange, this, &TForm1::JvDialButton2Change);
+    errorReporter.ConnectGuarded(RxSlider2, &TRxSlider::OnChange, this, &TForm1::RxSlider2Change);
+    errorReporter.ConnectGuarded(SpeedButton8, &QToolButton::clicked, this, &TForm1::SpeedButton8Click);
+    errorReporter.ConnectGuarded(RxSpinEdit1, &TRxSpinEdit::OnChange, this, &TForm1::RxSpinEdit1Change);
+    errorReporter.ConnectGuarded(Timer4, &QTimer::timeout, this, &TForm1::Timer4Timer);
 }
 
 void TForm1::SetFirstSampleIndex() { state.waveformTable.firstIndex = dds::WaveformTable::kFirstIndex; }

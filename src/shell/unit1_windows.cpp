@@ -22,18 +22,18 @@ void TForm1::CreateSecondaryWindows()
     Form3 = std::make_unique<TForm3>(this);
     Form4 = std::make_unique<TForm4>(this);
     Form5 = std::make_unique<TForm5>(this);
-    Form6 = std::make_unique<TForm6>(services.urlOpener, this);
+    Form6 = std::make_unique<TForm6>(services.urlOpener, errorReporter, this);
 }
 
 void TForm1::ConnectWindowControls()
 {
-    dds::ConnectGuarded(ToolButton7, &QToolButton::clicked, this, &TForm1::ToolButton7Click);
-    dds::ConnectGuarded(ToolButton1, &QToolButton::clicked, this, &TForm1::ToolButton1Click);
-    dds::ConnectGuarded(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
-    dds::ConnectGuarded(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
-    dds::ConnectGuarded(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
-    dds::ConnectGuarded(SpeedButton7, &QToolButton::clicked, this, &TForm1::SpeedButton7Click);
-    dds::ConnectGuarded(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    errorReporter.ConnectGuarded(ToolButton7, &QToolButton::clicked, this, &TForm1::ToolButton7Click);
+    errorReporter.ConnectGuarded(ToolButton1, &QToolButton::clicked, this, &TForm1::ToolButton1Click);
+    errorReporter.ConnectGuarded(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
+    errorReporter.ConnectGuarded(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
+    errorReporter.ConnectGuarded(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
+    errorReporter.ConnectGuarded(SpeedButton7, &QToolButton::clicked, this, &TForm1::SpeedButton7Click);
+    errorReporter.ConnectGuarded(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
 }
 
 void TForm1::ToolButton7Click()

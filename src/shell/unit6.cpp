@@ -49,7 +49,8 @@ QFont BoldArial(int pixelHeight, bool underlined)
 
 } // namespace
 
-TForm6::TForm6(dds::UrlOpener openUrl, QWidget* parent) : QWidget(parent), openUrl_(std::move(openUrl))
+TForm6::TForm6(dds::UrlOpener openUrl, dds::ErrorReporter errorReporter, QWidget* parent)
+    : QWidget(parent), openUrl_(std::move(openUrl)), errorReporter_(std::move(errorReporter))
 {
     dds::RegisterArtwork();
     dds::MakeFixedFrameless(*this, 562, 599);
@@ -57,7 +58,7 @@ TForm6::TForm6(dds::UrlOpener openUrl, QWidget* parent) : QWidget(parent), openU
     Image1->setGeometry(rect());
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(QPixmap(QString::fromLatin1(dds::kAboutPicture)));
-    dds::ConnectGuarded(Image1, &dds::ClickLabel::clicked, this, &TForm6::Image1Click);
+    errorReporter_.ConnectGuarded(Image1, &dds::ClickLabel::clicked, this, &TForm6::Image1Click);
     PlaceLines();
 }
 
@@ -76,7 +77,7 @@ void TForm6::PlaceLines()
         void (TForm6::*handler)() = line.click == LineClick::MakerSite        ? &TForm6::RxLabel8Click
                                     : line.click == LineClick::TranslatorSite ? &TForm6::RxLabel9Click
                                                                               : &TForm6::Image1Click;
-        dds::ConnectGuarded(label, &dds::ClickLabel::clicked, this, handler);
+        errorReporter_.ConnectGuarded(label, &dds::ClickLabel::clicked, this, handler);
     }
 }
 

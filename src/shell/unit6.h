@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 
+#include "shell/error_reporter.h"
 #include "shell/web_addresses.h"
 
 namespace dds {
@@ -12,8 +13,8 @@ class ClickLabel;
 class TForm6 : public QWidget {
     Q_OBJECT
 public:
-    // `openUrl` opens the two web lines' sites.
-    explicit TForm6(dds::UrlOpener openUrl, QWidget* parent = nullptr);
+    // `openUrl` opens the two web lines' sites; `errorReporter` shows what a click could not do.
+    TForm6(dds::UrlOpener openUrl, dds::ErrorReporter errorReporter, QWidget* parent = nullptr);
 
     void Image1Click();
     void RxLabel8Click();
@@ -34,4 +35,5 @@ private:
     void PlaceLines();
 
     dds::UrlOpener openUrl_;
+    dds::ErrorReporter errorReporter_;
 };

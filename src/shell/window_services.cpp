@@ -6,7 +6,7 @@ namespace dds {
 
 WindowServices DesktopServices(std::shared_ptr<HidBackend> backend)
 {
-    return {std::move(backend), ProgramFolder(), &ErrorReporter::showErrorBox, DesktopUrlOpener()};
+    return {std::move(backend), ProgramFolder(), UserSettingsFolder(), &ShowErrorBox, DesktopUrlOpener()};
 }
 
 } // namespace dds

@@ -13,11 +13,13 @@ namespace dds {
 struct WindowServices {
     std::shared_ptr<HidBackend> hidBackend; // where the generator is looked for
     QString programFolder;                  // parametres.inf, "Sample.bmp", the user guide; ends in a separator
+    QString userSettingsFolder;             // takes both files when the program folder cannot be written
     ErrorSink errorSink;                    // where every handler's error message goes
     UrlOpener urlOpener;                    // asks the desktop to open an address
 };
 
-// The desktop's error box and address opener, the executable's folder, and `backend`.
+// The desktop's error box and address opener, the executable's folder, this user's settings
+// folder, and `backend`.
 WindowServices DesktopServices(std::shared_ptr<HidBackend> backend);
 
 } // namespace dds

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 namespace dds {
@@ -20,7 +21,8 @@ struct TermKey {
 // safely at a thread's exit by every runtime).
 class TermCache {
 public:
-    // The values of `term` for the key's indices first..last (the vector is indexed from 0).
+    // The values of `term` for the key's indices first..last (the vector is indexed from 0). They
+    // stay valid while the terms of other slots are asked for: a shape holds several at once.
     template <class Term>
     const std::vector<long double>& terms(const TermKey& key, Term term)
     {
@@ -49,7 +51,7 @@ private:
         return entries_.emplace_back(Entry{key, {}});
     }
 
-    std::vector<Entry> entries_;
+    std::deque<Entry> entries_; // a new slot's entry moves none of the others
 };
 
 } // namespace dds

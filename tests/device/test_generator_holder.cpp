@@ -27,7 +27,9 @@ protected:
         ASSERT_TRUE(holder.WaitForGenerator(2000ms));
     }
 
-    TransferSummary transfer(WaveformKind kind, int sampleCount, std::chrono::milliseconds period = 2000ms)
+    // The default wait is only reached when an acknowledgement is missing: long, so that a loaded
+    // machine under ThreadSanitizer (2 s seen not to be enough) still counts every block acknowledged.
+    TransferSummary transfer(WaveformKind kind, int sampleCount, std::chrono::milliseconds period = 10000ms)
     {
         WaveformTable table;
         ComputeWaveform(table, kind, WaveformParams{});

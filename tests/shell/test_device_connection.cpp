@@ -240,22 +240,15 @@ TEST_F(DeviceWindow, ErrorBoxDuringStartUpLetsTheGeneratorConnectOnlyAfterStartU
         QFile file(blocker);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    const QByteArray previousConfig = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker + QStringLiteral("/config"))); // no user folder either
-    if (!dds::UserSettingsFolder().startsWith(blocker)) {
-        qputenv("XDG_CONFIG_HOME", previousConfig);
-        GTEST_SKIP()
-            << "the per-user folder cannot be moved here (Windows takes it from the shell, not the environment)";
-    }
     bus->Attach(generator);
     dds::WindowServices boxed = services.For(bus, blocker + QStringLiteral("/program/"));
+    boxed.userSettingsFolder = blocker + QStringLiteral("/config/"); // no user folder either
     boxed.errorSink = [this](const QString& message) {
         services.errors << message;
         QTest::qWait(100); // the box's own event loop while the operator reads it
     };
     form = std::make_unique<TForm1>(std::move(boxed));
     form->setApplicationTerminator([this] { ++terminationRequests; });
-    qputenv("XDG_CONFIG_HOME", previousConfig);
     ASSERT_FALSE(services.errors.isEmpty());
     EXPECT_TRUE(services.errors[0].startsWith(QStringLiteral("Erreur d'entrée/sortie"))) << services.errors[0].toStdString();
     EXPECT_EQ(form->state.connectedFlag, 0) << "connected inside start-up";

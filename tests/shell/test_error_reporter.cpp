@@ -9,15 +9,11 @@
 
 namespace {
 
-// Records every reported message instead of showing the modal box, for the test's lifetime.
+// A reporter that records every message instead of showing the modal box.
 class RecordedErrors {
 public:
-    RecordedErrors() : previous_(dds::ErrorReporter::setSink([this](const QString& m) { messages << m; })) {}
-    ~RecordedErrors() { dds::ErrorReporter::setSink(previous_); }
     QStringList messages;
-
-private:
-    dds::ErrorSink previous_;
+    const dds::ErrorReporter reporter{[this](const QString& m) { messages << m; }};
 };
 
 TEST(ErrorBoxText, AddsAFullStopOnlyAfterACharacterSortingAfterThePoint)
@@ -35,11 +31,11 @@ TEST(ErrorReporter, AGuardedHandlerReportsItsErrorAndTheNextEventStillRuns)
     RecordedErrors errors;
     QToolButton button;
     int runs = 0;
-    QObject::connect(&button, &QToolButton::clicked, &button, dds::Guarded([&] {
-                         ++runs;
-                         if (runs == 1)
-                             throw std::runtime_error("Propriété TJvDialButton hors limites");
-                     }));
+    QObject::connect(&button, &QToolButton::clicked, &button, errors.reporter.Guarded([&] {
+        ++runs;
+        if (runs == 1)
+            throw std::runtime_error("Propriété TJvDialButton hors limites");
+    }));
     QTest::mouseClick(&button, Qt::LeftButton);
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(runs, 2);
@@ -52,7 +48,8 @@ TEST(ErrorReporter, AGuardedHandlerReceivesTheSignalArgumentsItAccepts)
     QToolButton button;
     button.setCheckable(true);
     std::vector<bool> seen;
-    QObject::connect(&button, &QToolButton::toggled, &button, dds::Guarded([&](bool on) { seen.push_back(on); }));
+    QObject::connect(&button, &QToolButton::toggled, &button,
+                     errors.reporter.Guarded([&](bool on) { seen.push_back(on); }));
     QTest::mouseClick(&button, Qt::LeftButton);
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(seen, (std::vector<bool>{true, false}));
@@ -77,8 +74,8 @@ TEST(ErrorReporter, ConnectedMemberHandlersGetTheArgumentsTheyTakeAndReportWhatT
     RecordedErrors errors;
     Receiver button;
     button.setCheckable(true);
-    dds::ConnectGuarded(&button, &QToolButton::toggled, &button, &Receiver::Toggled);
-    dds::ConnectGuarded(&button, &QToolButton::clicked, &button, &Receiver::Clicked);
+    errors.reporter.ConnectGuarded(&button, &QToolButton::toggled, &button, &Receiver::Toggled);
+    errors.reporter.ConnectGuarded(&button, &QToolButton::clicked, &button, &Receiver::Clicked);
     QTest::mouseClick(&button, Qt::LeftButton);
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(button.toggles, (std::vector<bool>{true, false}));
@@ -86,18 +83,32 @@ TEST(ErrorReporter, ConnectedMemberHandlersGetTheArgumentsTheyTakeAndReportWhatT
     EXPECT_EQ(errors.messages, (QStringList{"refus", "refus"}));
 }
 
-TEST(ErrorReporter, RestoringTheSinkStopsTheRecording)
+// Two windows each report to the sink they were given, however their handlers are guarded.
+TEST(ErrorReporter, EachReporterReportsToItsOwnSink)
 {
-    QStringList outer;
-    const dds::ErrorSink original = dds::ErrorReporter::setSink([&](const QString& m) { outer << m; });
+    RecordedErrors first;
+    RecordedErrors second;
+    QToolButton button;
+    first.reporter.ConnectGuarded(&button, &QToolButton::clicked, &button, [] { throw std::runtime_error("premier"); });
+    const auto wrapped = second.reporter.Guarded([] { throw std::runtime_error("second"); });
+    QTest::mouseClick(&button, Qt::LeftButton);
+    wrapped();
+    second.reporter.RunGuarded([] { throw std::runtime_error("encore"); });
+    EXPECT_EQ(first.messages, QStringList{"premier"});
+    EXPECT_EQ(second.messages, (QStringList{"second", "encore"}));
+}
+
+// A guarded handler keeps the sink: a connection may outlive the reporter it was made with.
+TEST(ErrorReporter, AGuardedHandlerOutlivesItsReporter)
+{
+    QStringList messages;
+    QToolButton button;
     {
-        RecordedErrors inner;
-        dds::RunGuarded([] { throw std::runtime_error("inner"); });
-        EXPECT_EQ(inner.messages, QStringList{"inner"});
+        const dds::ErrorReporter reporter([&messages](const QString& m) { messages << m; });
+        reporter.ConnectGuarded(&button, &QToolButton::clicked, &button, [] { throw std::runtime_error("tard"); });
     }
-    dds::RunGuarded([] { throw std::runtime_error("outer"); });
-    EXPECT_EQ(outer, QStringList{"outer"});
-    dds::ErrorReporter::setSink(original);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(messages, QStringList{"tard"});
 }
 
 } // namespace

@@ -42,11 +42,10 @@ bool Frameless(const QWidget& window)
 // Records what the windows report and what they ask the desktop to open.
 class RecordingTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    dds::ErrorReporter Reporter()
     {
-        previousSink_ = dds::ErrorReporter::setSink([this](const QString& m) { errors << m; });
+        return dds::ErrorReporter([this](const QString& m) { errors << m; });
     }
-    void TearDown() override { dds::ErrorReporter::setSink(previousSink_); }
     dds::UrlOpener Opener()
     {
         return [this](const QUrl& url) {
@@ -58,9 +57,6 @@ protected:
     QStringList errors;
     QList<QUrl> opened;
     bool openerSucceeds = true;
-
-private:
-    dds::ErrorSink previousSink_;
 };
 
 TEST(ShowingPattern, ShownOnTopAndHiddenBackToNormal)
@@ -153,7 +149,7 @@ TEST(WorkWindow, ImagesTakeTheSizeOfTheTransferPictures)
 class AboutWindow : public RecordingTest {
 protected:
     void Click(QWidget* target) { QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2)); }
-    TForm6 form{Opener()};
+    TForm6 form{Opener(), Reporter()};
 };
 
 TEST_F(AboutWindow, LinesSitWhereDesignedOverThePicture)
@@ -231,6 +227,7 @@ protected:
     {
         RecordingTest::SetUp();
         form = std::make_unique<TForm1>(dds::WindowServices{std::make_shared<dds::VirtualHidBus>(), ProgramFolder(),
+                                                            ProgramFolder() + "user/",
                                                             [this](const QString& m) { errors << m; }, Opener()});
     }
     void TearDown() override

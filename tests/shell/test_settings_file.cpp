@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -266,11 +265,10 @@ TEST(UserSettingsFolder, IsThePlatformsPerUserFolder)
 
 TEST_F(SettingsFileTest, ScratchPictureGoesToTheProgramFolderUnlessItIsReadOnly)
 {
-    QStandardPaths::setTestModeEnabled(true);
-    EXPECT_EQ(dds::ScratchFolder(ProgramFolder()), ProgramFolder());
-    EXPECT_EQ(dds::ScratchFolder(BlockedFolder()), dds::UserSettingsFolder());
-    EXPECT_TRUE(QFileInfo(dds::UserSettingsFolder()).isDir());
-    QStandardPaths::setTestModeEnabled(false);
+    EXPECT_EQ(dds::ScratchFolder(ProgramFolder(), UserFolder()), ProgramFolder());
+    EXPECT_FALSE(QFileInfo(UserFolder()).isDir()) << "made before it was needed";
+    EXPECT_EQ(dds::ScratchFolder(BlockedFolder(), UserFolder()), UserFolder());
+    EXPECT_TRUE(QFileInfo(UserFolder()).isDir());
 }
 
 } // namespace

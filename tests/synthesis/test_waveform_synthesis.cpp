@@ -286,3 +286,18 @@ TEST(TermCache, ComputesATermOnceUntilItsKeyChanges)
     EXPECT_EQ(cache.terms(otherShape, square)[3], 9.0L); // the other slot's terms left it alone
     EXPECT_EQ(calls, 10);
 }
+
+// The capacitor shapes hold their charge terms while asking for the discharge terms of a new slot.
+TEST(TermCache, TermsStayInPlaceWhileOtherSlotsAreAdded)
+{
+    TermCache cache;
+    TermKey key{5, 0, 50, 3200, 3199, 1, 100};
+    const std::vector<long double>& first = cache.terms(key, [](int32_t i) { return static_cast<long double>(i); });
+    for (int32_t slot = 1; slot < 40; ++slot) {
+        key.slot = slot;
+        cache.terms(key, [slot](int32_t i) { return static_cast<long double>(i * slot); });
+    }
+    key.slot = 0;
+    EXPECT_EQ(&cache.terms(key, [](int32_t) { return -1.0L; }), &first) << "the first slot's terms moved";
+    EXPECT_EQ(first[100], 100.0L);
+}
