@@ -49,7 +49,8 @@ std::vector<Setting> Commands(const SetRequest& request, nlohmann::json& json)
     if (request.amplitudeStep) {
         const auto [up, steps] = *request.amplitudeStep;
         json["amplitudeStep"] = {{"direction", up ? "up" : "down"}, {"steps", steps}};
-        const auto payload = AmplitudeStep(up ? -steps : steps).span();
+        const AmplitudeStepPayload step = AmplitudeStep(up ? -steps : steps);
+        const auto payload = step.span();
         commands.push_back({std::string("amplitude step ") + (up ? "up " : "down ") + std::to_string(steps),
                             gcAmplitudeStep, {payload.begin(), payload.end()}});
     }

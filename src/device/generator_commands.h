@@ -72,7 +72,9 @@ inline uint8_t OffsetByte(int sliderPosition) { return static_cast<uint8_t>(255 
 struct AmplitudeStepPayload {
     std::array<uint8_t, 2> bytes{};
     size_t size = 0;
-    std::span<const uint8_t> span() const { return {bytes.data(), size}; }
+    std::span<const uint8_t> span() const& { return {bytes.data(), size}; }
+    // A span of a temporary would outlive its bytes.
+    std::span<const uint8_t> span() const&& = delete;
 };
 AmplitudeStepPayload AmplitudeStep(int difference);
 

@@ -164,7 +164,8 @@ void TForm1::RxSlider4MouseUp()
     const int position = RxSlider4->Value();
     const int diff = state.lastSentAmplitude - position;
     state.lastSentAmplitude = std::abs(position);
-    generatorHolder.Send(dds::gcAmplitudeStep, dds::AmplitudeStep(diff).span());
+    const dds::AmplitudeStepPayload step = dds::AmplitudeStep(diff);
+    generatorHolder.Send(dds::gcAmplitudeStep, step.span());
 }
 
 void TForm1::FilterRadioChecked(int index) { generatorHolder.Send(dds::FilterCommand(index)); }
