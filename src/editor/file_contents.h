@@ -15,7 +15,8 @@ public:
 // Puts `content` in place of the file at `path` (created when missing): the bytes go to a
 // temporary created exclusively beside it, which then takes the file's name in one step. Readers
 // see the old file or the new one, never a part; on any failure the old file stays as it was and
-// no temporary is left. Paths are Unicode on every system.
+// no temporary is left. A special file (a device node, a FIFO) is written in place instead, never
+// replaced; a folder is refused. Paths are Unicode on every system.
 void ReplaceFileContents(const QString& path, const QByteArray& content);
 
 // The whole content of the file at `path`; throws FileContentsError with the reason when it

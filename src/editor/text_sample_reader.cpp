@@ -131,43 +131,53 @@ public:
         }
         if (lastLength == 0) {
             if (badColumn != 0 && started_)
-                fail(badColumn, "'" + std::string(badField) + "' n'est pas une valeur numérique correcte");
+                notANumber(badColumn, badField);
             return; // a blank line, or a header before the data
         }
         if (badColumn != 0)
-            fail(badColumn, "'" + std::string(badField) + "' n'est pas une valeur numérique correcte");
+            notANumber(badColumn, badField);
         const std::optional<double> value = valueOf(numbers[lastNumber], lastLength);
         if (!value)
-            fail(lastColumn, "'" + std::string(lastField) + "' n'est pas une valeur numérique correcte");
+            notANumber(lastColumn, lastField);
         started_ = true;
         if (samples_.values.size() == kMaxImportSamples)
-            fail(1, "plus de " + std::to_string(kMaxImportSamples) + " échantillons");
+            fail(1, {"plus de " + std::to_string(kMaxImportSamples) + " échantillons",
+                     "more than " + std::to_string(kMaxImportSamples) + " samples"});
         samples_.add(*value);
     }
 
     void tooLong()
     {
         ++lineNumber_; // the line being read
-        fail(1, "ligne de plus de " + std::to_string(kLongestLine) + " caractères");
+        fail(1, {"ligne de plus de " + std::to_string(kLongestLine) + " caractères",
+                 "a line of more than " + std::to_string(kLongestLine) + " characters"});
     }
 
     ImportedSamples finish()
     {
         const std::size_t count = samples_.values.size();
         if (count < kMinImportSamples)
-            throw WaveformImportError("Fichier \"" + name_ + "\" : " +
-                                      (count == 0 ? std::string("aucun échantillon")
-                                                  : "un seul échantillon, il en faut au moins 2"));
+            throw WaveformImportError(
+                {"Fichier \"" + name_
+                     + "\" : " + (count == 0 ? "aucun échantillon" : "un seul échantillon, il en faut au moins 2"),
+                 "file \"" + name_ + "\": " + (count == 0 ? "no samples" : "only one sample, at least 2 are needed")});
         return std::move(samples_);
     }
 
     std::size_t lineNumber() const { return lineNumber_; }
 
 private:
-    [[noreturn]] void fail(std::size_t column, const std::string& what) const
+    [[noreturn]] void notANumber(std::size_t column, std::string_view field) const
     {
-        throw WaveformImportError("Fichier \"" + name_ + "\", ligne " + std::to_string(lineNumber_) +
-                                  ", colonne " + std::to_string(column) + " : " + what);
+        fail(column, {"'" + std::string(field) + "' n'est pas une valeur numérique correcte",
+                      "'" + std::string(field) + "' is not a valid number"});
+    }
+    [[noreturn]] void fail(std::size_t column, const ReaderMessage& what) const
+    {
+        const std::string line = std::to_string(lineNumber_);
+        const std::string at = std::to_string(column);
+        throw WaveformImportError({"Fichier \"" + name_ + "\", ligne " + line + ", colonne " + at + " : " + what.french,
+                                   "file \"" + name_ + "\", line " + line + ", column " + at + ": " + what.english});
     }
 
     const std::string& name_;

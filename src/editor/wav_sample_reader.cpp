@@ -33,7 +33,7 @@ public:
         unsigned char riff[12];
         readExactly(riff, sizeof riff);
         if (std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "WAVE", 4) != 0)
-            fail("ce n'est pas un fichier WAV");
+            fail({"ce n'est pas un fichier WAV", "not a WAV file"});
         std::optional<Format> format;
         for (;;) {
             unsigned char header[8];
@@ -43,7 +43,7 @@ public:
                 format = readFormat(size);
             } else if (std::memcmp(header, "data", 4) == 0) {
                 if (!format)
-                    fail("bloc de format absent avant les données");
+                    fail({"bloc de format absent avant les données", "no format chunk before the data"});
                 return readData(*format, size);
             } else {
                 skip(uint64_t{size} + (size & 1));
@@ -52,13 +52,15 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(const std::string& what) const
+    [[noreturn]] void fail(const ReaderMessage& what) const
     {
-        throw WaveformImportError("Fichier \"" + name_ + "\" : " + what);
+        throw WaveformImportError(
+            {"Fichier \"" + name_ + "\" : " + what.french, "file \"" + name_ + "\": " + what.english});
     }
     [[noreturn]] void notPcm() const
     {
-        fail("ce n'est pas un WAV PCM de 8, 16, 24 ou 32 bits ni un WAV flottant de 32 bits");
+        fail({"ce n'est pas un WAV PCM de 8, 16, 24 ou 32 bits ni un WAV flottant de 32 bits",
+              "not a PCM WAV of 8, 16, 24 or 32 bits nor a 32-bit float WAV"});
     }
 
     std::size_t pull(unsigned char* into, std::size_t size)
@@ -75,7 +77,7 @@ private:
     void readExactly(unsigned char* into, std::size_t size)
     {
         if (pull(into, size) != size)
-            fail("fichier WAV tronqué");
+            fail({"fichier WAV tronqué", "truncated WAV file"});
     }
     void skip(uint64_t size)
     {
@@ -115,11 +117,12 @@ private:
         samples.fullScale = f.tag == kFormatFloat ? 1.0 : std::ldexp(1.0, f.bits - 1);
         const std::size_t frames = size / f.blockAlign;
         if (frames == 0)
-            fail("aucun échantillon");
+            fail({"aucun échantillon", "no samples"});
         if (frames < kMinImportSamples)
-            fail("un seul échantillon, il en faut au moins 2");
+            fail({"un seul échantillon, il en faut au moins 2", "only one sample, at least 2 are needed"});
         if (frames > kMaxImportSamples)
-            fail("plus de " + std::to_string(kMaxImportSamples) + " échantillons");
+            fail({"plus de " + std::to_string(kMaxImportSamples) + " échantillons",
+                  "more than " + std::to_string(kMaxImportSamples) + " samples"});
         std::vector<unsigned char> block(kFramesPerRead * f.blockAlign);
         for (std::size_t done = 0; done < frames;) {
             const std::size_t count = std::min(kFramesPerRead, frames - done);
@@ -127,7 +130,8 @@ private:
             for (std::size_t i = 0; i < count; ++i) {
                 const double value = decode(f, &block[i * f.blockAlign]);
                 if (!std::isfinite(value))
-                    fail("valeur non finie à l'échantillon " + std::to_string(done + i + 1));
+                    fail({"valeur non finie à l'échantillon " + std::to_string(done + i + 1),
+                          "a value that is not finite at sample " + std::to_string(done + i + 1)});
                 samples.add(value);
             }
             done += count;

@@ -11,16 +11,17 @@
 namespace dds {
 namespace {
 
-// The message of the error box: the file's absolute path in quotes, then the system's reason.
-std::string quotedPathWithReason(const std::string& prefix, const QString& path, const char* reason)
+// The file's absolute path in quotes, then the system's reason, after each language's words.
+ReaderMessage quotedPathWithReason(const ReaderMessage& words, const QString& path, const char* reason)
 {
-    const QString absolute = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    return prefix + "\"" + absolute.toStdString() + "\". " + reason;
+    const std::string absolute = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString();
+    return {words.french + "\"" + absolute + "\". " + reason, words.english + " \"" + absolute + "\": " + reason};
 }
 
 [[noreturn]] void notAnInteger(const std::string& line)
 {
-    throw WaveformFileError("'" + line + "' n'est pas une valeur entière correcte");
+    throw WaveformFileError(
+        {"'" + line + "' n'est pas une valeur entière correcte", "'" + line + "' is not a valid whole number"});
 }
 
 int hexDigit(char c)
@@ -151,8 +152,8 @@ WaveformTable TableFromLines(const std::vector<std::string>& lines)
     for (int32_t i = table.firstIndex; i <= table.length; ++i) {
         const auto k = static_cast<std::size_t>(i - table.firstIndex);
         if (k >= lines.size())
-            throw WaveformFileError("Indice de liste hors limites (" + std::to_string(lines.size()) +
-                                    ")");
+            throw WaveformFileError({"Indice de liste hors limites (" + std::to_string(lines.size()) + ")",
+                                     "only " + std::to_string(lines.size()) + " lines, a waveform file has 3200"});
         table[i] = ParseSampleLine(lines[k]);
     }
     return table;
@@ -165,7 +166,8 @@ WaveformTable ReadWaveformFile(const std::string& path, std::vector<std::string>
     try {
         content = ReadFileContents(name);
     } catch (const FileContentsError& e) {
-        throw WaveformFileError(quotedPathWithReason("Impossible d'ouvrir le fichier ", name, e.what()));
+        throw WaveformFileError(
+            quotedPathWithReason({"Impossible d'ouvrir le fichier ", "cannot open"}, name, e.what()));
     }
     std::vector<std::string> split = SplitWaveformText(std::string_view(content.constData(), content.size()));
     if (lines)
@@ -180,7 +182,8 @@ void WriteWaveformFile(const std::string& path, const WaveformTable& table)
     try {
         ReplaceFileContents(name, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     } catch (const FileContentsError& e) {
-        throw WaveformFileError(quotedPathWithReason("Impossible de créer le fichier ", name, e.what()));
+        throw WaveformFileError(
+            quotedPathWithReason({"Impossible de créer le fichier ", "cannot write"}, name, e.what()));
     }
 }
 

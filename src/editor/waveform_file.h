@@ -2,17 +2,31 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "synthesis/waveform_table.h"
 
 namespace dds {
 
-// A waveform file that cannot be opened, created or converted. The message is the French run-time
-// text the error box shows (UTF-8; a line's own bytes are kept as they were in the file).
+// A reader's message twice: the French run-time text of the window's error box, and the English
+// of ddsgen-cli. Both UTF-8; a line's own bytes are kept as they were in the file.
+struct ReaderMessage {
+    std::string french;
+    std::string english;
+};
+
+// A waveform file that cannot be opened, created or converted: what() is the French message.
 class WaveformFileError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit WaveformFileError(ReaderMessage message)
+        : std::runtime_error(message.french), english_(std::move(message.english))
+    {
+    }
+    const std::string& English() const { return english_; }
+
+private:
+    std::string english_;
 };
 
 // The 3200 lines of a table, sample 1 first, as the writer produces them (decimal, no padding).

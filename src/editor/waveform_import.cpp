@@ -30,8 +30,9 @@ File openForImport(const std::string& path)
 {
     auto file = std::make_unique<QFile>(QString::fromStdString(path));
     if (!file->open(QIODevice::ReadOnly))
-        throw WaveformImportError("Impossible d'ouvrir le fichier \"" + absoluteName(*file) + "\". " +
-                                  file->errorString().toStdString());
+        throw WaveformImportError(
+            {"Impossible d'ouvrir le fichier \"" + absoluteName(*file) + "\". " + file->errorString().toStdString(),
+             "cannot open \"" + absoluteName(*file) + "\": " + file->errorString().toStdString()});
     return file;
 }
 
@@ -40,8 +41,9 @@ ByteSource fileSource(QFile* file, const std::string& path)
     return [file, path](char* buffer, std::size_t size) {
         const qint64 got = file->read(buffer, static_cast<qint64>(size));
         if (got < 0)
-            throw WaveformImportError("Impossible de lire le fichier \"" + path + "\". " +
-                                      file->errorString().toStdString());
+            throw WaveformImportError(
+                {"Impossible de lire le fichier \"" + path + "\". " + file->errorString().toStdString(),
+                 "cannot read \"" + path + "\": " + file->errorString().toStdString()});
         return static_cast<std::size_t>(got);
     };
 }
@@ -135,7 +137,9 @@ ImportedWaveform ResampleToTable(const ImportedSamples& samples, ImportScale sca
 {
     const std::size_t count = samples.values.size();
     if (count < kMinImportSamples || count > kMaxImportSamples)
-        throw WaveformImportError("Nombre d'échantillons hors limites (" + std::to_string(count) + ")");
+        throw WaveformImportError(
+            {"Nombre d'échantillons hors limites (" + std::to_string(count) + ")",
+             std::to_string(count) + " samples, outside 2.." + std::to_string(kMaxImportSamples)});
     ImportedWaveform result;
     ImportSummary& summary = result.summary;
     summary.sampleCount = count;

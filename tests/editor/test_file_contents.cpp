@@ -2,8 +2,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#if defined(Q_OS_UNIX)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -75,5 +82,24 @@ TEST_F(FileContents, AFolderIsNeverReplaced)
     EXPECT_TRUE(QDir(path + "/child").exists());
     EXPECT_EQ(Entries(), QStringList{"taken"});
 }
+
+#if defined(Q_OS_UNIX)
+// A FIFO (like a device node) is written where it is: replacing it would leave a plain file in its
+// place, and its reader would get nothing.
+TEST_F(FileContents, AFifoIsWrittenInPlaceNotReplaced)
+{
+    const QByteArray path = QFile::encodeName(Path("pipe"));
+    ASSERT_EQ(::mkfifo(path.constData(), 0600), 0);
+    const int reader = ::open(path.constData(), O_RDONLY | O_NONBLOCK); // so that the write finds a reader
+    ASSERT_GE(reader, 0);
+    ReplaceFileContents(Path("pipe"), "1\r\n2\r\n");
+    char received[16] = {};
+    EXPECT_EQ(::read(reader, received, sizeof received), 6);
+    ::close(reader);
+    EXPECT_STREQ(received, "1\r\n2\r\n");
+    EXPECT_FALSE(QFileInfo(Path("pipe")).isFile()) << "still the FIFO";
+    EXPECT_EQ(Entries(), QStringList{"pipe"});
+}
+#endif
 
 } // namespace
