@@ -80,6 +80,18 @@ std::string formatGeneral(double value, char decimalSeparator)
 
 } // namespace
 
+long double PlayedHertz(const FrequencyPlan& plan)
+{
+    return static_cast<long double>(plan.rangeClock) / plan.sampleCount;
+}
+
+std::string PlayedFrequencyText(const FrequencyPlan& plan, int32_t extraDecimals)
+{
+    const RangeRow& row = kRanges.at(static_cast<std::size_t>(plan.range));
+    const long double played = row.kilohertz ? PlayedHertz(plan) / 1000 : PlayedHertz(plan);
+    return formatFixed(static_cast<double>(played), row.decimals + extraDecimals) + plan.unit;
+}
+
 std::optional<FrequencyPlan> PlanFrequency(int32_t range, int32_t position, char decimalSeparator)
 {
     if (range < kFirstRange || range > kLastRange)

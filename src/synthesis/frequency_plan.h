@@ -29,4 +29,11 @@ struct FrequencyPlan {
 std::optional<FrequencyPlan> PlanFrequency(int32_t range, int32_t position,
                                            char decimalSeparator = '.');
 
+// What the generator really plays: a period of sampleCount samples at the range clock, so the
+// range clock over the sample count, in hertz; not the set frequency, which the count truncates.
+long double PlayedHertz(const FrequencyPlan& plan);
+// The played frequency in the display's unit, with `extraDecimals` digits more than the display
+// and a point as decimal separator: "969.7 kHz" for 33 samples in range 7 with one more.
+std::string PlayedFrequencyText(const FrequencyPlan& plan, int32_t extraDecimals);
+
 } // namespace dds

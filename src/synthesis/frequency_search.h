@@ -6,13 +6,21 @@
 
 namespace dds {
 
-// The setting of range and slider position whose frequency is nearest to a wanted one.
+// A setting of range and slider position measured against a wanted frequency.
 struct FrequencySetting {
     FrequencyPlan plan;
     int32_t position = 0;
     double wantedHertz = 0;
-    double relativeError = 0; // (set frequency - wanted) / wanted
+    double relativeError = 0;       // (set frequency - wanted) / wanted, a fraction
+    double playedRelativeError = 0; // (played frequency - wanted) / wanted, a fraction
 };
+
+// `plan` at `position` against `wantedHertz`, both errors computed.
+FrequencySetting MeasuredSetting(FrequencyPlan plan, int32_t position, double wantedHertz);
+
+// Which frequency of a setting a search compares: the set one the display shows, or the one the
+// generator plays (range clock / sample count).
+enum class FrequencyMeasure { Set, Played };
 
 // The lowest and highest frequency in hertz that any setting gives.
 struct FrequencySpan {
@@ -25,6 +33,6 @@ FrequencySpan PlanSpan();
 // the one with more samples per period wins, since it plays the waveform more finely; that is the
 // higher range where two ranges meet, the lower frequency inside one range, and the first position
 // of a band of range 7 whose positions share one frequency.
-std::optional<FrequencySetting> NearestFrequencySetting(double hertz);
+std::optional<FrequencySetting> NearestFrequencySetting(double hertz, FrequencyMeasure measure = FrequencyMeasure::Set);
 
 } // namespace dds
