@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/option_parser.h"
+#include "cli/output_file.h"
 #include "editor/waveform_import.h"
 
 namespace dds::cli {
@@ -20,18 +21,14 @@ int RunImport(CommandContext& c)
     std::vector<std::string> args = c.args;
     if (args.empty() || args.front().starts_with("--"))
         throw UsageError("give the file to import (see 'import --help')");
-    const std::string file = args.front();
+    const std::string file = CheckedFilePath("the file to import", args.front());
     args.erase(args.begin());
     const OptionParser options(args, {"scale", "out"});
     const ImportScale scale = ChosenScale(options);
-    ImportedWaveform imported;
-    try {
-        imported = ImportWaveformFile(file, scale);
-    } catch (const WaveformFileError& e) {
-        throw UsageError(e.what()); // bad input: nothing is written
-    }
-    if (const auto out = options.text("out"))
-        WriteWaveformFile(*out, imported.table);
+    const auto out = options.path("out");
+    const ImportedWaveform imported = ImportWaveformFile(file, scale); // bad input: nothing is written
+    if (out)
+        WriteOutputFile(*out, FormatWaveformFile(imported.table));
     else
         c.out << FormatWaveformFile(imported.table);
     c.err << imported.summary.sampleCount << " samples -> 3200";

@@ -57,8 +57,8 @@ nlohmann::json Json(const ListedInterface& i)
 {
     nlohmann::json json{
         {"path", i.info.path},
-        {"vendorId", Hex4(i.info.vendorId)},
-        {"productId", Hex4(i.info.productId)},
+        {"vendorId", i.info.vendorId},
+        {"productId", i.info.productId},
         {"readWrite", i.readWrite},
         {"inputReportLength", i.info.inputReportLength},
         {"outputReportLength", i.info.outputReportLength},
@@ -80,7 +80,8 @@ CliCommand ListCommand()
             "function generator (04d8:0009) \"generator\" with its number, from 1 in the order found.\n"
             "The path is what --device of 'transfer' and 'set' takes.\n"
             "  --virtual   list the in-process virtual generator instead of the system's interfaces\n"
-            "  --json      one JSON list of objects with the same figures\n",
+            "  --json      one JSON list of objects with the same figures (vendorId and productId as\n"
+            "              numbers: 1240 and 9 for the generator)\n",
             [](CommandContext& c) {
                 OptionParser options(c.args, {}, {"virtual", "json"});
                 BackendChoice choice;

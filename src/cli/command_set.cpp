@@ -1,41 +1,25 @@
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <chrono>
-#include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "cli/commands.h"
 #include "cli/exit_status.h"
-#include "cli/generator_connection.h"
 #include "cli/generator_options.h"
+#include "cli/generator_session.h"
 #include "cli/set_options.h"
 #include "device/generator_commands.h"
-#include "device/hid_device.h"
-#include "device/hid_pnp_info.h"
 #include "device/generator_holder.h"
 
 namespace dds::cli {
 namespace {
 
-// Long enough for a plug notice already on its way to arrive between two commands.
-constexpr std::chrono::milliseconds kBetweenCommands{10};
-
-void LetNoticesArrive()
-{
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (elapsed.elapsed() < kBetweenCommands.count())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
 struct Setting {
-    std::string text; // printed once sent; empty for connect and closing
+    std::string text; // printed once sent; empty for connect
     uint8_t code;
     std::vector<uint8_t> payload;
 };
 
-// Connect, the settings in a fixed order, closing.
+// Connect and the settings in a fixed order; closing comes from the session.
 std::vector<Setting> Commands(const SetRequest& request, nlohmann::json& json)
 {
     std::vector<Setting> commands{{"", gcHostConnected, {}}};
@@ -59,8 +43,18 @@ std::vector<Setting> Commands(const SetRequest& request, nlohmann::json& json)
         commands.push_back({"filter " + FilterName(*request.filter),
                             FilterCommand(*request.filter), {}});
     }
-    commands.push_back({"", gcHostClosing, {}});
     return commands;
+}
+
+// What the generator was not sent, "filter F1, closing" for the message.
+std::string NotSent(const std::vector<Setting>& commands, std::size_t from, bool closed)
+{
+    std::string text;
+    for (std::size_t i = from; i < commands.size(); ++i)
+        text += (text.empty() ? "" : ", ") + (commands[i].text.empty() ? std::string("connect") : commands[i].text);
+    if (!closed)
+        text += text.empty() ? "closing" : ", closing";
+    return text.empty() ? "nothing" : text;
 }
 
 int RunSet(CommandContext& c)
@@ -68,26 +62,36 @@ int RunSet(CommandContext& c)
     OptionParser options(c.args, WithGeneratorOptions({"offset", "amplitude-step", "filter"}), {"virtual", "json"});
     const SetRequest request = ParseSetOptions(options);
     const GeneratorOptions where = ParseGeneratorOptions(options);
+    const bool json = options.has("json");
 
-    const auto application = EnsureApplication();
-    GeneratorHolder holder(MakeBackend(where.backend, c.systemBackend));
-    if (!ConnectGenerator(holder, where.device, "set", c.err))
-        return kExitFailure;
-    nlohmann::json json{{"device", holder.Generator()->PnPInfo().DevicePath()}};
-    for (const Setting& command : Commands(request, json)) {
-        if (command.code != gcHostConnected)
-            LetNoticesArrive();
-        if (holder.Vanished()) {
-            c.err << "ddsgen-cli set: the generator vanished; nothing more was sent\n";
-            return kExitVanished;
-        }
-        holder.Send(command.code, command.payload);
-        if (!command.text.empty() && !options.has("json"))
-            c.out << command.text << "\n";
+    GeneratorSession session(where, c, "set");
+    if (const int status = session.Connect(); status != kExitDone)
+        return status;
+    GeneratorHolder& holder = session.Holder();
+    nlohmann::json figures{{"device", session.DevicePath()}};
+    const std::vector<Setting> commands = Commands(request, figures);
+    std::size_t sent = 0;
+    for (; sent < commands.size(); ++sent) {
+        QCoreApplication::processEvents(); // a removal notice or a signal already on its way
+        if (session.Interrupted() || holder.Lost()
+            || holder.Send(commands[sent].code, commands[sent].payload) != Delivery::Written)
+            break;
+        if (!commands[sent].text.empty() && !json)
+            c.out << commands[sent].text << "\n";
     }
-    if (options.has("json"))
-        c.out << json.dump() << "\n";
-    return kExitDone;
+    const bool closed = session.Close();
+    if (holder.Lost())
+        session.Say("the generator vanished; nothing more was sent (not sent: " + NotSent(commands, sent, closed)
+                    + ")");
+    else if (session.Interrupted())
+        session.Say("interrupted; the generator was closed (not sent: " + NotSent(commands, sent, closed) + ")");
+    const int status = session.Status(kExitDone);
+    if (json) {
+        figures["outcome"] = holder.Lost() ? "vanished" : session.Interrupted() ? "interrupted" : "sent";
+        figures["exitStatus"] = status;
+        c.out << figures.dump() << "\n";
+    }
+    return status;
 }
 
 } // namespace
@@ -98,7 +102,8 @@ CliCommand SetCommand()
             "Usage: ddsgen-cli set [--offset P] [--amplitude-step up:S|down:S] [--filter off|F1..F7]\n"
             "           [--device PATH] [--virtual [--virtual-fault FAULT]...] [--report-log FILE] [--json]\n"
             "Opens the generator and sends connect, then each setting given in the order below, then\n"
-            "closing. Every option is checked before anything is sent.\n"
+            "closing. Every option is checked before anything is sent. SIGINT or SIGTERM stop it\n"
+            "before the next setting; the generator then gets closing, as from the quit button.\n"
             "  --offset P                offset slider position 0..255 (sent as 255 - P)\n"
             "  --amplitude-step up:S|down:S   the amplitude moved by S steps, 0..99\n"
             "  --filter off|F1..F7       the output low-pass filter\n"
@@ -107,8 +112,9 @@ CliCommand SetCommand()
             "  --virtual-fault FAULT      no-ack, late-ack:MS, unplug-after:K or flood; may be repeated\n"
             "  --report-log FILE         append every written report to FILE as a line of hex\n"
             "  --json                    one JSON object with the same figures\n"
-            "Exit status: 0 sent; 1 no generator, or PATH is not one; 2 bad options;\n"
-            "4 the generator vanished, and nothing was sent after that.\n",
+            "Exit status: 0 sent; 1 no generator, PATH is not one, or the output or report log could\n"
+            "not be written; 2 bad options; 4 the generator vanished or refused a report, and nothing\n"
+            "was sent after that; 130 SIGINT, 143 SIGTERM.\n",
             RunSet};
 }
 

@@ -1,9 +1,9 @@
-#include <fstream>
 #include <limits>
 #include <ostream>
 
 #include "cli/commands.h"
 #include "cli/option_parser.h"
+#include "cli/output_file.h"
 #include "cli/preset_options.h"
 #include "editor/waveform_file.h"
 
@@ -40,16 +40,18 @@ CliCommand SynthCommand()
             "  --coefficient M   frequency coefficient >= 1 (default 15; 10 for kind 11)\n"
             "  --seed S          white noise only: seed 0..4294967295 of one noise tick\n"
             "                    (default: the high-resolution clock)\n"
-            "  --out FILE        write to FILE instead of standard output\n",
+            "  --out FILE        write to FILE instead of standard output (a regular file is replaced\n"
+            "                    whole or not at all; a device or a FIFO is written in place)\n"
+            "Exit status: 0 written, 1 the table could not be written, 2 bad options.\n",
             [](CommandContext& c) {
                 OptionParser options(c.args, {"kind", "amplitude", "shape", "vertical", "coefficient",
                                               "seed", "out"});
+                const auto out = options.path("out");
                 const WaveformTable table = synthesize(options);
-                if (auto out = options.text("out")) {
-                    WriteWaveformFile(*out, table);
-                } else {
+                if (out)
+                    WriteOutputFile(*out, FormatWaveformFile(table));
+                else
                     c.out << FormatWaveformFile(table);
-                }
                 return 0;
             }};
 }

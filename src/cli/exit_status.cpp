@@ -2,7 +2,7 @@
 
 namespace dds::cli {
 
-std::string NotAcknowledgedText(const std::vector<int>& blocks, int total)
+std::string BlocksText(const std::vector<int>& blocks, int total)
 {
     std::string runs;
     for (std::size_t i = 0; i < blocks.size();) {
@@ -14,8 +14,12 @@ std::string NotAcknowledgedText(const std::vector<int>& blocks, int total)
             runs += "-" + std::to_string(blocks[last]);
         i = last + 1;
     }
-    return (blocks.size() == 1 ? "block " : "blocks ") + runs + " of " + std::to_string(total) +
-           " not acknowledged";
+    return (blocks.size() == 1 ? "block " : "blocks ") + runs + " of " + std::to_string(total);
+}
+
+std::string NotAcknowledgedText(const std::vector<int>& blocks, int total)
+{
+    return BlocksText(blocks, total) + " not acknowledged";
 }
 
 } // namespace dds::cli

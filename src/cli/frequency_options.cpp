@@ -16,14 +16,21 @@ std::string PlainNumber(double value)
     return std::string(buffer, result.ptr);
 }
 
+} // namespace
+
 std::string Percent(double fraction)
 {
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, fraction * 100, std::chars_format::fixed, 4);
-    const std::string digits(buffer, result.ptr);
+    std::string digits(buffer, result.ptr);
+    // A difference too small to show is no sign either: "+0.0000%", never "-0.0000%".
+    if (digits.find_first_not_of("-0.") == std::string::npos)
+        digits.erase(0, digits.front() == '-' ? 1 : 0);
     return (digits.front() == '-' ? digits : "+" + digits) + "%";
 }
+
+namespace {
 
 double ParseHertz(const std::string& text)
 {
@@ -44,7 +51,7 @@ FrequencyChoice SetByRangeAndPosition(const OptionParser& options)
         static_cast<int32_t>(options.requiredInteger("position", kSliderMinimum, kSliderMaximum));
     FrequencyPlan plan = *PlanFrequency(range, position);
     const double hertz = plan.hertz();
-    return {{std::move(plan), position, hertz, 0}, false};
+    return {MeasuredSetting(std::move(plan), position, hertz), false};
 }
 
 } // namespace
@@ -55,22 +62,35 @@ std::set<std::string> WithFrequencyOptions(std::set<std::string> names)
     return names;
 }
 
+std::set<std::string> WithFrequencyFlags(std::set<std::string> flags)
+{
+    flags.insert("played");
+    return flags;
+}
+
 FrequencyChoice ParseFrequencyOptions(const OptionParser& options)
 {
     const auto wanted = options.text("frequency");
-    if (!wanted)
+    if (!wanted) {
+        if (options.has("played"))
+            throw UsageError("--played goes with --frequency");
         return SetByRangeAndPosition(options);
+    }
     if (options.has("range") || options.has("position"))
         throw UsageError("give either --frequency or --range with --position");
-    return {*NearestFrequencySetting(ParseHertz(*wanted)), true};
+    const FrequencyMeasure measure = options.has("played") ? FrequencyMeasure::Played : FrequencyMeasure::Set;
+    return {*NearestFrequencySetting(ParseHertz(*wanted), measure), true};
 }
 
 std::string ChoiceText(const FrequencyChoice& choice)
 {
     const FrequencySetting& s = choice.setting;
-    return "range " + std::to_string(s.plan.range) + ", position " + std::to_string(s.position) + ", " +
-           s.plan.displayText() + ", " + std::to_string(s.plan.sampleCount) + " samples, relative error " +
-           Percent(s.relativeError);
+    std::string text = "range " + std::to_string(s.plan.range) + ", position " + std::to_string(s.position) + ", "
+                       + s.plan.displayText() + ", " + std::to_string(s.plan.sampleCount) + " samples";
+    if (choice.searched)
+        text += ", relative error " + Percent(s.relativeError);
+    return text + "; played " + PlayedFrequencyText(s.plan, kPlayedExtraDecimals) + ", relative error "
+           + Percent(s.playedRelativeError);
 }
 
 nlohmann::json ChoiceJson(const FrequencyChoice& choice)
@@ -84,6 +104,9 @@ nlohmann::json ChoiceJson(const FrequencyChoice& choice)
         {"unit", s.plan.unit.substr(1)}, // the display's unit without its leading space
         {"displayText", s.plan.displayText()},
         {"sampleCount", s.plan.sampleCount},
+        {"playedHertz", static_cast<double>(PlayedHertz(s.plan))},
+        {"playedText", PlayedFrequencyText(s.plan, kPlayedExtraDecimals)},
+        {"playedRelativeError", s.playedRelativeError},
     };
     if (choice.searched) {
         json["wantedHertz"] = s.wantedHertz;

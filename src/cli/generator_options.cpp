@@ -17,7 +17,7 @@ GeneratorOptions ParseGeneratorOptions(const OptionParser& options)
     parsed.device = options.text("device");
     parsed.backend.virtualGenerator = options.has("virtual");
     parsed.backend.virtualFaults = ParseVirtualFaults(options.all("virtual-fault"));
-    parsed.backend.reportLog = options.text("report-log");
+    parsed.backend.reportLog = options.path("report-log");
     if (!parsed.backend.virtualGenerator && options.has("virtual-fault"))
         throw UsageError("--virtual-fault goes with --virtual");
     return parsed;

@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -10,6 +11,8 @@
 #if defined(_WIN32)
 #include <fcntl.h>
 #include <io.h>
+#else
+#include <unistd.h>
 #endif
 
 int main(int argc, char** argv)
@@ -23,5 +26,10 @@ int main(int argc, char** argv)
     std::vector<std::string> args;
     for (const QString& arg : QCoreApplication::arguments().mid(1))
         args.push_back(arg.toStdString());
-    return dds::cli::RunCli(args, std::cout, std::cerr);
+#if defined(_WIN32)
+    const bool errorIsTerminal = _isatty(_fileno(stderr)) != 0;
+#else
+    const bool errorIsTerminal = isatty(fileno(stderr)) != 0;
+#endif
+    return dds::cli::RunCli(args, std::cout, std::cerr, {}, errorIsTerminal);
 }

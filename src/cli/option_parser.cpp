@@ -1,5 +1,8 @@
 #include "cli/option_parser.h"
 
+#include <QFileInfo>
+#include <QString>
+
 #include <charconv>
 #include <limits>
 
@@ -69,6 +72,23 @@ std::optional<int64_t> OptionParser::integer(const std::string& name, int64_t mi
     if (ec != std::errc() || end != last || parsed < min || parsed > max)
         throw UsageError("--" + name + " must be " + rangeText(min, max) + " (got '" + *value + "')");
     return parsed;
+}
+
+std::optional<std::string> OptionParser::path(const std::string& name) const
+{
+    const auto value = text(name);
+    if (!value)
+        return std::nullopt;
+    return CheckedFilePath("--" + name, *value);
+}
+
+std::string CheckedFilePath(const std::string& what, const std::string& text)
+{
+    if (text.empty())
+        throw UsageError(what + " needs a file name");
+    if (QFileInfo(QString::fromStdString(text)).isDir())
+        throw UsageError(what + ": " + text + " is a folder, not a file");
+    return text;
 }
 
 int64_t OptionParser::requiredInteger(const std::string& name, int64_t min, int64_t max) const

@@ -1,7 +1,11 @@
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <ostream>
 
 #include "cli/cli_command.h"
+#include "cli/exit_status.h"
+#include "editor/waveform_file.h"
 
 namespace dds::cli {
 namespace {
@@ -33,10 +37,40 @@ bool asksForHelp(const std::vector<std::string>& args)
     return false;
 }
 
+int RunCommand(const CliCommand& command, CommandContext& context)
+{
+    try {
+        return command.run(context);
+    } catch (const UsageError& e) {
+        context.err << "ddsgen-cli " << command.name << ": " << e.what() << "\n";
+        return kExitBadOptions;
+    } catch (const WaveformFileError& e) {
+        // A --file or an imported file that cannot be read is bad input like a bad option.
+        context.err << "ddsgen-cli " << command.name << ": " << e.English() << "\n";
+        return kExitBadOptions;
+    } catch (const std::exception& e) {
+        context.err << "ddsgen-cli " << command.name << ": " << e.what() << "\n";
+        return kExitFailure;
+    }
+}
+
+// Whatever went to standard output reached it: a full disk or a closed pipe is a failure.
+int CheckedOutput(const std::string& command, std::ostream& out, std::ostream& err, int status)
+{
+    errno = 0;
+    out.flush();
+    if (out)
+        return status;
+    const int reason = errno;
+    err << "ddsgen-cli " << command << ": cannot write to standard output"
+        << (reason != 0 ? std::string(": ") + std::strerror(reason) : std::string()) << "\n";
+    return kExitFailure;
+}
+
 } // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           std::shared_ptr<HidBackend> systemBackend)
+           std::shared_ptr<HidBackend> systemBackend, bool errorIsTerminal)
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         printOverview(args.empty() ? err : out);
@@ -47,20 +81,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "ddsgen-cli: unknown command '" << args[0] << "' (see ddsgen-cli --help)\n";
         return 2;
     }
-    CommandContext context{{args.begin() + 1, args.end()}, out, err, std::move(systemBackend)};
+    CommandContext context{{args.begin() + 1, args.end()}, out, err, std::move(systemBackend), errorIsTerminal};
     if (asksForHelp(context.args)) {
         out << command->help;
-        return 0;
+        return CheckedOutput(command->name, out, err, kExitDone);
     }
-    try {
-        return command->run(context);
-    } catch (const UsageError& e) {
-        err << "ddsgen-cli " << command->name << ": " << e.what() << "\n";
-        return 2;
-    } catch (const std::exception& e) {
-        err << "ddsgen-cli " << command->name << ": " << e.what() << "\n";
-        return 1;
-    }
+    return CheckedOutput(command->name, out, err, RunCommand(*command, context));
 }
 
 } // namespace dds::cli

@@ -8,7 +8,7 @@ namespace dds::cli {
 
 ChosenWaveform WaveformFromOptions(const OptionParser& options)
 {
-    const auto file = options.text("file");
+    const auto file = options.path("file");
     if (file.has_value() == options.has("kind"))
         throw UsageError("give either --kind or --file");
     if (!file) {

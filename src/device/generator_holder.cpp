@@ -1,19 +1,45 @@
 #include "device/generator_holder.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-
 #include "device/generator_commands.h"
 #include "device/hid_device.h"
 #include "device/hid_pnp_info.h"
-#include "device/transfer_link_sink.h"
 
 namespace dds {
 
+namespace {
+
+// A transfer's reports go through the holder's own send step, as every other command's do.
+class HolderSink : public TransferReportSink {
+public:
+    explicit HolderSink(GeneratorHolder& holder) : holder_(holder) {}
+    bool sendReport(uint8_t code, std::span<const uint8_t> payload) override
+    {
+        return holder_.Send(code, payload) == Delivery::Written;
+    }
+    bool filterSelected(int filter) const override { return holder_.SelectedFilter() == filter; }
+
+private:
+    GeneratorHolder& holder_;
+};
+
+// Marks the length of a transfer, also when it throws.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
 GeneratorHolder::GeneratorHolder(std::shared_ptr<HidBackend> backend)
-    : timer_(&clock_.timer()),
-      controller_(std::make_unique<TJvHidDeviceController>(std::move(backend)))
+    : controller_(std::make_unique<TJvHidDeviceController>(std::move(backend)))
 {
+    QObject::connect(&ownTimer_, &QTimer::timeout, [this] { TickAcknowledgement(); });
 }
 
 GeneratorHolder::~GeneratorHolder()
@@ -21,24 +47,21 @@ GeneratorHolder::~GeneratorHolder()
     link_.ReleaseGenerator();
 }
 
-void GeneratorHolder::FollowPlugging(std::optional<std::string> devicePath)
+void GeneratorHolder::FollowPlugging(GeneratorEvents events, std::optional<std::string> devicePath)
 {
+    events_ = std::move(events);
     controller_->OnArrival = [this, devicePath](TJvHidDevice* device) {
-        if (!devicePath)
-            Claim(device);
-        else if (device->PnPInfo().DevicePath() == *devicePath)
-            ClaimExactly(device);
+        const bool chosen = !devicePath || device->PnPInfo().DevicePath() == *devicePath;
+        const ClaimResult result = chosen || !IsGenerator(*device) ? Claim(device) : ClaimResult::NotChosen;
+        if (events_.arrival)
+            events_.arrival(device, result);
     };
     controller_->OnRemoval = [this](TJvHidDevice* device) { NoteRemoval(device); };
 }
 
 bool GeneratorHolder::WaitForGenerator(std::chrono::milliseconds limit)
 {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!Holds() && elapsed.elapsed() < limit.count())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return Holds();
+    return RunEventsUntil([this] { return Holds(); }, limit);
 }
 
 bool GeneratorHolder::IsGenerator(const TJvHidDevice& device)
@@ -46,17 +69,7 @@ bool GeneratorHolder::IsGenerator(const TJvHidDevice& device)
     return device.VendorID() == kGeneratorVendorId && device.ProductID() == kGeneratorProductId;
 }
 
-ClaimResult GeneratorHolder::Claim(TJvHidDevice* device, TJvHidDataEvent dataHandler)
-{
-    return Take(device, std::move(dataHandler), false);
-}
-
-ClaimResult GeneratorHolder::ClaimExactly(TJvHidDevice* device, TJvHidDataEvent dataHandler)
-{
-    return Take(device, std::move(dataHandler), true);
-}
-
-ClaimResult GeneratorHolder::Take(TJvHidDevice* device, TJvHidDataEvent dataHandler, bool exactly)
+ClaimResult GeneratorHolder::Claim(TJvHidDevice* device)
 {
     if (!IsGenerator(*device))
         return ClaimResult::NotGenerator;
@@ -66,53 +79,80 @@ ClaimResult GeneratorHolder::Take(TJvHidDevice* device, TJvHidDataEvent dataHand
         inaccessiblePath_ = device->PnPInfo().DevicePath();
         return ClaimResult::Inaccessible;
     }
-    TJvHidDevice* generator = exactly ? device : nullptr;
-    const bool claimed = exactly ? controller_->ClaimDevice(device)
-                                 : controller_->ClaimByIds(generator, kGeneratorVendorId, kGeneratorProductId);
-    if (!claimed)
-        return ClaimResult::NoneLeft;
-    if (!dataHandler)
-        dataHandler = [this](TJvHidDevice*, uint8_t, const uint8_t* data, uint16_t size) { Acknowledge(data, size); };
-    link_.SetGenerator(generator);
-    vanished_ = false;
-    generator->SetDataHandler(std::move(dataHandler));
+    // The interface that arrived, not the first of the controller's list with the same ids.
+    if (!controller_->ClaimDevice(device))
+        return ClaimResult::AlreadyClaimed;
+    link_.SetGenerator(device);
+    lost_ = false;
+    TJvHidDataEvent handler = events_.data;
+    if (!handler)
+        handler = [this](TJvHidDevice*, uint8_t, const uint8_t* data, uint16_t size) { Acknowledge(data, size); };
+    device->SetDataHandler(std::move(handler));
     return ClaimResult::Claimed;
 }
 
-bool GeneratorHolder::NoteRemoval(const TJvHidDevice* device)
+void GeneratorHolder::NoteRemoval(const TJvHidDevice* device)
 {
-    if (!device || device != link_.Generator())
-        return false;
-    vanished_ = true;
-    return true;
+    if (device && device == link_.Generator())
+        MarkLost();
 }
 
-void GeneratorHolder::Acknowledge(const uint8_t* data, uint16_t size)
+void GeneratorHolder::MarkLost()
 {
-    clock_.onInputReport(data, size);
+    if (lost_)
+        return;
+    lost_ = true;
+    if (transferring_)
+        lostUntold_ = true;
+    else if (events_.lost)
+        events_.lost();
 }
 
-void GeneratorHolder::CloseAndRelease()
+Delivery GeneratorHolder::Send(uint8_t code, std::span<const uint8_t> payload)
+{
+    const Delivery delivery = link_.Send(code, payload);
+    if (delivery == Delivery::Refused)
+        MarkLost();
+    return delivery;
+}
+
+void GeneratorHolder::SelectFilter(int filter)
+{
+    if (SelectedFilter() != filter)
+        Send(FilterCommand(filter));
+}
+
+Delivery GeneratorHolder::CloseAndRelease()
 {
     if (!Holds())
-        return;
-    link_.Send(gcHostClosing);
+        return Delivery::NoGenerator;
+    const Delivery delivery = link_.Send(gcHostClosing);
+    lost_ = lost_ || delivery == Delivery::Refused;
     link_.ReleaseGenerator();
+    return delivery;
 }
 
 TransferSummary GeneratorHolder::Transfer(const TransferRequest& request, TransferProgress& progress,
                                           const TransferOptions& options)
 {
-    // Releasing or unplugging the generator inside a wait ends the transfer: nothing may follow.
+    // Releasing, unplugging or a refused report inside the transfer ends it: nothing may follow.
     const TJvHidDevice* const generator = link_.Generator();
     const auto stopRequested = [this, generator, &options] {
-        return vanished_ || link_.Generator() != generator || (options.stopRequested && options.stopRequested());
+        return lost_ || link_.Generator() != generator || (options.stopRequested && options.stopRequested());
     };
-    GeneratorLinkSink sink(link_);
-    AcknowledgementWait wait(*timer_, clock_.counter(), options.acknowledgementWait);
+    HolderSink sink(*this);
+    AcknowledgementWait wait(*timer_, acknowledgements_, options.acknowledgementWait);
     TransferEngine engine(sink, wait, stopRequested);
-    TransferSummary summary = engine.run(request, progress);
-    summary.generatorVanished = vanished_;
+    TransferSummary summary;
+    {
+        const FlagScope transferring(transferring_);
+        summary = engine.run(request, progress);
+    }
+    summary.generatorLost = generator && lost_;
+    // The front end hears of the loss once its transfer has unwound, so that what it does then
+    // (the window's not-connected state) is what stays.
+    if (std::exchange(lostUntold_, false) && events_.lost)
+        QMetaObject::invokeMethod(controller_.get(), events_.lost, Qt::QueuedConnection);
     return summary;
 }
 

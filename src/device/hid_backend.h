@@ -32,6 +32,9 @@ public:
     virtual int write(const uint8_t* data, size_t length) = 0;
     // Reads one report into `buffer`, report id first; returns its length, 0 on time-out, -1 on error.
     virtual int read(uint8_t* buffer, size_t length, int timeoutMs) = 0;
+    // From any thread: a read waiting on the handle, and every later one, returns 0 at once, so
+    // that its thread can end without sitting out the time-out.
+    virtual void interruptRead() = 0;
     // The system's code for the last failure of this handle.
     virtual uint32_t lastError() const = 0;
 };

@@ -3,10 +3,10 @@
 #include "device/hid_device.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #if defined(__SANITIZE_THREAD__)
 #include <sanitizer/tsan_interface.h>
@@ -30,23 +30,28 @@ void Received([[maybe_unused]] void* key)
 #endif
 }
 
-// Marks the UI thread as running one of the thread's hand-overs, also when a handler throws.
-struct HandOverScope {
-    HandOverScope(bool& flag, void* key) : flag_(flag), key_(key)
+} // namespace
+
+// Marks the UI thread as running one of the thread's hand-overs and ends it, also when a handler
+// throws.
+class TJvHidDeviceReadThread::HandOverScope {
+public:
+    explicit HandOverScope(TJvHidDeviceReadThread& thread) : thread_(thread)
     {
-        Received(key_);
-        flag_ = true;
+        Received(&thread_);
+        thread_.inHandOver_ = true;
     }
     ~HandOverScope()
     {
-        flag_ = false;
-        Published(key_);
+        thread_.inHandOver_ = false;
+        thread_.Served();
     }
-    bool& flag_;
-    void* key_;
-};
+    HandOverScope(const HandOverScope&) = delete;
+    HandOverScope& operator=(const HandOverScope&) = delete;
 
-} // namespace
+private:
+    TJvHidDeviceReadThread& thread_;
+};
 
 TJvHidDeviceReadThread::TJvHidDeviceReadThread(TJvHidDevice& device, std::unique_ptr<dds::HidHandle> readHandle,
                                                uint16_t inputReportLength, const std::atomic<uint32_t>& sleepTime)
@@ -61,80 +66,106 @@ void TJvHidDeviceReadThread::Stop()
     if (inHandOver_)
         throw std::logic_error("a read thread cannot be stopped from its own input handler");
     stop_ = true;
-    {
-        std::lock_guard lock(sleepMutex_);
-        sleepWake_.notify_all();
-    }
+    if (readHandle_)
+        readHandle_->interruptRead();
+    std::unique_lock lock(mutex_);
+    wake_.notify_all(); // the pause after a failed read
     // A plain join would deadlock while the thread waits for a hand-over to be served.
-    while (!wait(QDeadlineTimer(5)))
-        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    while (!finished_) {
+        wake_.wait(lock, [this] { return finished_ || posted_; });
+        if (std::exchange(posted_, false)) {
+            lock.unlock();
+            QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+            lock.lock();
+        }
+    }
+    lock.unlock();
+    wait();
     Received(this);
+}
+
+void TJvHidDeviceReadThread::DropReadHandle()
+{
+    dropHandle_ = true;
+    if (readHandle_)
+        readHandle_->interruptRead();
 }
 
 void TJvHidDeviceReadThread::run()
 {
     while (!stop_)
         ReadOnce();
-    readHandle_.reset();
     Published(this);
+    const std::lock_guard lock(mutex_);
+    finished_ = true;
+    wake_.notify_all();
 }
 
 void TJvHidDeviceReadThread::ReadOnce()
 {
-    if (dropHandle_)
-        readHandle_.reset();
     std::fill(buffer_.begin(), buffer_.end(), uint8_t{0});
-    const int count = (readHandle_ && !buffer_.empty())
+    const bool open = readHandle_ && !dropHandle_;
+    const int count = (open && !buffer_.empty())
                           ? readHandle_->read(buffer_.data(), buffer_.size(), static_cast<int>(sleepTime_.load()))
                           : -1;
+    if (stop_)
+        return;
     if (count < 0) {
-        ReportError(readHandle_ ? readHandle_->lastError() : kReadUnavailable);
+        lastError_ = open ? readHandle_->lastError() : kReadUnavailable;
+        HandOver(&TJvHidDeviceReadThread::ServeError);
         // Without this pause a device whose reads cannot start would keep the processor busy.
         SleepUnlessStopped(sleepTime_);
         return;
     }
     lastCount_ = count;
-    if (count > 0 && !stop_)
-        Deliver();
+    if (count > 0)
+        HandOver(&TJvHidDeviceReadThread::ServeReport);
 }
 
 // The hand-overs carry nothing but the member to run: what it serves (the error, the report and
 // its length) is in members written before `Published`, so ThreadSanitizer sees every byte the UI
 // thread reads from this thread except Qt's own call object.
-void TJvHidDeviceReadThread::ReportError(uint32_t error)
+void TJvHidDeviceReadThread::HandOver(void (TJvHidDeviceReadThread::*serve)())
 {
-    lastError_ = error;
     Published(this);
-    QMetaObject::invokeMethod(this, &TJvHidDeviceReadThread::ServeError, Qt::BlockingQueuedConnection);
+    {
+        const std::lock_guard lock(mutex_);
+        served_ = false;
+    }
+    QMetaObject::invokeMethod(this, serve, Qt::QueuedConnection);
+    std::unique_lock lock(mutex_);
+    posted_ = true; // only now: a Stop() waiting for it then finds it in the queue
+    wake_.notify_all();
+    wake_.wait(lock, [this] { return served_; });
     Received(this);
 }
 
 void TJvHidDeviceReadThread::ServeError()
 {
-    const HandOverScope scope(inHandOver_, this);
+    const HandOverScope scope(*this);
     const TJvHidDataErrorEvent handler = device_.OnDataError();
     if (handler)
         handler(&device_, lastError_);
 }
 
-void TJvHidDeviceReadThread::Deliver()
-{
-    Published(this);
-    QMetaObject::invokeMethod(this, &TJvHidDeviceReadThread::ServeReport, Qt::BlockingQueuedConnection);
-    Received(this);
-}
-
 void TJvHidDeviceReadThread::ServeReport()
 {
-    const HandOverScope scope(inHandOver_, this);
+    const HandOverScope scope(*this);
     const TJvHidDataEvent handler = device_.OnData();
     if (handler)
         handler(&device_, buffer_[0], buffer_.data() + 1, static_cast<uint16_t>(lastCount_ - 1));
 }
 
+void TJvHidDeviceReadThread::Served()
+{
+    Published(this);
+    const std::lock_guard lock(mutex_);
+    served_ = true;
+    wake_.notify_all();
+}
+
 void TJvHidDeviceReadThread::SleepUnlessStopped(uint32_t milliseconds)
 {
-    std::unique_lock lock(sleepMutex_);
-    sleepWake_.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return stop_.load(); });
+    std::unique_lock lock(mutex_);
+    wake_.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return stop_.load(); });
 }

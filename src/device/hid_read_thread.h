@@ -14,7 +14,8 @@ class TJvHidDevice;
 
 // Reads the input reports of one claimed device and hands each one to the UI thread, waiting until
 // its handler has returned. The thread object itself lives on the UI thread and is the receiver of
-// the hand-overs.
+// the hand-overs; the read handle is opened and closed there too, so that whatever it holds last
+// (the in-process generator's timers) goes on the UI thread.
 class TJvHidDeviceReadThread : public QThread {
     Q_OBJECT
 public:
@@ -25,11 +26,11 @@ public:
                            uint16_t inputReportLength, const std::atomic<uint32_t>& sleepTime);
     ~TJvHidDeviceReadThread() override;
 
-    // Asks the loop to end and waits for it while still serving its hand-overs, so a thread
-    // blocked in one can finish. Must not be called from inside one of its own hand-overs.
+    // Ends the loop at once, wherever it waits, serving a hand-over it has started, so the thread
+    // can finish. Must not be called from inside one of its own hand-overs.
     void Stop();
-    // The interface is gone: the loop drops its read handle and stops reading from it.
-    void DropReadHandle() { dropHandle_ = true; }
+    // The interface is gone: the loop stops reading from its handle.
+    void DropReadHandle();
 
     uint32_t LastError() const { return lastError_; }
 
@@ -37,16 +38,19 @@ protected:
     void run() override;
 
 private:
+    class HandOverScope;
+
     void ReadOnce();
-    // Reader side of a hand-over, blocked until the UI thread has served it; and the UI side.
-    void ReportError(uint32_t error);
+    // Reader side of a hand-over: posts `serve` to the UI thread and waits until it has run.
+    void HandOver(void (TJvHidDeviceReadThread::*serve)());
+    // UI side.
     void ServeError();
-    void Deliver(); // the report in buffer_, lastCount_ bytes long
-    void ServeReport();
+    void ServeReport(); // the report in buffer_, lastCount_ bytes long
+    void Served();
     void SleepUnlessStopped(uint32_t milliseconds);
 
     TJvHidDevice& device_;
-    std::unique_ptr<dds::HidHandle> readHandle_;
+    const std::unique_ptr<dds::HidHandle> readHandle_;
     std::vector<uint8_t> buffer_;
     const std::atomic<uint32_t>& sleepTime_;
     std::atomic<bool> stop_ = false;
@@ -54,6 +58,10 @@ private:
     std::atomic<uint32_t> lastError_ = 0;
     int lastCount_ = 0;       // of the report being handed over
     bool inHandOver_ = false; // UI thread only
-    std::mutex sleepMutex_;
-    std::condition_variable sleepWake_;
+    // Between the two threads: a hand-over posted and not yet served, its end, the loop's end.
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool posted_ = false;
+    bool served_ = false;
+    bool finished_ = false;
 };

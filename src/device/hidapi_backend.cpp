@@ -6,6 +6,8 @@
 
 #include <hidapi/hidapi.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <fstream>
@@ -50,7 +52,11 @@ public:
         const size_t skip = numbered_ ? 0 : 1;
         if (length <= skip)
             return 0;
-        const int count = hid_read_timeout(device_, buffer + skip, length - skip, timeoutMs);
+        // hidapi's read cannot be woken from another thread: it waits in short slices instead,
+        // looking for an interruption between them.
+        int count = 0;
+        for (int left = timeoutMs; count == 0 && left > 0 && !interrupted_; left -= kReadSlice)
+            count = hid_read_timeout(device_, buffer + skip, length - skip, std::min(left, kReadSlice));
         if (count < 0) {
             error_ = errno != 0 ? static_cast<uint32_t>(errno) : kWriteFailed;
             return -1;
@@ -62,12 +68,16 @@ public:
         return count + static_cast<int>(skip);
     }
 
+    void interruptRead() override { interrupted_ = true; }
     uint32_t lastError() const override { return error_; }
 
 private:
+    static constexpr int kReadSlice = 10; // milliseconds
+
     hid_device* device_;
     bool numbered_;
     uint32_t error_ = 0;
+    std::atomic<bool> interrupted_ = false;
 };
 
 // Opened without access: the interface exists, but nothing can be read or written.
@@ -75,6 +85,7 @@ class UnopenedHandle : public HidHandle {
 public:
     int write(const uint8_t*, size_t) override { return -1; }
     int read(uint8_t*, size_t, int) override { return -1; }
+    void interruptRead() override {}
     uint32_t lastError() const override { return 5; } // the system's "access denied"
 };
 

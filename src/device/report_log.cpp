@@ -1,5 +1,7 @@
 #include "device/report_log.h"
 
+#include <QFileInfo>
+
 #include <stdexcept>
 
 namespace dds {
@@ -21,6 +23,7 @@ public:
         return written;
     }
     int read(uint8_t* buffer, size_t length, int timeoutMs) override { return inner_->read(buffer, length, timeoutMs); }
+    void interruptRead() override { inner_->interruptRead(); }
     uint32_t lastError() const override { return inner_->lastError(); }
 
 private:
@@ -62,18 +65,29 @@ std::string HexLine(const uint8_t* data, size_t length)
     return line;
 }
 
-ReportLog::ReportLog(const std::string& path) : file_(QString::fromStdString(path))
+ReportLog::ReportLog(const std::string& path) : path_(path), file_(QString::fromStdString(path))
 {
-    // Binary: every system gets the same bytes, one LF per line.
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw std::runtime_error("cannot open the report log " + path);
+    if (path.empty())
+        throw std::runtime_error("the report log needs a file name");
+    const QFileInfo target(file_);
+    if (target.isDir())
+        throw std::runtime_error("cannot open the report log " + path + ": it is a folder");
+    // Binary: every system gets the same bytes, one LF per line. A device or a FIFO has no end to
+    // append at.
+    const bool special = target.exists() && !target.isFile();
+    if (!file_.open(special ? QIODevice::WriteOnly : QIODevice::WriteOnly | QIODevice::Append))
+        throw std::runtime_error("cannot open the report log " + path + ": " + file_.errorString().toStdString());
 }
 
 void ReportLog::Append(const uint8_t* data, size_t length)
 {
+    if (!failure_.empty())
+        return;
     const std::string line = HexLine(data, length) + '\n';
-    file_.write(line.data(), static_cast<qint64>(line.size()));
-    file_.flush();
+    const auto size = static_cast<qint64>(line.size());
+    if (file_.write(line.data(), size) != size || !file_.flush())
+        failure_ = "cannot write the report log " + path_ + ": " + file_.errorString().toStdString()
+                   + "; it holds only the reports before that one";
 }
 
 std::shared_ptr<HidBackend> LoggingBackend(std::shared_ptr<HidBackend> inner, std::shared_ptr<ReportLog> log)

@@ -6,7 +6,7 @@
 
 namespace dds {
 
-AcknowledgementWait::AcknowledgementWait(QTimer& timer, int32_t& counter,
+AcknowledgementWait::AcknowledgementWait(QTimer& timer, AcknowledgementCounter& counter,
                                          std::chrono::milliseconds period)
     : timer_(timer), counter_(counter), period_(period)
 {
@@ -17,44 +17,44 @@ AcknowledgementWait::Outcome AcknowledgementWait::run(const std::function<bool()
     bool ticked = false;
     const QMetaObject::Connection tick =
         QObject::connect(&timer_, &QTimer::timeout, [&ticked] { ticked = true; });
-    counter_ = 0;
-    // Some event dispatchers (Windows) deliver posted events, such as a cross-thread hand-over or
-    // a fast timer, and then go to sleep in the same call: if one of them decided the wait, the
-    // dispatcher is woken just before it would sleep, so the wait ends at once, not on the tick.
-    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-    const QMetaObject::Connection beforeSleep = QObject::connect(
-        dispatcher, &QAbstractEventDispatcher::aboutToBlock, [&] {
-            if (counter_ != 0 || (stopRequested && stopRequested()))
-                dispatcher->wakeUp();
-        });
+    counter_.Reset();
     timer_.start(period_); // a fresh full period from now
     bool stopped = false;
-    while (counter_ == 0) {
+    RunEventsUntil([&] {
         // Sleeps until something arrives: an input report, the tick, or any window message.
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        if (stopRequested && stopRequested()) {
-            stopped = true;
-            break;
-        }
-    }
-    counter_ = 0;
+        stopped = counter_.Value() == 0 && stopRequested && stopRequested();
+        return stopped || counter_.Value() != 0;
+    });
+    counter_.Reset();
     timer_.stop();
     QObject::disconnect(tick);
-    QObject::disconnect(beforeSleep);
     if (stopped)
         return Outcome::Stopped;
     return ticked ? Outcome::TimedOut : Outcome::Acknowledged;
 }
 
-AcknowledgementClock::AcknowledgementClock()
+bool RunEventsUntil(const std::function<bool()>& done, std::optional<std::chrono::milliseconds> limit)
 {
-    QObject::connect(&timer_, &QTimer::timeout, [this] { ++counter_; });
-}
-
-void AcknowledgementClock::onInputReport(const uint8_t* data, uint16_t size)
-{
-    if (size > 0 && data[0] == 1)
-        counter_ = 1;
+    // Some event dispatchers (Windows) deliver posted events, such as a cross-thread hand-over or
+    // a fast timer, and then go to sleep in the same call: if one of them decided the wait, the
+    // dispatcher is woken just before it would sleep, so the wait ends at once.
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    const QMetaObject::Connection beforeSleep =
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [&] {
+            if (done())
+                dispatcher->wakeUp();
+        });
+    QTimer deadline; // wakes the sleep when nothing else does
+    deadline.setSingleShot(true);
+    if (limit)
+        deadline.start(*limit);
+    bool finished = done();
+    while (!finished && (!limit || deadline.isActive())) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        finished = done();
+    }
+    QObject::disconnect(beforeSleep);
+    return finished;
 }
 
 } // namespace dds

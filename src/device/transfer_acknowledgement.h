@@ -4,8 +4,29 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
+
+#include "device/generator_commands.h"
 
 namespace dds {
+
+// The acknowledgement counter: raised by each tick of the acknowledgement timer, set to 1 by an
+// acknowledging input report, set back to 0 by the wait. Its owner alone changes it, through these.
+class AcknowledgementCounter {
+public:
+    void Tick() { ++value_; }
+    // Only a block acknowledgement sets it; every other input report leaves it.
+    void Acknowledge(const uint8_t* data, uint16_t size)
+    {
+        if (IsBlockAcknowledgement(data, size))
+            value_ = 1;
+    }
+    void Reset() { value_ = 0; }
+    int32_t Value() const { return value_; }
+
+private:
+    int32_t value_ = 0;
+};
 
 // The wait after each sample block: the acknowledgement counter is set to 0 and the timer started;
 // events keep flowing until the data handler sets the counter to 1 (an acknowledgement) or the
@@ -16,7 +37,7 @@ public:
     static constexpr std::chrono::milliseconds kProductPeriod{5000};
     enum class Outcome { Acknowledged, TimedOut, Stopped };
 
-    AcknowledgementWait(QTimer& timer, int32_t& counter,
+    AcknowledgementWait(QTimer& timer, AcknowledgementCounter& counter,
                         std::chrono::milliseconds period = kProductPeriod);
 
     // Also ends, with Stopped, as soon as `stopRequested` holds after an event has run.
@@ -24,25 +45,12 @@ public:
 
 private:
     QTimer& timer_;
-    int32_t& counter_;
+    AcknowledgementCounter& counter_;
     std::chrono::milliseconds period_;
 };
 
-// The acknowledgement timer and counter for a program without the main window: the tick raises
-// the counter, and an input report whose first data byte is 1 sets it to 1.
-class AcknowledgementClock {
-public:
-    AcknowledgementClock();
-    AcknowledgementClock(const AcknowledgementClock&) = delete;
-    AcknowledgementClock& operator=(const AcknowledgementClock&) = delete;
-
-    void onInputReport(const uint8_t* data, uint16_t size);
-    QTimer& timer() { return timer_; }
-    int32_t& counter() { return counter_; }
-
-private:
-    QTimer timer_;
-    int32_t counter_ = 0;
-};
+// Lets events run, sleeping while there are none, until `done` holds or `limit` has passed;
+// returns whether `done` held. `done` is asked again after every event.
+bool RunEventsUntil(const std::function<bool()>& done, std::optional<std::chrono::milliseconds> limit = {});
 
 } // namespace dds

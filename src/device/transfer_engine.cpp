@@ -28,10 +28,21 @@ TransferEngine::TransferEngine(TransferReportSink& sink, AcknowledgementWait& wa
 {
 }
 
+bool TransferEngine::send(uint8_t code, std::span<const uint8_t> payload, TransferSummary& summary)
+{
+    if (!sink_.sendReport(code, payload)) {
+        summary.stopped = true;
+        return false;
+    }
+    summary.delivered.push_back(code);
+    return true;
+}
+
 bool TransferEngine::sendAndWait(uint8_t code, std::span<const uint8_t> payload,
                                  TransferSummary& summary)
 {
-    sink_.sendReport(code, payload);
+    if (!send(code, payload, summary))
+        return false;
     switch (wait_.run(stopRequested_)) {
     case AcknowledgementWait::Outcome::Acknowledged:
         ++summary.acknowledged;
@@ -44,6 +55,7 @@ bool TransferEngine::sendAndWait(uint8_t code, std::span<const uint8_t> payload,
     case AcknowledgementWait::Outcome::Stopped:
         break;
     }
+    summary.blocks.push_back(BlockOutcome::Unanswered);
     summary.stopped = true;
     return false;
 }
@@ -83,22 +95,30 @@ TransferSummary TransferEngine::run(const TransferRequest& request, TransferProg
     if (halted(summary))
         return summary;
 
+    const int filter = FilterForTransfer(request.kind, request.range);
+    summary.filterNeeded = !sink_.filterSelected(filter);
+
     const std::array<uint8_t, 5> header{
         static_cast<uint8_t>(request.range), static_cast<uint8_t>(summary.layout.blocks),
         static_cast<uint8_t>(count >> 8), static_cast<uint8_t>(count & 0xFF),
         static_cast<uint8_t>(request.kind)};
-    sink_.sendReport(gcTransferHeader, header);
-
-    if (request.kind == WaveformKind::WhiteNoise)
-        sink_.sendReport(gcNoiseMode, {});
-    else if (!sendSamples(request.samples, progress, summary))
+    if (!send(gcTransferHeader, header, summary))
         return summary;
+
+    if (request.kind == WaveformKind::WhiteNoise) {
+        if (!send(gcNoiseMode, {}, summary))
+            return summary;
+    } else if (!sendSamples(request.samples, progress, summary)) {
+        return summary;
+    }
 
     if (halted(summary))
         return summary;
-    sink_.sendReport(gcTransferClose1, {});
-    sink_.sendReport(gcTransferClose2, {});
-    progress.selectFilter(FilterForTransfer(request.kind, request.range));
+    if (!send(gcTransferClose1, {}, summary) || !send(gcTransferClose2, {}, summary))
+        return summary;
+    if (summary.filterNeeded && !send(FilterCommand(filter), {}, summary))
+        return summary;
+    progress.filterSelected(filter);
     return summary;
 }
 

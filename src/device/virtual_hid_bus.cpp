@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 
 namespace dds {
 
@@ -29,9 +30,15 @@ public:
 
     int read(uint8_t* buffer, size_t length, int timeoutMs) override
     {
-        const int count = readWrite_ ? device_->Read(buffer, length, timeoutMs) : -1;
+        const int count = readWrite_ ? device_->Read(buffer, length, timeoutMs, interrupted_) : -1;
         error_ = count < 0 ? (readWrite_ ? kNotConnected : kAccessDenied) : 0;
         return count;
+    }
+
+    void interruptRead() override
+    {
+        interrupted_ = true;
+        device_->WakeReaders();
     }
 
     uint32_t lastError() const override { return error_; }
@@ -40,6 +47,7 @@ private:
     std::shared_ptr<VirtualHidInterface> device_;
     bool readWrite_;
     uint32_t error_ = 0;
+    std::atomic<bool> interrupted_ = false;
 };
 
 } // namespace

@@ -22,6 +22,12 @@ void VirtualHidInterface::SetAttached(bool attached)
     inputArrived_.notify_all();
 }
 
+void VirtualHidInterface::WakeReaders()
+{
+    std::lock_guard lock(mutex_);
+    inputArrived_.notify_all();
+}
+
 void VirtualHidInterface::QueueInput(Report report, std::chrono::milliseconds delay)
 {
     std::lock_guard lock(mutex_);
@@ -70,11 +76,13 @@ int VirtualHidInterface::Write(const uint8_t* data, size_t length)
     return static_cast<int>(length);
 }
 
-int VirtualHidInterface::Read(uint8_t* buffer, size_t length, int timeoutMs)
+int VirtualHidInterface::Read(uint8_t* buffer, size_t length, int timeoutMs, const std::atomic<bool>& interrupted)
 {
     std::unique_lock lock(mutex_);
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     while (true) {
+        if (interrupted)
+            return 0;
         if (!attached_)
             return -1;
         const auto now = Clock::now();

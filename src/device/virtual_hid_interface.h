@@ -1,6 +1,7 @@
 #pragma once
 #include "device/hid_backend.h"
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -39,7 +40,9 @@ public:
     // Used by the bus and by the interface's handles.
     void SetAttached(bool attached);
     int Write(const uint8_t* data, size_t length);
-    int Read(uint8_t* buffer, size_t length, int timeoutMs);
+    // Returns 0 as soon as `interrupted` holds; WakeReaders makes a waiting read look again.
+    int Read(uint8_t* buffer, size_t length, int timeoutMs, const std::atomic<bool>& interrupted);
+    void WakeReaders();
     void HandleOpened(int delta);
 
 protected:

@@ -95,15 +95,15 @@ QString UserSettingsFolder()
     return WithTrailingSeparator(QStandardPaths::writableLocation(kLocation));
 }
 
-QString ScratchFolder(const QString& programFolder, const QString& userFolder)
+ScratchLocation ScratchFolder(const QString& programFolder, const QString& userFolder)
 {
     const QString program = WithTrailingSeparator(programFolder);
     if (FolderTakesFiles(program))
-        return program;
+        return {program};
     const QString user = WithTrailingSeparator(userFolder);
-    if (!QDir().mkpath(user))
-        throw SettingsWriteError(ErrorText(user, QStringLiteral("dossier impossible à créer")).toStdString());
-    return user;
+    if (QDir().mkpath(user) && FolderTakesFiles(user))
+        return {user};
+    return {WithTrailingSeparator(QDir::tempPath()), true};
 }
 
 SettingsFile::SettingsFile(QString programFolder, QString userFolder)

@@ -36,8 +36,13 @@ QString ProgramFolder();
 // be written (a protected installation).
 QString UserSettingsFolder();
 // Where the transfer's scratch picture "Sample.bmp" goes: the program folder when a file can be
-// created in it, else the per-user folder (created on demand), like the settings file.
-QString ScratchFolder(const QString& programFolder, const QString& userFolder);
+// created in it, else the per-user folder (created on demand), like the settings file; when neither
+// takes a file, the system's temporary folder, so that transfers still work.
+struct ScratchLocation {
+    QString folder; // ends in a separator
+    bool temporary = false;
+};
+ScratchLocation ScratchFolder(const QString& programFolder, const QString& userFolder);
 
 class SettingsFile {
 public:

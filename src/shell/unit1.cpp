@@ -80,7 +80,7 @@ TForm1::TForm1(dds::WindowServices services, QWidget* parent)
     {
         // The generator is connected only once the window is built: an error box inside FormCreate
         // runs an event loop, which must not hand it the controller's first notice.
-        const dds::DeviceNoticeHold notices(*JvHidDeviceController1);
+        const dds::DeviceNoticeHold notices = generatorHolder.HoldNotices();
         errorReporter.RunGuarded([this] { FormCreate(); });
         SetUpAdditions();
         CreateSecondaryWindows();

@@ -120,10 +120,12 @@ public:
 
     // ---- Device link: connection, offset, amplitude, filters (unit1_device.cpp) -------------
     dds::GeneratorHolder generatorHolder{services.hidBackend}; // the generator and its controller
-    TJvHidDeviceController* JvHidDeviceController1 = &generatorHolder.Controller();
+    const TJvHidDeviceController* JvHidDeviceController1 = &generatorHolder.Controller();
 
-    void JvHidDeviceController1Arrival(TJvHidDevice* HidDev);
-    void JvHidDeviceController1Removal(TJvHidDevice* HidDev);
+    // Every arrival, with what the holder made of it; the removal of the generator held, or a
+    // report it refused.
+    void JvHidDeviceController1Arrival(TJvHidDevice* HidDev, dds::ClaimResult claim);
+    void JvHidDeviceController1Removal();
     void JvHidDeviceData(TJvHidDevice* HidDev, uint8_t ReportID, const uint8_t* Data, uint16_t Size);
     void RxSlider3Change();
     void SpeedButton3Click();
@@ -138,9 +140,7 @@ public:
     // The acknowledgement wait's period: the product's 5000 ms; tests shorten it.
     std::chrono::milliseconds acknowledgementPeriod = dds::AcknowledgementWait::kProductPeriod;
     // Where "Sample.bmp" is written and read back; tests point it elsewhere.
-    std::function<QString()> sampleFolder = [this] {
-        return dds::ScratchFolder(services.programFolder, services.userSettingsFolder);
-    };
+    std::function<QString()> sampleFolder = [this] { return WorkPictureFolder(); };
 
     void SpeedButton10Click();
 
@@ -249,6 +249,9 @@ private:
     // "Filtre inactif", "F1" .. "F7": radio i selects filter i.
     std::array<QRadioButton*, 8> FilterRadios() const;
     void ShowByteImage(const dds::ByteImage& image, const dds::TransferTexts& texts);
+    // The scratch folder; the operator is told once when it is the temporary one.
+    QString WorkPictureFolder();
+    bool temporaryFolderTold_ = false;
 
     // Start-up steps of this unit, in the order FormCreate runs them.
     void CreateFirstWorkBitmap();

@@ -40,11 +40,12 @@ void WarnInaccessible(const TJvHidDevice& device, const dds::ErrorReporter& erro
 
 void TForm1::SetUpDeviceLink()
 {
-    // The controller's plug events are callbacks, not signals: wrapped the same way.
-    JvHidDeviceController1->OnArrival =
-        errorReporter.Guarded(std::bind_front(&TForm1::JvHidDeviceController1Arrival, this));
-    JvHidDeviceController1->OnRemoval =
-        errorReporter.Guarded(std::bind_front(&TForm1::JvHidDeviceController1Removal, this));
+    // The holder's plug events are callbacks, not signals: wrapped the same way.
+    generatorHolder.FollowPlugging({
+        .arrival = errorReporter.Guarded(std::bind_front(&TForm1::JvHidDeviceController1Arrival, this)),
+        .lost = errorReporter.Guarded(std::bind_front(&TForm1::JvHidDeviceController1Removal, this)),
+        .data = errorReporter.Guarded(std::bind_front(&TForm1::JvHidDeviceData, this)),
+    });
     errorReporter.ConnectGuarded(RxSlider3, &TRxSlider::OnChange, this, &TForm1::RxSlider3Change);
     errorReporter.ConnectGuarded(RxSlider4, &TRxSlider::OnMouseUp, this, &TForm1::RxSlider4MouseUp);
     errorReporter.ConnectGuarded(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
@@ -89,10 +90,8 @@ void TForm1::SetAmplitudeSliderStart()
 
 // ---- Arrival and removal -------------------------------------------------------------------
 
-void TForm1::JvHidDeviceController1Arrival(TJvHidDevice* HidDev)
+void TForm1::JvHidDeviceController1Arrival(TJvHidDevice* HidDev, dds::ClaimResult claim)
 {
-    const dds::ClaimResult claim =
-        generatorHolder.Claim(HidDev, errorReporter.Guarded(std::bind_front(&TForm1::JvHidDeviceData, this)));
     if (claim == dds::ClaimResult::Claimed) {
         state.connectedFlag = 1;
         ApplyLanguageTexts();
@@ -111,16 +110,13 @@ void TForm1::ShowConnectedPanels()
     Panel11->hide();
 }
 
-void TForm1::JvHidDeviceController1Removal(TJvHidDevice* HidDev)
+void TForm1::JvHidDeviceController1Removal()
 {
-    // Only the generator the window holds ends the program; any other interface changes nothing.
-    if (!generatorHolder.NoteRemoval(HidDev))
-        return;
     state.connectedFlag = 0;
     ApplyLanguageTexts();
     Panel1->show();
     Panel9->hide();
-    ReleaseGeneratorOnce(); // the layer has marked it unplugged, so the closing command goes nowhere
+    ReleaseGeneratorOnce(); // unplugged or refusing, it is written nothing more: the closing command goes nowhere
     GroupBox6->setEnabled(false);
     GroupBox1->setEnabled(false);
     Panel11->show();
@@ -168,6 +164,10 @@ void TForm1::RxSlider4MouseUp()
     generatorHolder.Send(dds::gcAmplitudeStep, step.span());
 }
 
-void TForm1::FilterRadioChecked(int index) { generatorHolder.Send(dds::FilterCommand(index)); }
+// A radio that follows the transfer's own filter command finds it sent already.
+void TForm1::FilterRadioChecked(int index)
+{
+    generatorHolder.SelectFilter(index);
+}
 
 void TForm1::SpeedButton1Click() { generatorHolder.Send(dds::gcRamReadBackTest); }

@@ -85,7 +85,12 @@ void TForm1::UpdatePlayedOverlay()
     if (!playedOverlayShown_)
         return;
     const int count = state.frequencyPlan.sampleCount;
-    const QString corner = QStringLiteral("N = %1").arg(count);
+    // The count, and what it makes the generator play at the range clock.
+    const QString corner = count < 1
+                               ? QStringLiteral("N = %1").arg(count)
+                               : QStringLiteral("N = %1 · %2")
+                                     .arg(count)
+                                     .arg(QString::fromStdString(dds::PlayedFrequencyText(state.frequencyPlan, 1)));
     // White noise is the generator's own: a transfer sends no samples for it.
     if (state.waveformKind == static_cast<int32_t>(dds::WaveformKind::WhiteNoise) || count < 1) {
         GraphXY1->SetOverlay({}, kPlayedColour, corner);

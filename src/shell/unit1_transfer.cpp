@@ -1,6 +1,7 @@
 // The transfer button: the waveform turned into bytes through the work window's pictures, then
 // sent to the generator block by block while the transfer window shows the progress.
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QToolButton>
 #include <array>
 #include <initializer_list>
+#include <utility>
 
 #include "device/hid_device.h"
 #include "device/transfer_bytes.h"
@@ -89,8 +91,8 @@ public:
         form_.Label34->setText(blockBytesText_);
     }
     void blockSending(int block) override { form_.Form2->GraphicGauge1->setProgress(block); }
-    // Checking a radio runs its handler, which sends the filter command only when it changes.
-    void selectFilter(int filter) override { radios_.at(static_cast<size_t>(filter))->setChecked(true); }
+    // The transfer has sent the filter's command when it changed; the radio follows.
+    void filterSelected(int filter) override { radios_.at(static_cast<size_t>(filter))->setChecked(true); }
 
 private:
     TForm1& form_;
@@ -111,6 +113,17 @@ void TForm1::ShowByteImage(const dds::ByteImage& image, const dds::TransferTexts
     ListBox2->addItems(texts.sampleLines);
     Label30->setText(texts.lineCount);
     Label32->setText(texts.blockCount);
+}
+
+QString TForm1::WorkPictureFolder()
+{
+    const dds::ScratchLocation location = dds::ScratchFolder(services.programFolder, services.userSettingsFolder);
+    if (location.temporary && !std::exchange(temporaryFolderTold_, true))
+        errorReporter.Report(QStringLiteral("Ni le dossier du programme ni le dossier de l'utilisateur ne peuvent être "
+                                            "écrits : l'image de travail « Sample.bmp » va dans le dossier temporaire "
+                                            "« %1 ».")
+                                 .arg(QDir::toNativeSeparators(location.folder)));
+    return location.folder;
 }
 
 void TForm1::ConnectTransferControls()

@@ -64,7 +64,8 @@ TEST_F(TransferBenchCli, FrequencyInHertzChoosesTheHeaderAndIsPrinted)
 {
     const CliRun run = Cli({"transfer", "--frequency", "1500", "--kind", "3", "--virtual", "--report-log", log});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("range 5, position 5, 1500 Hz, 2133 samples, relative error +0.0000%\n"),
+    EXPECT_NE(run.out.find("range 5, position 5, 1500 Hz, 2133 samples, relative error +0.0000%; played "
+                           "1500.234 Hz, relative error +0.0156%\n"),
               std::string::npos)
         << run.out;
     EXPECT_EQ(Lines().at(1).substr(0, 14), "00030522085503"); // range 5, 34 blocks, 0x0855, kind 3

@@ -30,8 +30,8 @@ CliRun cli(std::vector<std::string> args)
 
 TEST(CliFrequency, PrintsDisplayTextTabAndSampleCount)
 {
-    EXPECT_EQ(cli({"frequency", "--range", "1", "--position", "6"}).out, "0.16 Hz\t1999\n");
-    EXPECT_EQ(cli({"frequency", "--position", "90", "--range", "7"}).out, "1000 kHz\t32\n");
+    EXPECT_EQ(cli({"frequency", "--range", "1", "--position", "6"}).out, "0.16 Hz\t1999\t0.16008 Hz\t+0.0500%\n");
+    EXPECT_EQ(cli({"frequency", "--position", "90", "--range", "7"}).out, "1000 kHz\t32\t1000.000 kHz\t+0.0000%\n");
 }
 
 TEST(CliFrequency, BadInputNamesTheOptionAndItsRange)

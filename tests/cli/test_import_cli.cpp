@@ -73,7 +73,7 @@ TEST_F(CliImport, BadInputExitsWithTwoAndWritesNothing)
     const ImportRun run = cli({"import", bad, "--out", path("out.xls")});
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.out.empty());
-    EXPECT_NE(run.err.find("ligne 3, colonne 1"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("line 3, column 1: 'x' is not a valid number"), std::string::npos) << run.err; // in English
     EXPECT_FALSE(std::filesystem::exists(path("out.xls")));
     EXPECT_EQ(cli({"import", write("t.wav", "RIFF")}).status, 2);
     EXPECT_EQ(cli({"import", path("missing.csv")}).status, 2);

@@ -59,14 +59,14 @@ TEST_F(SeveralInterfaces, JsonIsAListWithTheSameFigures)
     ASSERT_TRUE(list.is_array());
     ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(list[0]["path"], "/dev/hidraw3");
-    EXPECT_EQ(list[0]["vendorId"], "04d8");
-    EXPECT_EQ(list[0]["productId"], "0009");
+    EXPECT_EQ(list[0]["vendorId"], 0x04D8);
+    EXPECT_EQ(list[0]["productId"], 9);
     EXPECT_EQ(list[0]["readWrite"], true);
     EXPECT_EQ(list[0]["inputReportLength"], 65);
     EXPECT_EQ(list[0]["outputReportLength"], 65);
     EXPECT_EQ(list[0]["generator"], true);
     EXPECT_EQ(list[0]["generatorNumber"], 1);
-    EXPECT_EQ(list[1]["productId"], "c31c");
+    EXPECT_EQ(list[1]["productId"], 0xC31C);
     EXPECT_EQ(list[1]["readWrite"], false);
     EXPECT_EQ(list[1]["generator"], false);
     EXPECT_FALSE(list[1].contains("generatorNumber"));

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <QTemporaryDir>
 #include <fstream>
@@ -118,6 +119,9 @@ TEST_F(PreviewCli, FrequencyInHertzChoosesTheSettingAndKeepsStandardOutputToTheB
     EXPECT_EQ(Lines(chosen.out), preview({"--range", "5", "--position", "5", "--kind", "3"}));
     EXPECT_EQ(Lines(chosen.out).size(), 2133u);
     EXPECT_NE(chosen.err.find("range 5, position 5"), std::string::npos) << chosen.err;
+    const auto json = nlohmann::json::parse(Cli({"preview", "--frequency", "950000", "--kind", "1", "--json"}).out);
+    EXPECT_EQ(json["playedText"], "969.697 kHz");
+    EXPECT_EQ(json["bytes"].get<std::vector<int>>(), preview({"--range", "7", "--position", "83", "--kind", "1"}));
 
     EXPECT_EQ(Cli({"preview", "--frequency", "2000000", "--kind", "3"}).status, 2);
     EXPECT_EQ(Cli({"preview", "--frequency", "1500", "--range", "5", "--kind", "3"}).status, 2);

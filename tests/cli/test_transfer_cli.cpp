@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -20,11 +21,11 @@ struct CliRun {
 
 // `system` stands for the machine's HID interfaces; by default a bus with nothing on it.
 CliRun Cli(std::vector<std::string> args,
-           std::shared_ptr<dds::HidBackend> system = std::make_shared<dds::VirtualHidBus>())
+           std::shared_ptr<dds::HidBackend> system = std::make_shared<dds::VirtualHidBus>(), bool terminal = false)
 {
     std::ostringstream out, err;
     args.insert(args.begin(), "transfer");
-    const int status = dds::cli::RunCli(args, out, err, std::move(system));
+    const int status = dds::cli::RunCli(args, out, err, std::move(system), terminal);
     return {status, out.str(), err.str()};
 }
 
@@ -56,12 +57,21 @@ protected:
 
 TEST_F(TransferCli, SendsConnectTheTransferTheFilterAndClosingToTheVirtualGenerator)
 {
-    const CliRun run = Cli({"--range", "5", "--position", "0", "--kind", "3", "--virtual", "--report-log",
-                            log.toStdString()});
+    const std::vector<std::string> args{"--range", "5", "--position", "0", "--kind", "3", "--virtual"};
+    std::vector<std::string> logged = args;
+    logged.insert(logged.end(), {"--report-log", log.toStdString()});
+    const CliRun run = Cli(logged);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("block 51/51\n"), std::string::npos);
-    EXPECT_NE(run.out.find("range 5, 1000 Hz, 3200 samples, 51 blocks, tail 38, "), std::string::npos);
+    // Standard output is the summary alone, and progress shows only on a terminal.
+    EXPECT_EQ(run.out.find("range 5, 1000 Hz, 3200 samples, played 1000.000 Hz, 51 blocks, tail 38, "), 0u) << run.out;
     EXPECT_NE(run.out.find(" ms, 52 acknowledged, 0 timed out\n"), std::string::npos);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);
+    EXPECT_TRUE(run.err.empty()) << run.err;
+    const CliRun shown = Cli(args, std::make_shared<dds::VirtualHidBus>(), true);
+    EXPECT_NE(shown.err.find("\rblock 1/51, 62/3200 samples, 1%"), std::string::npos) << shown.err;
+    EXPECT_NE(shown.err.find("\rblock 51/51, 3162/3200 samples, 98%"), std::string::npos) << shown.err;
+    EXPECT_EQ(shown.err.back(), '\r') << "the line is wiped";
+    EXPECT_EQ(std::count(shown.out.begin(), shown.out.end(), '\n'), 1);
 
     const std::vector<std::string> lines = LogLines(log);
     ASSERT_EQ(lines.size(), 58u);

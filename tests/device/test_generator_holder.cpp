@@ -2,12 +2,14 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
 #include <memory>
 
+#include "device/backend_options.h"
 #include "device/generator_commands.h"
-#include "device/transfer_bytes.h"
 #include "device/generator_holder.h"
 #include "device/hid_device.h"
+#include "device/transfer_bytes.h"
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
 #include "synthesis/waveform_synthesis.h"
@@ -69,7 +71,8 @@ TEST_F(VirtualTransfer, WhiteNoiseSwitchesTheGeneratorToNoiseWithoutSamples)
     const TransferSummary summary = transfer(WaveformKind::WhiteNoise, 3200);
     EXPECT_TRUE(generator->Model().noiseMode);
     EXPECT_TRUE(generator->Model().samples.empty());
-    EXPECT_EQ(generator->WriteCount() - before, 4u);
+    EXPECT_EQ(generator->WriteCount() - before, 5u) << "header, noise, the two closing reports, the filter";
+    EXPECT_EQ(generator->Model().filter, 0);
     EXPECT_EQ(summary.acknowledged + summary.timedOut, 0);
 }
 
@@ -80,7 +83,7 @@ TEST_F(VirtualTransfer, NeverAcknowledgingGeneratorStillReceivesTheWholeTransfer
     EXPECT_EQ(summary.timedOut, 2);
     EXPECT_EQ(summary.acknowledged, 0);
     EXPECT_EQ(summary.blocks, (std::vector<BlockOutcome>{BlockOutcome::TimedOut, BlockOutcome::TimedOut}));
-    EXPECT_FALSE(summary.generatorVanished);
+    EXPECT_FALSE(summary.generatorLost);
     EXPECT_EQ(generator->Model().samples, samples);
     EXPECT_EQ(generator->Model().transfersClosed, 1);
 }
@@ -102,9 +105,10 @@ TEST_F(VirtualTransfer, UnplugDuringTheTransferStopsItWithNothingWrittenAfterwar
     generator->UnplugAfter(before + 2, [this] { bus->Unplug(*generator); });
     const TransferSummary summary = transfer(WaveformKind::Triangle, 3200, 1000ms);
     EXPECT_TRUE(summary.stopped);
-    EXPECT_TRUE(summary.generatorVanished);
-    EXPECT_TRUE(holder.Vanished());
-    EXPECT_EQ(summary.blocks, std::vector<BlockOutcome>{}) << "the first block's wait ended with the removal";
+    EXPECT_TRUE(summary.generatorLost);
+    EXPECT_TRUE(holder.Lost());
+    EXPECT_EQ(summary.blocks, std::vector<BlockOutcome>{BlockOutcome::Unanswered})
+        << "the first block's wait ended with the removal";
     EXPECT_EQ(generator->WriteCount(), before + 2); // the header and the first block
     EXPECT_EQ(generator->Model().transfersClosed, 0);
     // Not even offered to the departed device: the shared report still holds the first block.
@@ -130,7 +134,7 @@ std::vector<ClaimResult> ClaimAnswers(GeneratorHolder& holder, VirtualHidBus& bu
                                       const std::vector<std::shared_ptr<VirtualHidInterface>>& interfaces)
 {
     std::vector<ClaimResult> answers;
-    holder.Controller().OnArrival = [&](TJvHidDevice* device) { answers.push_back(holder.Claim(device)); };
+    holder.FollowPlugging({.arrival = [&](TJvHidDevice*, ClaimResult answer) { answers.push_back(answer); }});
     for (const auto& interface : interfaces)
         bus.Attach(interface);
     QTest::qWaitFor([&] { return answers.size() == interfaces.size(); }, 2000);
@@ -162,6 +166,45 @@ TEST(GeneratorHolderClaim, TakesOneGeneratorLeavesOthersAloneAndNamesOneItMayNot
               std::vector<ClaimResult>{ClaimResult::Inaccessible});
     EXPECT_FALSE(lockedOut.Holds());
     EXPECT_EQ(lockedOut.InaccessibleGenerator(), "/dev/hidraw7");
+
+    // The interface that arrived is the one taken, not the first listed with the same ids.
+    auto bothBus = std::make_shared<VirtualHidBus>();
+    GeneratorHolder second{bothBus};
+    EXPECT_EQ(ClaimAnswers(second, *bothBus,
+                           {Interface("virtual:locked", kGeneratorVendorId, kGeneratorProductId,
+                                      VirtualHidInterface::Openness::WithoutAccess),
+                            Interface("virtual:open", kGeneratorVendorId, kGeneratorProductId,
+                                      VirtualHidInterface::Openness::ReadWrite)}),
+              (std::vector<ClaimResult>{ClaimResult::Inaccessible, ClaimResult::Claimed}));
+    EXPECT_EQ(second.Generator()->PnPInfo().DevicePath(), "virtual:open");
+}
+
+// The in-process generator flooding its input, gone after the first report: whatever its read
+// thread held last is let go on the UI thread, so no timer of it is stopped from another thread.
+TEST(GeneratorHolderFaults, FloodThenUnplugAfterTheFirstReportStopsNoTimerFromAnotherThread)
+{
+    static std::atomic<int> crossThreadTimers = 0;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+            if (text.contains("another thread"))
+                ++crossThreadTimers;
+        });
+    BackendChoice choice;
+    choice.virtualGenerator = true;
+    choice.virtualFaults.flood = true;
+    choice.virtualFaults.unplugAfterReports = 1;
+    for (int run = 0; run < 5; ++run) {
+        GeneratorHolder holder{MakeBackend(choice)};
+        bool lost = false;
+        holder.FollowPlugging({.lost = [&lost] { lost = true; }});
+        ASSERT_TRUE(holder.WaitForGenerator(2000ms));
+        EXPECT_EQ(holder.Send(gcHostConnected), Delivery::Written);
+        EXPECT_TRUE(RunEventsUntil([&lost] { return lost; }, 2000ms)) << "the removal notice";
+        EXPECT_EQ(holder.Send(gcOffset, {1}), Delivery::Refused);
+        EXPECT_EQ(holder.CloseAndRelease(), Delivery::Refused);
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(crossThreadTimers, 0);
 }
 
 TEST_F(VirtualTransfer, CloseAndReleaseSendsTheClosingCommandOnceAndLetsTheGeneratorGo)
@@ -185,8 +228,8 @@ TEST_F(VirtualTransfer, CallersStopEndsTheTransferWithTheBlocksSoFarAndTheGenera
         {3, WaveformKind::Triangle, samples}, progress,
         {2000ms, [&] { return generator->WriteCount() - before >= 3; }});
     EXPECT_TRUE(summary.stopped);
-    EXPECT_FALSE(summary.generatorVanished);
-    EXPECT_EQ(summary.blocks, (std::vector<BlockOutcome>{BlockOutcome::Acknowledged}));
+    EXPECT_FALSE(summary.generatorLost);
+    EXPECT_EQ(summary.blocks, (std::vector<BlockOutcome>{BlockOutcome::Acknowledged, BlockOutcome::Unanswered}));
     EXPECT_EQ(generator->WriteCount() - before, 3u) << "header and two blocks, nothing after the stop";
     EXPECT_TRUE(holder.Holds());
 }

@@ -18,10 +18,12 @@ using Report = std::array<uint8_t, 65>;
 // wire, and an acknowledgement for each block unless it is told to stay silent.
 class WireGenerator : public TransferReportSink {
 public:
-    explicit WireGenerator(int32_t& counter) : counter_(counter) {}
+    explicit WireGenerator(AcknowledgementCounter& counter) : counter_(counter) {}
 
-    void sendReport(uint8_t code, std::span<const uint8_t> payload) override
+    bool sendReport(uint8_t code, std::span<const uint8_t> payload) override
     {
+        if (wire.size() == takes)
+            return false; // refused, as by a pulled cable
         buffer_[0] = 0;
         buffer_[1] = code;
         std::copy(payload.begin(), payload.end(), buffer_.begin() + 2);
@@ -29,8 +31,10 @@ public:
         if (onReport)
             onReport(code);
         if (acknowledges && (code == 4 || code == 5))
-            QTimer::singleShot(1, [this] { counter_ = 1; });
+            QTimer::singleShot(1, [this] { counter_.Acknowledge(kAcknowledgement, 1); });
+        return true;
     }
+    bool filterSelected(int filter) const override { return filter == selectedFilter; }
 
     std::vector<uint8_t> codes() const
     {
@@ -42,10 +46,13 @@ public:
 
     std::vector<Report> wire;
     bool acknowledges = true;
+    size_t takes = SIZE_MAX; // reports it takes before refusing every later one
+    int selectedFilter = 0;  // the filter off, as the window starts
     std::function<void(uint8_t)> onReport;
 
 private:
-    int32_t& counter_;
+    static constexpr uint8_t kAcknowledgement[] = {1};
+    AcknowledgementCounter& counter_;
     Report buffer_{};
 };
 
@@ -53,7 +60,7 @@ class RecordingProgress : public TransferProgress {
 public:
     void blocksStarting(int blocks) override { events.push_back("max " + std::to_string(blocks)); }
     void blockSending(int block) override { events.push_back("at " + std::to_string(block)); }
-    void selectFilter(int filter) override { filters.push_back(filter); }
+    void filterSelected(int filter) override { filters.push_back(filter); }
     std::vector<std::string> events;
     std::vector<int> filters;
 };
@@ -87,9 +94,11 @@ protected:
         return samples;
     }
 
-    AcknowledgementClock clock;
-    AcknowledgementWait wait{clock.timer(), clock.counter(), 2000ms};
-    WireGenerator generator{clock.counter()};
+    AcknowledgementCounter counter;
+    QTimer timer; // raises the counter on each tick, as the holder's does
+    QMetaObject::Connection ticking = QObject::connect(&timer, &QTimer::timeout, [this] { counter.Tick(); });
+    AcknowledgementWait wait{timer, counter, 2000ms};
+    WireGenerator generator{counter};
     RecordingProgress progress;
     bool stop = false;
 };
@@ -173,17 +182,61 @@ TEST_F(TransferEngineTest, SmoothWaveformsChooseTheRangeFilterAndTheOthersNone)
     }
 }
 
+TEST_F(TransferEngineTest, FilterCommandOnlyWhenTheGeneratorWasToldAnother)
+{
+    struct Case {
+        WaveformKind kind;
+        int selected; // -1: nothing told yet
+        std::vector<uint8_t> last;
+    };
+    const Case cases[] = {
+        {WaveformKind::Sine, 0, {6, 14}},      {WaveformKind::Sine, 3, {7, 6}},
+        {WaveformKind::Sine, -1, {6, 14}},     {WaveformKind::Rectangle, 0, {7, 6}},
+        {WaveformKind::Rectangle, 3, {6, 11}}, {WaveformKind::WhiteNoise, -1, {6, 11}},
+    };
+    for (const Case& c : cases) {
+        generator.wire.clear();
+        generator.selectedFilter = c.selected;
+        const TransferSummary summary = transfer(64, c.kind, 3);
+        const std::vector<uint8_t> codes = generator.codes();
+        EXPECT_EQ(std::vector<uint8_t>(codes.end() - 2, codes.end()), c.last) << int(c.kind) << " " << c.selected;
+        EXPECT_EQ(summary.filterNeeded, c.last.back() != 6);
+    }
+}
+
+TEST_F(TransferEngineTest, ARefusedReportEndsTheTransferThere)
+{
+    for (const WaveformKind kind : {WaveformKind::WhiteNoise, WaveformKind::Sine}) {
+        generator.takes = SIZE_MAX;
+        generator.wire.clear();
+        transfer(100, kind, 3);
+        const std::vector<uint8_t> whole = generator.codes(); // ends with the filter command
+        for (size_t k = 0; k <= whole.size(); ++k) {
+            SCOPED_TRACE(testing::Message() << "kind " << int(kind) << ", refused after " << k);
+            generator.wire.clear();
+            generator.takes = k;
+            progress.filters.clear();
+            const TransferSummary summary = transfer(100, kind, 3);
+            EXPECT_EQ(generator.codes(), std::vector<uint8_t>(whole.begin(), whole.begin() + static_cast<long>(k)));
+            EXPECT_EQ(summary.delivered, generator.codes());
+            EXPECT_EQ(summary.stopped, k < whole.size());
+            EXPECT_EQ(progress.filters.size(), k < whole.size() ? 0u : 1u);
+            EXPECT_FALSE(timer.isActive());
+        }
+    }
+}
+
 TEST_F(TransferEngineTest, SilentGeneratorMakesEveryWaitRunItsPeriodAndTheTransferStillEnds)
 {
     generator.acknowledges = false;
-    AcknowledgementWait shortWait(clock.timer(), clock.counter(), 30ms);
+    AcknowledgementWait shortWait(timer, counter, 30ms);
     TransferEngine engine(generator, shortWait, {});
     const TransferSummary summary = engine.run({5, WaveformKind::Triangle, Ramp(100)}, progress);
     EXPECT_EQ(summary.timedOut, 2);
     EXPECT_EQ(summary.acknowledged, 0);
     EXPECT_EQ(generator.codes(), (std::vector<uint8_t>{3, 4, 5, 7, 6}));
-    EXPECT_FALSE(clock.timer().isActive());
-    EXPECT_EQ(clock.counter(), 0);
+    EXPECT_FALSE(timer.isActive());
+    EXPECT_EQ(counter.Value(), 0);
 }
 
 TEST_F(TransferEngineTest, StopDuringAWaitEndsTheTransferWithNothingMoreWritten)
@@ -198,7 +251,7 @@ TEST_F(TransferEngineTest, StopDuringAWaitEndsTheTransferWithNothingMoreWritten)
     EXPECT_TRUE(summary.stopped);
     EXPECT_EQ(generator.codes(), (std::vector<uint8_t>{3, 4, 4, 4}));
     EXPECT_TRUE(progress.filters.empty());
-    EXPECT_FALSE(clock.timer().isActive());
+    EXPECT_FALSE(timer.isActive());
 }
 
 TEST_F(TransferEngineTest, StopBeforeTheStartSendsNothing)
@@ -219,27 +272,26 @@ TEST_F(TransferEngineTest, RequestsTheGeneratorCannotTakeAreRefusedBeforeAnyRepo
     EXPECT_TRUE(generator.wire.empty());
 }
 
-TEST(AcknowledgementWait, EndsOnTheAcknowledgementAndTellsItFromATimeOut)
+TEST_F(TransferEngineTest, EndsOnTheAcknowledgementAndTellsItFromATimeOut)
 {
-    AcknowledgementClock clock;
-    AcknowledgementWait wait(clock.timer(), clock.counter(), 5000ms);
+    AcknowledgementWait longWait(timer, counter, 5000ms);
     const uint8_t acknowledgement[] = {1, 0};
-    QTimer::singleShot(5, [&] { clock.onInputReport(acknowledgement, 2); });
-    EXPECT_EQ(wait.run({}), AcknowledgementWait::Outcome::Acknowledged);
+    QTimer::singleShot(5, [&] { counter.Acknowledge(acknowledgement, 2); });
+    EXPECT_EQ(longWait.run({}), AcknowledgementWait::Outcome::Acknowledged);
 
-    AcknowledgementWait shortWait(clock.timer(), clock.counter(), 20ms);
+    AcknowledgementWait shortWait(timer, counter, 20ms);
     const uint8_t other[] = {2, 1};
-    QTimer::singleShot(1, [&] { clock.onInputReport(other, 2); }); // not an acknowledgement
+    QTimer::singleShot(1, [&] { counter.Acknowledge(other, 2); }); // not an acknowledgement
     EXPECT_EQ(shortWait.run({}), AcknowledgementWait::Outcome::TimedOut);
-    EXPECT_EQ(clock.counter(), 0);
-    EXPECT_FALSE(clock.timer().isActive());
+    EXPECT_EQ(counter.Value(), 0);
+    EXPECT_FALSE(timer.isActive());
 }
 
-TEST(AcknowledgementWait, LeftoverCounterDoesNotEndTheWait)
+TEST_F(TransferEngineTest, LeftoverCounterDoesNotEndTheWait)
 {
-    AcknowledgementClock clock;
-    AcknowledgementWait wait(clock.timer(), clock.counter(), 60ms);
-    clock.counter() = 7; // ticks counted while no transfer ran
-    EXPECT_EQ(wait.run({}), AcknowledgementWait::Outcome::TimedOut);
-    EXPECT_EQ(clock.timer().interval(), 60);
+    AcknowledgementWait shortWait(timer, counter, 60ms);
+    for (int tick = 0; tick < 7; ++tick)
+        counter.Tick(); // ticks counted while no transfer ran
+    EXPECT_EQ(shortWait.run({}), AcknowledgementWait::Outcome::TimedOut);
+    EXPECT_EQ(timer.interval(), 60);
 }

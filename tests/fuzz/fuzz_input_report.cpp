@@ -45,6 +45,7 @@ public:
         std::copy_n(report.begin(), count, buffer);
         return static_cast<int>(count);
     }
+    void interruptRead() override {}
     uint32_t lastError() const override { return 1167; }
 
 private:
@@ -116,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(controller.ClaimByIds(generator, dds::kGeneratorVendorId, dds::kGeneratorProductId));
     generator->SetReadSleepTime(TJvHidDevice::kMinReadSleepTime);
 
-    dds::AcknowledgementClock clock;
+    dds::AcknowledgementCounter counter;
     std::vector<Report> received;
     bool gone = false;
     generator->SetDataErrorHandler([&](TJvHidDevice*, uint32_t) { gone = true; });
@@ -124,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Report report{id};
         report.insert(report.end(), bytes, bytes + count);
         received.push_back(std::move(report));
-        clock.onInputReport(bytes, count);
+        counter.Acknowledge(bytes, count);
     });
     while (!gone)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
@@ -133,6 +134,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(received == script.expected);
     const bool acknowledged = std::any_of(script.expected.begin(), script.expected.end(),
                                           [](const Report& r) { return r.size() >= 2 && r[1] == 1; });
-    FUZZ_CHECK((clock.counter() == 1) == acknowledged);
+    FUZZ_CHECK((counter.Value() == 1) == acknowledged);
     return 0;
 }

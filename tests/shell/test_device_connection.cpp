@@ -260,6 +260,15 @@ TEST_F(DeviceWindow, ErrorBoxDuringStartUpLetsTheGeneratorConnectOnlyAfterStartU
     const std::vector<Report> written = generator->Written();
     EXPECT_EQ(std::count_if(written.begin(), written.end(), [](const Report& r) { return r.at(1) == dds::gcHostConnected; }), 1);
     services.errors.clear();
+
+    // Nor does any folder take "Sample.bmp": the transfers go through the temporary folder, said once.
+    for (int transfer = 0; transfer < 2; ++transfer)
+        form->findChild<QAbstractButton*>(QStringLiteral("SpeedButton10"))->click();
+    EXPECT_EQ(generator->Model().transfersClosed, 2);
+    ASSERT_EQ(services.errors.size(), 1) << services.errors.join('\n').toStdString();
+    EXPECT_TRUE(services.errors[0].contains(QString::fromUtf8("dossier temporaire")))
+        << services.errors[0].toStdString();
+    services.errors.clear();
 }
 
 TEST_F(DeviceWindow, ASecondGeneratorIsLeftAloneWhileOneIsHeld)
@@ -279,13 +288,15 @@ TEST_F(DeviceWindow, OnlyAnAcknowledgementSetsTheCounter)
 {
     StartConnected();
     form->Timer1->stop(); // its tick raises the counter too
-    form->generatorHolder.SetAcknowledgementCounter(0);
+    form->Timer1Timer();
+    form->Timer1Timer(); // above 1 whatever it was
+    const int32_t ticked = form->generatorHolder.AcknowledgementCount();
     generator->QueueInput(Report{0, 0x55, 1});
     Pump();
     Pump();
-    EXPECT_EQ(form->generatorHolder.AcknowledgementCounter(), 0);
+    EXPECT_EQ(form->generatorHolder.AcknowledgementCount(), ticked);
     generator->QueueInput(Report{0, 1});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->generatorHolder.AcknowledgementCounter() == 1; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->generatorHolder.AcknowledgementCount() == 1; }, 2000));
 }
 
 } // namespace

@@ -212,49 +212,61 @@ TEST_F(TransferFaults, DiskFullForTheWorkPictureSendsNothingAndTheNextTransferWo
     expectWholeTransfer(1);
 }
 
-TEST_F(TransferFaults, UnplugAtEveryReportEndsTheProgramWithNothingWrittenAfterTheRelease)
+TEST_F(TransferFaults, UnplugAtEveryReportStopsTheTransferThereAndEndsInTheNotConnectedState)
 {
-    transferTriangle();
-    const std::vector<Report> whole = Sent();
-    ASSERT_EQ(whole.size(), size_t(kTriangleReports));
-
-    for (size_t k = 1; k <= whole.size(); ++k) {
-        SCOPED_TRACE(testing::Message() << "unplugged after report " << k);
+    // White noise (no waits, where only the refused write tells), and the sine (its filter too).
+    for (const char* preset : {"DoubleSpeed20", "DoubleSpeed8"}) {
+        const auto presetButton = [this, preset] { return form->findChild<QAbstractButton*>(preset); };
         Replug(std::make_shared<dds::VirtualGenerator>());
         ASSERT_NE(form, nullptr);
-        // The removal, not a time-out, is to end the wait of the block the generator never takes.
-        form->acknowledgementPeriod = 2000ms;
-        const size_t attemptsBefore = attempts->All().size();
-        generator->UnplugAfter(generator->WriteCount() + k, [this] { bus->Unplug(*generator); });
-        FaultTally::Instance().Inject();
-        transferTriangle();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return terminationRequests > 0; }, 2000));
+        click(presetButton());
+        click(form->SpeedButton10);
+        const std::vector<Report> whole = Sent();
+        ASSERT_GE(whole.size(), 4u);
+        for (size_t k = 1; k <= whole.size(); ++k) {
+            SCOPED_TRACE(testing::Message() << preset << ", unplugged after report " << k);
+            Replug(std::make_shared<dds::VirtualGenerator>());
+            ASSERT_NE(form, nullptr);
+            // The removal, not a time-out, is to end the wait of the block the generator never takes.
+            form->acknowledgementPeriod = 2000ms;
+            const size_t attemptsBefore = attempts->All().size();
+            generator->UnplugAfter(generator->WriteCount() + k, [this] { bus->Unplug(*generator); });
+            FaultTally::Instance().Inject();
+            click(presetButton());
+            click(form->SpeedButton10);
+            EXPECT_TRUE(QTest::qWaitFor([this] { return terminationRequests > 0; }, 2000));
 
-        EXPECT_EQ(terminationRequests, 1);
-        EXPECT_EQ(form->generatorHolder.Generator(), nullptr);
-        EXPECT_EQ(form->state.connectedFlag, 0);
-        EXPECT_FALSE(form->Form2->isVisible());
-        EXPECT_FALSE(form->Form3->isVisible());
-        EXPECT_FALSE(form->Timer1->isActive());
-        EXPECT_EQ(Sent(), std::vector<Report>(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(k)));
+            EXPECT_EQ(terminationRequests, 1);
+            EXPECT_EQ(form->generatorHolder.Generator(), nullptr);
+            EXPECT_EQ(form->state.connectedFlag, 0);
+            // What the removal handler leaves, not undone by the transfer's end.
+            EXPECT_TRUE(form->Panel1->isVisibleTo(form.get()));
+            EXPECT_FALSE(form->Panel9->isVisibleTo(form.get()));
+            EXPECT_TRUE(form->Panel11->isVisibleTo(form.get()));
+            EXPECT_FALSE(form->GroupBox1->isEnabled());
+            EXPECT_FALSE(form->GroupBox6->isEnabled());
+            EXPECT_FALSE(form->Form2->isVisible());
+            EXPECT_FALSE(form->Form3->isVisible());
+            EXPECT_EQ(Sent(), std::vector<Report>(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(k)));
 
-        const std::vector<Report> tried(attempts->All().begin() + static_cast<std::ptrdiff_t>(attemptsBefore),
-                                        attempts->All().end());
-        // A report sent before the removal is noticed is refused; none may follow the refused one.
-        EXPECT_GE(tried.size(), k);
-        EXPECT_LE(tried.size(), k + 1);
-        for (size_t i = 0; i < tried.size() && i < whole.size(); ++i)
-            EXPECT_EQ(tried[i], whole[i]) << "attempt " << i << " strays from the transfer";
+            const std::vector<Report> tried(attempts->All().begin() + static_cast<std::ptrdiff_t>(attemptsBefore),
+                                            attempts->All().end());
+            // A report sent before the removal is noticed is refused; none may follow the refused one.
+            EXPECT_GE(tried.size(), k);
+            EXPECT_LE(tried.size(), k + 1);
+            for (size_t i = 0; i < tried.size() && i < whole.size(); ++i)
+                EXPECT_EQ(tried[i], whole[i]) << "attempt " << i << " strays from the transfer";
 
-        const size_t triedInAll = attempts->All().size();
-        Pump();
-        form.reset();
-        EXPECT_EQ(attempts->All().size(), triedInAll) << "a report was attempted after the release";
+            const size_t triedInAll = attempts->All().size();
+            Pump();
+            form.reset();
+            EXPECT_EQ(attempts->All().size(), triedInAll) << "a report was attempted after the release";
 
-        QStringList logged;
-        for (const Report& report : generator->Written())
-            logged << QString::fromStdString(dds::HexLine(report.data(), report.size()));
-        EXPECT_EQ(QString::fromLatin1(ReadAll(logPath)).split('\n', Qt::SkipEmptyParts), logged);
+            QStringList logged;
+            for (const Report& report : generator->Written())
+                logged << QString::fromStdString(dds::HexLine(report.data(), report.size()));
+            EXPECT_EQ(QString::fromLatin1(ReadAll(logPath)).split('\n', Qt::SkipEmptyParts), logged);
+        }
     }
 }
 

@@ -84,6 +84,7 @@ private:
         {
             return inner_->read(buffer, length, timeoutMs);
         }
+        void interruptRead() override { inner_->interruptRead(); }
         uint32_t lastError() const override { return inner_->lastError(); }
 
     private:

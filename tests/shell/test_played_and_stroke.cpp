@@ -35,7 +35,8 @@ protected:
         for (std::size_t i = 0; i < shown.size(); ++i)
             if (shown[i].x != expected[i].x || shown[i].y != expected[i].y)
                 return false;
-        return form->GraphXY1->OverlayText() == QStringLiteral("N = %1").arg(form->state.frequencyPlan.sampleCount);
+        return form->GraphXY1->OverlayText().startsWith(
+            QStringLiteral("N = %1 · ").arg(form->state.frequencyPlan.sampleCount));
     }
 };
 
@@ -68,8 +69,10 @@ TEST_F(PlayedOverlay, KeyPShowsTheTransfersBytesAndFollowsEveryChange)
     click(form->DoubleSpeed7); // range 7
     form->RxSlider1->setValue(70);
     QTRY_VERIFY(overlayFollows());
-    EXPECT_EQ(form->GraphXY1->OverlayText(), "N = 40");
+    EXPECT_EQ(form->GraphXY1->OverlayText(), QString::fromUtf8("N = 40 · 800.0 kHz"));
     EXPECT_EQ(form->GraphXY1->OverlayPoints().size(), 80u);
+    form->RxSlider1->setValue(83);
+    QTRY_COMPARE(form->GraphXY1->OverlayText(), QString::fromUtf8("N = 33 · 969.7 kHz")); // not the 950 kHz shown
     click(form->DoubleSpeed9);
     QTRY_VERIFY(overlayFollows());
     EXPECT_EQ(form->GraphXY1->NbTrace(), 4) << "the plot's own traces are untouched";

@@ -265,10 +265,14 @@ TEST(UserSettingsFolder, IsThePlatformsPerUserFolder)
 
 TEST_F(SettingsFileTest, ScratchPictureGoesToTheProgramFolderUnlessItIsReadOnly)
 {
-    EXPECT_EQ(dds::ScratchFolder(ProgramFolder(), UserFolder()), ProgramFolder());
+    EXPECT_EQ(dds::ScratchFolder(ProgramFolder(), UserFolder()).folder, ProgramFolder());
     EXPECT_FALSE(QFileInfo(UserFolder()).isDir()) << "made before it was needed";
-    EXPECT_EQ(dds::ScratchFolder(BlockedFolder(), UserFolder()), UserFolder());
+    EXPECT_EQ(dds::ScratchFolder(BlockedFolder(), UserFolder()).folder, UserFolder());
     EXPECT_TRUE(QFileInfo(UserFolder()).isDir());
+    EXPECT_FALSE(dds::ScratchFolder(BlockedFolder(), UserFolder()).temporary);
+    const dds::ScratchLocation neither = dds::ScratchFolder(BlockedFolder(), BlockedFolder() + "user/");
+    EXPECT_TRUE(neither.temporary);
+    EXPECT_EQ(neither.folder, QDir::tempPath() + '/');
 }
 
 } // namespace

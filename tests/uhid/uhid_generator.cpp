@@ -67,8 +67,9 @@ void Create(int fd)
 void ForwardInput(int fd, dds::VirtualGenerator& generator, const std::atomic<bool>& running)
 {
     uint8_t report[dds::VirtualGenerator::kReportSize];
+    const std::atomic<bool> uninterrupted = false; // `running` ends the loop between reads
     while (running) {
-        const int length = generator.Read(report, sizeof report, 100);
+        const int length = generator.Read(report, sizeof report, 100, uninterrupted);
         if (length <= 1)
             continue;
         uhid_event event{};

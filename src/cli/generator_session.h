@@ -1,0 +1,53 @@
+#pragma once
+#include <QCoreApplication>
+#include <memory>
+#include <string>
+
+#include "cli/cli_command.h"
+#include "cli/generator_options.h"
+#include "cli/interrupt_watch.h"
+#include "device/generator_holder.h"
+#include "device/report_log.h"
+
+namespace dds::cli {
+
+// The tool may run without an application object; timers and the device layer need one.
+std::unique_ptr<QCoreApplication> EnsureApplication();
+
+// One run of a command that talks to the generator ('transfer', 'set'), made once every option is
+// checked: the application object, the backend with its report log, the holder, the interrupt
+// watch, the closing and the exit status. Messages go to standard error as "ddsgen-cli COMMAND: ...".
+class GeneratorSession {
+public:
+    // std::runtime_error, saying why, when the report log cannot be opened.
+    GeneratorSession(const GeneratorOptions& where, CommandContext& context, std::string command);
+
+    // Follows plugging until the generator is held: the one at --device when given, else the
+    // first. 0 then; otherwise, having said why, the exit status: 1, or 130/143 for a signal.
+    int Connect();
+    GeneratorHolder& Holder() { return holder_; }
+    std::string DevicePath() const;
+    // SIGINT or SIGTERM came: the command stops at the next report.
+    bool Interrupted() const { return interrupt_.Requested(); }
+    // As the quit button does: the closing command, then the release; nothing to a generator that
+    // left or refused a report. Whether the closing command reached the generator.
+    bool Close();
+    // The status of the command's outcome, `done` when nothing went wrong: 4 when the generator
+    // was lost, else 130/143 for a signal. A report log that could not be written is said here and
+    // makes it 1.
+    int Status(int done) const;
+    void Say(const std::string& text) const;
+
+private:
+    std::string WhyNone() const;
+
+    CommandContext& context_;
+    std::string command_;
+    std::optional<std::string> device_;
+    std::unique_ptr<QCoreApplication> application_;
+    std::shared_ptr<ReportLog> log_;
+    GeneratorHolder holder_;
+    InterruptWatch interrupt_;
+};
+
+} // namespace dds::cli
