@@ -3,9 +3,7 @@
 // the median of the runs, and their ratio. Without arguments it measures the build's own tool;
 // given several tools (say a build of main and this one), it runs them in turn, one run each per
 // round, so that a busy machine weighs on all of them alike.
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "process_output.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,8 +11,6 @@
 #include <iostream>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -35,37 +31,17 @@ struct Run {
 // One process; the printed time is the "milliseconds" figure of its JSON summary.
 bool RunOnce(const std::string& tool, Run& run)
 {
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0)
-        return false;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    std::vector<std::string> args{tool,         "transfer", "--virtual", "--range", "5",
-                                  "--position", "0",        "--kind",    "3",       "--json"};
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const double start = NowMilliseconds();
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, tool.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeFds[1]);
-    std::string output;
-    char buffer[4096];
-    for (ssize_t got; (got = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-        output.append(buffer, static_cast<size_t>(got));
-    close(pipeFds[0]);
-    int status = 0;
-    if (spawned != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    double start = 0;
+    const std::optional<std::string> output =
+        RunForOutput({tool, "transfer", "--virtual", "--range", "5", "--position", "0", "--kind", "3", "--json"},
+                     [&start] { start = NowMilliseconds(); });
+    if (!output)
         return false;
     run.wholeMs = NowMilliseconds() - start;
-    const auto at = output.find("\"milliseconds\":");
+    const auto at = output->find("\"milliseconds\":");
     if (at == std::string::npos)
         return false;
-    run.printedMs = std::stod(output.substr(at + 15));
+    run.printedMs = std::stod(output->substr(at + 15));
     return true;
 }
 

@@ -11,8 +11,6 @@
 #include <QToolButton>
 #include <QWindow>
 
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -25,13 +23,13 @@
 #include <string>
 #include <vector>
 
+#include "process_output.h"
+
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
 #include "shell/error_reporter.h"
 #include "shell/unit1.h"
 #include "shell/window_services.h"
-
-extern char** environ;
 
 namespace {
 
@@ -127,29 +125,8 @@ int Child(int argc, char** argv, bool withTransfers)
 // Starts this program as a child with `mode` and returns its output; empty when it failed.
 std::string RunChild(const char* self, const char* mode, long long& spawnedAt)
 {
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0)
-        return {};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    std::vector<char*> arguments{const_cast<char*>(self), const_cast<char*>(mode), nullptr};
-    pid_t child = 0;
-    spawnedAt = MonotonicNanoseconds();
-    const int spawned = posix_spawn(&child, self, &actions, nullptr, arguments.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeFds[1]);
-    std::string output;
-    char buffer[4096];
-    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-        output.append(buffer, static_cast<size_t>(n));
-    close(pipeFds[0]);
-    int status = 0;
-    if (spawned != 0 || waitpid(child, &status, 0) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return {};
-    return output;
+    return RunForOutput({self, mode}, [&spawnedAt] { spawnedAt = MonotonicNanoseconds(); }).value_or("");
 }
 
 long long Field(const std::string& output, const std::string& key)

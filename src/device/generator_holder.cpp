@@ -1,5 +1,6 @@
 #include "device/generator_holder.h"
 
+#include "device/flag_scope.h"
 #include "device/generator_commands.h"
 #include "device/hid_device.h"
 #include "device/hid_pnp_info.h"
@@ -20,18 +21,6 @@ public:
 
 private:
     GeneratorHolder& holder_;
-};
-
-// Marks the length of a transfer, also when it throws.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
 };
 
 } // namespace

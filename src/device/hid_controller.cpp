@@ -1,5 +1,6 @@
 #include "device/hid_controller.h"
 
+#include "device/flag_scope.h"
 #include "device/hid_errors.h"
 
 #include <QCoreApplication>
@@ -19,18 +20,6 @@ public:
     }
     explicit DeviceChangeNotice(intptr_t parameter) : QEvent(Kind()), parameter(parameter) {}
     const intptr_t parameter;
-};
-
-// Sets a flag for the length of a scope, also when a handler throws.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
 };
 
 // Sets a device's flag for the length of a scope, and clears it only if the device still exists.
@@ -95,7 +84,7 @@ void TJvHidDeviceController::DeviceChange(intptr_t parameter)
     if (inDeviceChange_)
         return;
     changeParameter_ = parameter;
-    const FlagScope guard(inDeviceChange_);
+    const dds::FlagScope guard(inDeviceChange_);
     HandleChange();
 }
 

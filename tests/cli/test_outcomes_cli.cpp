@@ -129,22 +129,12 @@ TEST_F(OutcomesCli, ASignalStopsAtTheNextReportClosesAndSaysWhatWasNotSent)
         EXPECT_NE((run.out + run.err).find(c.notSent), std::string::npos) << run.out << run.err;
         EXPECT_NE(run.err.find("interrupted"), std::string::npos) << run.err;
     }
-    const auto json = nlohmann::json::parse(Cli(Joined(cases[0].args, {"--json"}),
-                                                [] {
-                                                    auto bus = std::make_shared<dds::VirtualHidBus>();
-                                                    bus->Attach(std::make_shared<SignallingGenerator>(3, SIGINT));
-                                                    return bus;
-                                                }())
-                                                .out);
-    EXPECT_EQ(json["outcome"], "interrupted");
-    EXPECT_EQ(json["exitStatus"], 130);
 }
 
 // Standard output on a full disk: every write fails.
 class FullOutput : public std::streambuf {
 protected:
     int_type overflow(int_type) override { return traits_type::eof(); }
-    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
 };
 
 TEST_F(OutcomesCli, EveryCommandChecksWhatItWritesToStandardOutput)
@@ -176,16 +166,12 @@ TEST_F(OutcomesCli, BadFilesAreStatusTwoAndSaidInTheToolsOwnWords)
     const std::string here = folder.path().toStdString();
     const std::string missing = here + "/missing.xls";
     const std::vector<std::string> transfer{"transfer", "--virtual", "--range", "7", "--position", "90"};
-    const std::vector<std::string> preview{"preview", "--range", "7", "--position", "90"};
     const std::pair<std::vector<std::string>, const char*> cases[] = {
         {{"synth", "--kind", "1", "--out", ""}, "--out needs a file name"},
         {{"synth", "--kind", "1", "--out", here}, "is a folder"},
-        {{"import", ""}, "the file to import needs a file name"},
         {{"import", missing}, "cannot open"},
-        {Joined(preview, {"--file", missing}), "cannot open"},
-        {Joined(preview, {"--file", here}), "is a folder"},
+        {{"preview", "--range", "7", "--position", "90", "--file", missing}, "cannot open"},
         {Joined(transfer, {"--file", missing}), "cannot open"},
-        {Joined(transfer, {"--file", ""}), "--file needs a file name"},
         {Joined(transfer, {"--kind", "1", "--report-log", ""}), "--report-log needs a file name"},
         {Joined(transfer, {"--kind", "1", "--report-log", here}), "is a folder"},
     };

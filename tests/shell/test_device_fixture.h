@@ -47,6 +47,20 @@ protected:
     }
     static void Pump() { QTest::qWait(30); }
 
+    // What the removal handler leaves: the program asked once to end, the generator let go, the
+    // not-connected panels shown and the generator's groups locked.
+    void ExpectEndedNotConnected() const
+    {
+        EXPECT_EQ(terminationRequests, 1);
+        EXPECT_EQ(form->state.connectedFlag, 0);
+        EXPECT_EQ(form->generatorHolder.Generator(), nullptr);
+        EXPECT_TRUE(form->Panel1->isVisibleTo(form.get()));
+        EXPECT_FALSE(form->Panel9->isVisibleTo(form.get()));
+        EXPECT_TRUE(form->Panel11->isVisibleTo(form.get()));
+        EXPECT_FALSE(form->GroupBox6->isEnabled());
+        EXPECT_FALSE(form->GroupBox1->isEnabled());
+    }
+
     // Reports written since the window connected.
     std::vector<Report> Sent() const
     {
