@@ -12,34 +12,6 @@ namespace {
 
 constexpr int kEventsEveryColumns = 64;
 
-void PaintRun(QImage& image, int64_t column, int64_t fromRow, int64_t toRow)
-{
-    if (column < 0 || column >= image.width())
-        return; // the final point lies one column past the right edge
-    const int64_t top = std::max<int64_t>(std::min(fromRow, toRow), 0);
-    const int64_t bottom = std::min<int64_t>(std::max(fromRow, toRow), image.height() - 1);
-    for (int64_t row = top; row <= bottom; ++row) {
-        uchar* pixel = image.scanLine(static_cast<int>(row)) + 3 * column; // blue, green, red
-        pixel[0] = 0;
-        pixel[1] = 0;
-        pixel[2] = 255;
-    }
-}
-
-// One segment from (column, from) to (column + 1, to), its last pixel left out: the rows from
-// `from` towards `to`, at least one. Pixel k of n lies at column + k / n and goes to the nearer
-// column, a tie staying behind; so a steep segment changes column past its middle, a vertical edge
-// is split over two neighbouring columns, and a flat or one-row step is its start pixel alone.
-void DrawSegment(QImage& image, int64_t column, int64_t from, int64_t to)
-{
-    const int64_t pixels = std::max<int64_t>(to > from ? to - from : from - to, 1);
-    const int64_t direction = to > from ? 1 : -1;
-    const int64_t lastBehind = pixels / 2; // 2k <= n stays in the segment's own column
-    PaintRun(image, column, from, from + direction * lastBehind);
-    if (lastBehind + 1 < pixels)
-        PaintRun(image, column + 1, from + direction * (lastBehind + 1), from + direction * (pixels - 1));
-}
-
 bool IsLineColour(QRgb pixel) { return (pixel & 0x00FFFFFF) == (kLineColour & 0x00FFFFFF); }
 
 } // namespace
@@ -66,15 +38,18 @@ QImage DrawTablePicture(const WaveformTable& table, ResponsivenessPacer& pacer)
 {
     QImage image(kPictureWidth, kPictureHeight, QImage::Format_BGR888); // the file's own layout
     image.fill(Qt::white); // a plain memset of the whole picture measured ten times slower here
-    const int step = image.width() / table.length;
-    int64_t previous = std::max(table[table.firstIndex], 0);
-    for (int32_t i = table.firstIndex; i <= table.length; ++i) {
-        const int64_t entry = table[i];
-        DrawSegment(image, int64_t{i - 1} * step, previous, entry);
-        previous = entry;
-        if (i % kEventsEveryColumns == 0)
+    const auto paint = [&image](int column, int top, int bottom) {
+        for (int row = top; row <= bottom; ++row) {
+            uchar* pixel = image.scanLine(row) + 3 * column; // blue, green, red
+            pixel[0] = 0;
+            pixel[1] = 0;
+            pixel[2] = 255;
+        }
+    };
+    DrawTableLine(table, paint, [&pacer](int32_t entry) {
+        if (entry % kEventsEveryColumns == 0)
             pacer.poll();
-    }
+    });
     return image;
 }
 
@@ -89,11 +64,6 @@ QImage SaveAndReload(const QImage& picture, const QString& folder)
                                      .arg(QDir::toNativeSeparators(path))
                                      .toStdString());
     return reloaded;
-}
-
-int StretchSourceColumn(int column, int width)
-{
-    return static_cast<int>((int64_t{2} * column + 1) * kPictureWidth / (int64_t{2} * width));
 }
 
 QImage StretchColumns(const QImage& picture, int width, ResponsivenessPacer& pacer)
@@ -124,11 +94,6 @@ QImage StretchColumns(const QImage& picture, int width, ResponsivenessPacer& pac
     return stretched;
 }
 
-int32_t TableEntryOfColumn(const WaveformTable& table, int drawnColumn)
-{
-    return table[std::max(drawnColumn, table.firstIndex)];
-}
-
 std::vector<uint8_t> ScanColumns(const QImage& stretched, const WaveformTable& table,
                                  ResponsivenessPacer& pacer)
 {
@@ -144,12 +109,9 @@ std::vector<uint8_t> ScanColumns(const QImage& stretched, const WaveformTable& t
     }
 
     std::vector<uint8_t> samples(static_cast<std::size_t>(width));
-    for (int column = 0; column < width; ++column) {
-        int value = lowestRed[static_cast<std::size_t>(column)];
-        if (value < 0)
-            value = std::clamp(TableEntryOfColumn(table, StretchSourceColumn(column, width)), 0, 255);
-        samples[static_cast<std::size_t>(column)] = static_cast<uint8_t>(value);
-    }
+    for (int column = 0; column < width; ++column)
+        samples[static_cast<std::size_t>(column)] =
+            ColumnByte(lowestRed[static_cast<std::size_t>(column)], table, StretchSourceColumn(column, width));
     return samples;
 }
 

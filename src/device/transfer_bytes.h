@@ -6,15 +6,14 @@
 #include <functional>
 #include <vector>
 
+#include "device/transfer_line.h"
 #include "synthesis/waveform_table.h"
 
 namespace dds {
 
 // The waveform is turned into sample bytes through a picture: the table drawn as a red line
-// into a 3200 x 256 bitmap, written to disk and read back, stretched to the sample count's width,
-// and each column's lowest red pixel read as that column's byte.
-constexpr int kPictureWidth = 3200;
-constexpr int kPictureHeight = 256;
+// into a 3200 x 256 bitmap (transfer_line's rule), written to disk and read back, stretched to the
+// sample count's width, and each column's lowest red pixel read as that column's byte.
 constexpr QRgb kLineColour = 0xFFFF0000; // pure red, the only colour the scan accepts
 inline const QString kSampleFileName = QStringLiteral("Sample.bmp");
 
@@ -43,15 +42,8 @@ QImage DrawTablePicture(const WaveformTable& table, ResponsivenessPacer& pacer);
 // when either fails, before anything is sent to the generator.
 QImage SaveAndReload(const QImage& picture, const QString& folder);
 
-// The drawn column (0..3199) that stretched column `column` of `width` copies: nearest neighbour.
-int StretchSourceColumn(int column, int width);
-
 // The picture stretched to `width` columns by whole-column copies, never blending.
 QImage StretchColumns(const QImage& picture, int width, ResponsivenessPacer& pacer);
-
-// The table entry that drawn column `drawnColumn` shows: column 0 holds the start point (entry 1),
-// column c the point of entry c.
-int32_t TableEntryOfColumn(const WaveformTable& table, int drawnColumn);
 
 // One byte per column of the stretched picture: the row of its lowest pure-red pixel. A column
 // without red (only for values outside 0..255) takes the entry it was stretched from, limited to
