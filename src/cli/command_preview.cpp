@@ -19,21 +19,21 @@ int RunPreview(CommandContext& c)
                                WithFrequencyFlags({"json"}));
     const FrequencyChoice choice = ParseFrequencyOptions(options);
     const ChosenWaveform waveform = WaveformFromOptions(options);
-    const bool json = options.has("json");
-    // Standard output is the bytes alone; the setting, with the frequency it plays, goes beside them.
-    if (!json)
-        c.err << ChoiceText(choice) << "\n";
-    // White noise is the generator's own: a transfer sends no sample bytes for it.
-    if (waveform.kind == WaveformKind::WhiteNoise)
-        return 0;
-    const std::vector<uint8_t> bytes = PlayedBytes(waveform.table, choice.setting.plan.sampleCount);
-    if (json) {
+    if (options.has("json")) {
+        // One object in every case; white noise, the generator's own, has no bytes.
         nlohmann::json figures = ChoiceJson(choice);
-        figures["bytes"] = bytes;
+        figures["bytes"] = waveform.kind == WaveformKind::WhiteNoise
+                               ? std::vector<uint8_t>{}
+                               : PlayedBytes(waveform.table, choice.setting.plan.sampleCount);
         c.out << figures.dump() << '\n';
         return 0;
     }
-    for (const uint8_t byte : bytes)
+    // Standard output is the bytes alone; the setting, with the frequency it plays, goes beside them.
+    c.err << ChoiceText(choice) << "\n";
+    // White noise is the generator's own: a transfer sends no sample bytes for it.
+    if (waveform.kind == WaveformKind::WhiteNoise)
+        return 0;
+    for (const uint8_t byte : PlayedBytes(waveform.table, choice.setting.plan.sampleCount))
         c.out << static_cast<int>(byte) << '\n';
     return 0;
 }

@@ -64,9 +64,9 @@ int GeneratorSession::Connect()
     RunEventsUntil([this] { return holder_.Holds() || Interrupted(); }, kArrivalWait);
     if (holder_.Holds())
         return kExitDone;
+    Say(Interrupted() ? "interrupted before a generator was found; nothing was sent" : WhyNone());
     if (Interrupted())
         return Status(kExitDone);
-    Say(WhyNone());
     return Status(kExitFailure);
 }
 
