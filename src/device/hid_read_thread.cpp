@@ -14,6 +14,13 @@
 
 namespace {
 
+// The event a hand-over posts: a plain event, which Qt itself deletes once it has been delivered.
+QEvent::Type HandOverKind()
+{
+    static const auto kind = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return kind;
+}
+
 // ThreadSanitizer does not see Qt's own locks. These tell it what a blocking hand-over and the end
 // of the thread guarantee: what one side wrote before `Published` the other reads after `Received`.
 void Published([[maybe_unused]] void* key)
@@ -75,7 +82,7 @@ void TJvHidDeviceReadThread::Stop()
         wake_.wait(lock, [this] { return finished_ || posted_; });
         if (std::exchange(posted_, false)) {
             lock.unlock();
-            QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+            QCoreApplication::sendPostedEvents(this, HandOverKind());
             lock.lock();
         }
     }
@@ -122,17 +129,18 @@ void TJvHidDeviceReadThread::ReadOnce()
         HandOver(&TJvHidDeviceReadThread::ServeReport);
 }
 
-// The hand-overs carry nothing but the member to run: what it serves (the error, the report and
-// its length) is in members written before `Published`, so ThreadSanitizer sees every byte the UI
-// thread reads from this thread except Qt's own call object.
+// The hand-overs carry nothing: what they serve (the member to run, the error, the report and its
+// length) is in members written before `Published`, so ThreadSanitizer sees every byte the UI
+// thread reads from this thread except Qt's own event, which Qt allocates and frees.
 void TJvHidDeviceReadThread::HandOver(void (TJvHidDeviceReadThread::*serve)())
 {
+    serving_ = serve;
     Published(this);
     {
         const std::lock_guard lock(mutex_);
         served_ = false;
     }
-    QMetaObject::invokeMethod(this, serve, Qt::QueuedConnection);
+    QCoreApplication::postEvent(this, new QEvent(HandOverKind()));
     std::unique_lock lock(mutex_);
     posted_ = true; // only now: a Stop() waiting for it then finds it in the queue
     wake_.notify_all();
@@ -140,9 +148,17 @@ void TJvHidDeviceReadThread::HandOver(void (TJvHidDeviceReadThread::*serve)())
     Received(this);
 }
 
+bool TJvHidDeviceReadThread::event(QEvent* event)
+{
+    if (event->type() != HandOverKind())
+        return QThread::event(event);
+    const HandOverScope scope(*this);
+    (this->*serving_)();
+    return true;
+}
+
 void TJvHidDeviceReadThread::ServeError()
 {
-    const HandOverScope scope(*this);
     const TJvHidDataErrorEvent handler = device_.OnDataError();
     if (handler)
         handler(&device_, lastError_);
@@ -150,7 +166,6 @@ void TJvHidDeviceReadThread::ServeError()
 
 void TJvHidDeviceReadThread::ServeReport()
 {
-    const HandOverScope scope(*this);
     const TJvHidDataEvent handler = device_.OnData();
     if (handler)
         handler(&device_, buffer_[0], buffer_.data() + 1, static_cast<uint16_t>(lastCount_ - 1));

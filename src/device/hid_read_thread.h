@@ -36,6 +36,8 @@ public:
 
 protected:
     void run() override;
+    // The UI side of a hand-over: runs what the read thread posted.
+    bool event(QEvent* event) override;
 
 private:
     class HandOverScope;
@@ -43,7 +45,7 @@ private:
     void ReadOnce();
     // Reader side of a hand-over: posts `serve` to the UI thread and waits until it has run.
     void HandOver(void (TJvHidDeviceReadThread::*serve)());
-    // UI side.
+    // What a hand-over runs on the UI thread.
     void ServeError();
     void ServeReport(); // the report in buffer_, lastCount_ bytes long
     void Served();
@@ -57,6 +59,7 @@ private:
     std::atomic<bool> dropHandle_ = false;
     std::atomic<uint32_t> lastError_ = 0;
     int lastCount_ = 0;       // of the report being handed over
+    void (TJvHidDeviceReadThread::*serving_)() = nullptr; // what the hand-over runs
     bool inHandOver_ = false; // UI thread only
     // Between the two threads: a hand-over posted and not yet served, its end, the loop's end.
     std::mutex mutex_;
