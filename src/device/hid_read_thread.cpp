@@ -135,12 +135,13 @@ void TJvHidDeviceReadThread::ReadOnce()
 void TJvHidDeviceReadThread::HandOver(void (TJvHidDeviceReadThread::*serve)())
 {
     serving_ = serve;
-    Published(this);
+    auto* handOver = new QEvent(HandOverKind());
     {
         const std::lock_guard lock(mutex_);
         served_ = false;
     }
-    QCoreApplication::postEvent(this, new QEvent(HandOverKind()));
+    Published(this);
+    QCoreApplication::postEvent(this, handOver);
     std::unique_lock lock(mutex_);
     posted_ = true; // only now: a Stop() waiting for it then finds it in the queue
     wake_.notify_all();
@@ -150,6 +151,7 @@ void TJvHidDeviceReadThread::HandOver(void (TJvHidDeviceReadThread::*serve)())
 
 bool TJvHidDeviceReadThread::event(QEvent* event)
 {
+    Received(this); // a hand-over's event was made on the read thread
     if (event->type() != HandOverKind())
         return QThread::event(event);
     const HandOverScope scope(*this);
