@@ -57,7 +57,8 @@ HeadlessPanel::HeadlessPanel(std::shared_ptr<HidBackend> backend, HeadlessPanelO
     holder_.Controller().OnRemoval = [this](TJvHidDevice* device) { OnRemoval(device); };
 }
 
-HeadlessPanel::~HeadlessPanel() { Close(); }
+// Nobody is told any more: the callbacks' owners may be gone already.
+HeadlessPanel::~HeadlessPanel() { holder_.CloseAndRelease(); }
 
 bool HeadlessPanel::WaitForGenerator(std::chrono::milliseconds limit)
 {
