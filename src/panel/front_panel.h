@@ -90,6 +90,7 @@ struct PanelState {
     std::string generatorPath; // the connected generator's device path, empty when none
     bool accepting = true;     // false while operations are refused with PanelLocked
     std::optional<TransferOutcome> lastTransfer;
+    bool operator==(const PanelState&) const = default;
 };
 
 // Callbacks for an event-driven caller; any may be left empty. They run on the UI thread, after
