@@ -7,12 +7,12 @@
 #include <QToolButton>
 #include <benchmark/benchmark.h>
 
-#include "panel/front_panel.h"
 #include "device/transfer_preview.h"
 #include "device/virtual_hid_bus.h"
-#include "shell/window_services.h"
 #include "editor/graph_xy.h"
+#include "panel/front_panel.h"
 #include "shell/unit1.h"
+#include "shell/window_services.h"
 #include "synthesis/waveform_synthesis.h"
 #include "widgets/jv_dial_button.h"
 #include "widgets/rx_slider.h"
@@ -46,7 +46,10 @@ TForm1& Window()
     return *form;
 }
 
-TGraphXY* Plot(const TForm1& form) { return form.findChild<TGraphXY*>(QStringLiteral("GraphXY1")); }
+TGraphXY* Plot(const TForm1& form)
+{
+    return form.findChild<TGraphXY*>(QStringLiteral("GraphXY1"));
+}
 
 // Runs events until the overlay shows `text`.
 void WaitForOverlay(TForm1& form, const QString& text)
@@ -73,7 +76,8 @@ void BM_OverlayAfterAmplitudeChange(benchmark::State& state)
         const std::vector<dds::PlotPoint> before = Plot(form)->OverlayPoints();
         amplitude = amplitude == 100 ? 50 : 100;
         state.ResumeTiming();
-        form.findChild<TJvDialButton*>(QStringLiteral("JvDialButton1"))->setPosition(amplitude); // recomputes and redraws the table
+        form.findChild<TJvDialButton*>(QStringLiteral("JvDialButton1"))
+            ->setPosition(amplitude); // recomputes and redraws the table
         do
             QApplication::processEvents();
         while (SamePoints(Plot(form)->OverlayPoints(), before));

@@ -25,9 +25,9 @@
 #include <string>
 #include <vector>
 
-#include "panel/front_panel.h"
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
+#include "panel/front_panel.h"
 #include "shell/error_reporter.h"
 #include "shell/unit1.h"
 #include "shell/window_services.h"

@@ -72,7 +72,10 @@ inline constexpr int kOutputAmplitudeMaximum = 99;
 inline constexpr int kOutputAmplitudeStart = 99;
 
 // Payload values of the commands that carry operator settings.
-inline uint8_t OffsetByte(int sliderPosition) { return static_cast<uint8_t>(kOffsetMaximum - sliderPosition); }
+inline uint8_t OffsetByte(int sliderPosition)
+{
+    return static_cast<uint8_t>(kOffsetMaximum - sliderPosition);
+}
 
 // The amplitude's relative step: `difference` is the last sent position minus the new one. The
 // count is its size; the direction byte (0 down, 1 up) is written only for a real move, so a step of

@@ -15,11 +15,12 @@ ShapeControls PresetStartControls(WaveformKind kind)
 FrequencyChoiceResult FrontPanel::ChooseFrequency(double hertz, FrequencyRule rule)
 {
     const bool played = rule == FrequencyRule::Played;
-    const std::optional<FrequencySetting> setting = played ? NearestPlayedSetting(hertz) : NearestFrequencySetting(hertz);
+    const std::optional<FrequencySetting> setting =
+        played ? NearestPlayedSetting(hertz) : NearestFrequencySetting(hertz);
     if (!setting) {
         const FrequencySpan span = PlanSpan();
-        throw std::invalid_argument("frequency must lie from " + std::to_string(span.lowest) + " to " +
-                                    std::to_string(span.highest) + " Hz");
+        throw std::invalid_argument("frequency must lie from " + std::to_string(span.lowest) + " to "
+                                    + std::to_string(span.highest) + " Hz");
     }
     ChooseSetting(setting->plan.range, setting->position);
     const double chosen = played ? setting->plan.playedHertz() : setting->plan.hertz();

@@ -70,12 +70,12 @@ struct FrequencyChoiceResult {
 // Everything the front panel shows.
 struct PanelState {
     // Frequency.
-    int32_t range = 0;        // 1..7 (buttons "1" .. "1M")
-    int32_t position = 0;     // frequency slider, 0..90
-    std::string displayText;  // as the display shows it, "1500 Hz"
-    double nominalHertz = 0;  // the displayed frequency in hertz
-    double playedHertz = 0;   // what the generator plays: range clock / sample count
-    int32_t sampleCount = 0;  // N, samples per period, 32..3200
+    int32_t range = 0;       // 1..7 (buttons "1" .. "1M")
+    int32_t position = 0;    // frequency slider, 0..90
+    std::string displayText; // as the display shows it, "1500 Hz"
+    double nominalHertz = 0; // the displayed frequency in hertz
+    double playedHertz = 0;  // what the generator plays: range clock / sample count
+    int32_t sampleCount = 0; // N, samples per period, 32..3200
     // Waveform.
     WaveformKind kind = kStartKind; // sent with the transfer; a loaded or drawn table keeps it
     bool presetDown = true;         // false once a table was loaded (or drawn) until the next preset
@@ -96,9 +96,9 @@ struct PanelState {
 // Callbacks for an event-driven caller; any may be left empty. They run on the UI thread, after
 // the change, and must not call the panel's operations from inside (read State() freely).
 struct PanelEvents {
-    std::function<void()> stateChanged;                // something State() reads may have changed
+    std::function<void()> stateChanged; // something State() reads may have changed
     std::function<void(bool connected)> connectionChanged;
-    std::function<void()> transferStarted;             // accepting is false from here
+    std::function<void()> transferStarted; // accepting is false from here
     std::function<void(const TransferOutcome&)> transferEnded;
 };
 

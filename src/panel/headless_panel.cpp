@@ -62,7 +62,10 @@ HeadlessPanel::HeadlessPanel(std::shared_ptr<HidBackend> backend, HeadlessPanelO
 }
 
 // Nobody is told any more: the callbacks' owners may be gone already.
-HeadlessPanel::~HeadlessPanel() { holder_.CloseAndRelease(); }
+HeadlessPanel::~HeadlessPanel()
+{
+    holder_.CloseAndRelease();
+}
 
 bool HeadlessPanel::WaitForGenerator(std::chrono::milliseconds limit)
 {
@@ -88,7 +91,7 @@ void HeadlessPanel::Close()
 void HeadlessPanel::OnArrival(TJvHidDevice* device)
 {
     const bool wanted = !options_.devicePath || device->PnPInfo().DevicePath() == *options_.devicePath;
-    const ClaimResult claim = !wanted ? ClaimResult::NotGenerator
+    const ClaimResult claim = !wanted               ? ClaimResult::NotGenerator
                               : options_.devicePath ? holder_.ClaimExactly(device)
                                                     : holder_.Claim(device);
     if (claim == ClaimResult::Claimed) {
@@ -112,7 +115,10 @@ void HeadlessPanel::OnRemoval(TJvHidDevice* device)
     NotifyStateChanged();
 }
 
-bool HeadlessPanel::Connected() const { return state_.connected; }
+bool HeadlessPanel::Connected() const
+{
+    return state_.connected;
+}
 
 void HeadlessPanel::CheckAccepting() const
 {
@@ -231,8 +237,8 @@ QString HeadlessPanel::ScratchFolder()
     if (!ownScratch_)
         ownScratch_ = std::make_unique<QTemporaryDir>();
     if (!ownScratch_->isValid())
-        throw std::runtime_error("no temporary folder for the transfer's picture: " +
-                                 ownScratch_->errorString().toStdString());
+        throw std::runtime_error("no temporary folder for the transfer's picture: "
+                                 + ownScratch_->errorString().toStdString());
     return ownScratch_->path();
 }
 
@@ -257,6 +263,9 @@ TransferOutcome HeadlessPanel::Transfer()
     return *state_.lastTransfer;
 }
 
-PanelState HeadlessPanel::State() const { return state_; }
+PanelState HeadlessPanel::State() const
+{
+    return state_;
+}
 
 } // namespace dds

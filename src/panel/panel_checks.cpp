@@ -13,8 +13,8 @@ namespace {
 void CheckWithin(const char* what, int64_t value, int64_t lowest, int64_t highest)
 {
     if (value < lowest || value > highest)
-        throw std::invalid_argument(std::string(what) + " must be " + std::to_string(lowest) + " to " +
-                                    std::to_string(highest) + " (got " + std::to_string(value) + ")");
+        throw std::invalid_argument(std::string(what) + " must be " + std::to_string(lowest) + " to "
+                                    + std::to_string(highest) + " (got " + std::to_string(value) + ")");
 }
 
 } // namespace
@@ -25,7 +25,10 @@ void CheckSetting(int32_t range, int32_t position)
     CheckWithin("position", position, kSliderMinimum, kSliderMaximum);
 }
 
-void CheckKind(WaveformKind kind) { CheckWithin("waveform kind", static_cast<int32_t>(kind), kFirstKind, kLastKind); }
+void CheckKind(WaveformKind kind)
+{
+    CheckWithin("waveform kind", static_cast<int32_t>(kind), kFirstKind, kLastKind);
+}
 
 void CheckShapeControls(const ShapeControls& controls)
 {
@@ -41,13 +44,19 @@ void CheckTableBounds(const WaveformTable& table)
         throw std::invalid_argument("a table holds entries 1 to 3200");
 }
 
-void CheckOffset(int32_t position) { CheckWithin("offset", position, kOffsetMinimum, kOffsetMaximum); }
+void CheckOffset(int32_t position)
+{
+    CheckWithin("offset", position, kOffsetMinimum, kOffsetMaximum);
+}
 
 void CheckOutputAmplitude(int32_t position)
 {
     CheckWithin("output amplitude", position, kOutputAmplitudeMinimum, kOutputAmplitudeMaximum);
 }
 
-void CheckFilter(int filter) { CheckWithin("filter", filter, kFilterOff, kLastFilter); }
+void CheckFilter(int filter)
+{
+    CheckWithin("filter", filter, kFilterOff, kLastFilter);
+}
 
 } // namespace dds

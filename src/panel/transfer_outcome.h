@@ -16,8 +16,8 @@ struct TransferOutcome {
     TransferLayout layout;            // full blocks and tail; white noise sends neither
     std::vector<BlockOutcome> blocks; // one per acknowledged report sent, in order, the tail last
     int acknowledged = 0;
-    int timedOut = 0; // sent, not acknowledged in time; the transfer went on
-    int notSent = 0;  // acknowledged reports never sent because the transfer ended early
+    int timedOut = 0;               // sent, not acknowledged in time; the transfer went on
+    int notSent = 0;                // acknowledged reports never sent because the transfer ended early
     bool stopped = false;           // ended early: nothing was written after that
     bool generatorVanished = false; // the generator was unplugged meanwhile
     int filter = -1;                // the filter selected at the end, 0..7; -1 when it ended early

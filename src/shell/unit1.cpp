@@ -83,7 +83,10 @@ TForm1::TForm1(dds::WindowServices services, QWidget* parent)
     frontPanel_ = std::make_unique<dds::WindowFrontPanel>(*this);
 }
 
-dds::FrontPanel& TForm1::FrontPanel() { return *frontPanel_; }
+dds::FrontPanel& TForm1::FrontPanel()
+{
+    return *frontPanel_;
+}
 
 const std::array<TForm1::RangeButton, 7> TForm1::kRangeButtons{{
     {1, &MainWindowLayout::DoubleSpeed1, &TForm1::DoubleSpeed1Click},
@@ -102,7 +105,8 @@ TDoubleSpeed* TForm1::RangeButtonFor(int32_t range) const
 
 void TForm1::SetInputsEnabled(bool enabled)
 {
-    for (QWidget* input : std::initializer_list<QWidget*>{ui.GroupBox3, ui.GroupBox6, ui.GroupBox1, ui.GroupBox5, ui.ToolBar1})
+    for (QWidget* input :
+         std::initializer_list<QWidget*>{ui.GroupBox3, ui.GroupBox6, ui.GroupBox1, ui.GroupBox5, ui.ToolBar1})
         input->setEnabled(enabled);
 }
 
@@ -330,4 +334,7 @@ void TForm1::ReleaseWorkBitmaps()
     state.workBitmap2.reset();
 }
 
-void TForm1::CentreOnDesktop() { dds::CentreOnDesktop(*this); }
+void TForm1::CentreOnDesktop()
+{
+    dds::CentreOnDesktop(*this);
+}

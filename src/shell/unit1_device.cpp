@@ -74,7 +74,10 @@ void TForm1::SetOffsetSliderStart()
     ui.RxSlider3->setValue(dds::kOffsetCentre);
 }
 
-void TForm1::CheckFilterOffRadio() { ui.RadioButton1->setChecked(true); }
+void TForm1::CheckFilterOffRadio()
+{
+    ui.RadioButton1->setChecked(true);
+}
 
 void TForm1::SetAmplitudeSliderStart()
 {

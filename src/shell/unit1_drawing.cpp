@@ -117,7 +117,8 @@ void TForm1::GraphXY1MouseMove(Qt::KeyboardModifiers modifiers, int x, int y)
     const auto limited = static_cast<int32_t>(std::clamp(value, 0L, 255L));
     // With Shift held, the stroke runs straight from the previous stamp, leaving no gap.
     if (modifiers.testFlag(Qt::ShiftModifier) && state.lastStamp)
-        state.lastStamp = dds::StampLine(state.waveformTable, *state.lastStamp, pointer, ui.JvDialButton3->Position(), limited);
+        state.lastStamp =
+            dds::StampLine(state.waveformTable, *state.lastStamp, pointer, ui.JvDialButton3->Position(), limited);
     else
         state.lastStamp = dds::StampBrush(state.waveformTable, pointer, ui.JvDialButton3->Position(), limited);
     DrawWaveform();

@@ -7,14 +7,14 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "editor/waveform_file.h"
-#include "editor/wave_file_name.h"
 #include "editor/graph_xy.h"
+#include "editor/wave_file_name.h"
+#include "editor/waveform_file.h"
 #include "editor/waveform_import.h"
-#include "shell/language_texts.h"
-#include "widgets/panel_status_bar.h"
 #include "shell/error_reporter.h"
+#include "shell/language_texts.h"
 #include "widgets/double_speed.h"
+#include "widgets/panel_status_bar.h"
 
 namespace {
 
@@ -79,7 +79,8 @@ void TForm1::ImportWaveform(const QString& path)
     const dds::ImportedWaveform imported = dds::ImportWaveformFile(path.toStdString());
     state.waveformTable.samples = imported.table.samples;
     ui.StatusBar1->setPanelText(MainWindowLayout::kCursorPanel,
-                             QString::fromStdString(dds::ImportStatusText(imported.summary, dds::MessageTexts(state.languageCode).additions)));
+                                QString::fromStdString(dds::ImportStatusText(
+                                    imported.summary, dds::MessageTexts(state.languageCode).additions)));
 }
 
 void TForm1::ShowLoadedTable()

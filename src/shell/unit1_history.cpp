@@ -44,11 +44,17 @@ void TForm1::ConnectEditSteps()
 
 dds::EditSnapshot TForm1::CurrentSnapshot() const { return {state.waveformTable, state.waveformKind}; }
 
-void TForm1::CloseEditStep() { state.editHistory.commit(CurrentSnapshot()); }
+void TForm1::CloseEditStep()
+{
+    state.editHistory.commit(CurrentSnapshot());
+}
 
 // A transfer (and the start-up picture) locks the toolbar and the waveform group: the table must
 // not change under it.
-bool TForm1::AcceptsEdits() const { return ui.ToolBar1->isEnabled() && ui.GroupBox5->isEnabled(); }
+bool TForm1::AcceptsEdits() const
+{
+    return ui.ToolBar1->isEnabled() && ui.GroupBox5->isEnabled();
+}
 
 void TForm1::UndoChange()
 {

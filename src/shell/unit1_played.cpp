@@ -11,8 +11,8 @@
 #include "device/transfer_preview.h"
 #include "editor/graph_xy.h"
 #include "editor/step_trace.h"
-#include "shell/language_texts.h"
 #include "shell/error_reporter.h"
+#include "shell/language_texts.h"
 #include "shell/unit1.h"
 
 namespace {

@@ -12,10 +12,11 @@
 #include <array>
 #include <initializer_list>
 
+#include "device/generator_holder.h"
 #include "device/hid_device.h"
 #include "device/transfer_bytes.h"
-#include "device/generator_holder.h"
 #include "device/transfer_texts.h"
+#include "panel/transfer_outcome.h"
 #include "shell/error_reporter.h"
 #include "shell/unit1.h"
 #include "shell/unit2.h"
@@ -23,7 +24,6 @@
 #include "shell/unit5.h"
 #include "shell/window_front_panel.h"
 #include "shell/window_showing.h"
-#include "panel/transfer_outcome.h"
 #include "widgets/graphic_gauge.h"
 
 namespace {
@@ -107,8 +107,8 @@ void TForm1::SpeedButton10Click()
     CloseWatch closeWatch(*this);
     state.lastTransfer.reset();
 
-    const dds::ByteImage image = dds::MakeByteImage(state.waveformTable, state.frequencyPlan.sampleCount, SampleFolder(),
-                                                    [] { QCoreApplication::processEvents(); });
+    const dds::ByteImage image = dds::MakeByteImage(state.waveformTable, state.frequencyPlan.sampleCount,
+                                                    SampleFolder(), [] { QCoreApplication::processEvents(); });
     const dds::TransferTexts texts = dds::MakeTransferTexts(image.samples);
     ShowByteImage(image, texts);
 

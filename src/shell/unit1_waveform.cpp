@@ -71,7 +71,10 @@ void TForm1::SetFirstSampleIndex() { state.waveformTable.firstIndex = dds::Wavef
 
 void TForm1::SetStartWaveformKind() { state.waveformKind = static_cast<int32_t>(dds::kStartKind); }
 
-void TForm1::SetAmplitudeDialStart() { ui.JvDialButton1->setPosition(dds::kStartAmplitude); }
+void TForm1::SetAmplitudeDialStart()
+{
+    ui.JvDialButton1->setPosition(dds::kStartAmplitude);
+}
 
 void TForm1::SetShapeDialStart()
 {
@@ -249,7 +252,10 @@ void TForm1::RxSlider2Change()
     DrawWaveform();
 }
 
-void TForm1::SpeedButton8Click() { ui.RxSlider2->setValue(0); }
+void TForm1::SpeedButton8Click()
+{
+    ui.RxSlider2->setValue(0);
+}
 
 void TForm1::RxSpinEdit1Change()
 {

@@ -70,7 +70,10 @@ void WindowFrontPanel::ConnectionChanged(bool connected)
     changed_.start();
 }
 
-void WindowFrontPanel::TransferStarting() { NotifyTransferStarted(); }
+void WindowFrontPanel::TransferStarting()
+{
+    NotifyTransferStarted();
+}
 
 void WindowFrontPanel::TransferEnded(const TransferOutcome& outcome)
 {
@@ -93,8 +96,8 @@ void WindowFrontPanel::Operate(Operation&& operation)
 bool WindowFrontPanel::Accepting() const
 {
     const MainWindowLayout& ui = form_.ui;
-    return ui.ToolBar1->isEnabled() && ui.GroupBox3->isEnabled() && ui.GroupBox5->isEnabled() &&
-           !ui.DoubleSpeed18->Down();
+    return ui.ToolBar1->isEnabled() && ui.GroupBox3->isEnabled() && ui.GroupBox5->isEnabled()
+           && !ui.DoubleSpeed18->Down();
 }
 
 void WindowFrontPanel::CheckAccepting() const
@@ -129,8 +132,7 @@ void WindowFrontPanel::MoveShapeControls(const ShapeControls& controls)
 ShapeControls WindowFrontPanel::CurrentShapeControls() const
 {
     const MainWindowLayout& ui = form_.ui;
-    return {ui.JvDialButton1->Position(), ui.JvDialButton2->Position(), ui.RxSlider2->Value(),
-            ui.RxSpinEdit1->Value()};
+    return {ui.JvDialButton1->Position(), ui.JvDialButton2->Position(), ui.RxSlider2->Value(), ui.RxSpinEdit1->Value()};
 }
 
 int WindowFrontPanel::CheckedFilter() const
@@ -199,8 +201,8 @@ void WindowFrontPanel::SetOutputAmplitude(int32_t position)
         TRxSlider* slider = form_.ui.RxSlider4;
         slider->setValue(position);
         const QPointF thumb = slider->thumbRect().center();
-        QMouseEvent release(QEvent::MouseButtonRelease, thumb, slider->mapToGlobal(thumb), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, thumb, slider->mapToGlobal(thumb), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
         QCoreApplication::sendEvent(slider, &release);
     });
 }
@@ -223,7 +225,10 @@ TransferOutcome WindowFrontPanel::Transfer()
     return *form_.state.lastTransfer;
 }
 
-bool WindowFrontPanel::Connected() const { return form_.state.connectedFlag == 1; }
+bool WindowFrontPanel::Connected() const
+{
+    return form_.state.connectedFlag == 1;
+}
 
 PanelState WindowFrontPanel::State() const
 {

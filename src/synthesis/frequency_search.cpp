@@ -46,8 +46,7 @@ std::optional<FrequencySetting> Nearest(double hertz, Measure measure)
 
 FrequencySpan PlanSpan()
 {
-    return {PlanFrequency(kFirstRange, kSliderMinimum)->hertz(),
-            PlanFrequency(kLastRange, kSliderMaximum)->hertz()};
+    return {PlanFrequency(kFirstRange, kSliderMinimum)->hertz(), PlanFrequency(kLastRange, kSliderMaximum)->hertz()};
 }
 
 std::optional<FrequencySetting> NearestFrequencySetting(double hertz)

@@ -19,7 +19,10 @@ protected:
     }
 };
 
-void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+void Click(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
 
 // A press and release on the amplitude slider's thumb: the slider does not move.
 void ReleaseAmplitudeAt(const TForm1& form, int position)
@@ -116,9 +119,11 @@ TEST_F(DeviceCommands, AFilterRadioSendsOnlyWhenItBecomesChecked)
 
 TEST_F(DeviceCommands, EachFilterRadioHasItsOwnCode)
 {
-    const std::vector<QRadioButton*> radios{Find<QRadioButton>(*form, "RadioButton2"), Find<QRadioButton>(*form, "RadioButton3"), Find<QRadioButton>(*form, "RadioButton4"),
-                                            Find<QRadioButton>(*form, "RadioButton5"), Find<QRadioButton>(*form, "RadioButton6"), Find<QRadioButton>(*form, "RadioButton7"),
-                                            Find<QRadioButton>(*form, "RadioButton8"), Find<QRadioButton>(*form, "RadioButton1")};
+    const std::vector<QRadioButton*> radios{
+        Find<QRadioButton>(*form, "RadioButton2"), Find<QRadioButton>(*form, "RadioButton3"),
+        Find<QRadioButton>(*form, "RadioButton4"), Find<QRadioButton>(*form, "RadioButton5"),
+        Find<QRadioButton>(*form, "RadioButton6"), Find<QRadioButton>(*form, "RadioButton7"),
+        Find<QRadioButton>(*form, "RadioButton8"), Find<QRadioButton>(*form, "RadioButton1")};
     for (QRadioButton* radio : radios)
         radio->setChecked(true);
     EXPECT_EQ(SentCodes(), (Codes{12, 13, 14, 15, 16, 17, 18, 11}));

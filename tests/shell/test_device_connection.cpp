@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "panel/front_panel.h"
 #include "device/hid_controller.h"
+#include "panel/front_panel.h"
 #include "test_device_fixture.h"
 #include "widgets/panel_status_bar.h"
 #include "widgets/rx_slider.h"

@@ -28,10 +28,7 @@ protected:
     }
 
     // The window on `backend` when a test set one, else on `bus`.
-    void CreateWindow()
-    {
-        form = std::make_unique<TForm1>(services.For(backend ? backend : bus, programFolder));
-    }
+    void CreateWindow() { form = std::make_unique<TForm1>(services.For(backend ? backend : bus, programFolder)); }
     // The generator plugged in before the program starts; the window connects in the event loop.
     void StartConnected()
     {

@@ -10,8 +10,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "panel/front_panel.h"
 #include "device/report_log.h"
+#include "panel/front_panel.h"
 #include "shell/language_texts.h"
 #include "shell/unit2.h"
 #include "shell/unit3.h"
@@ -88,8 +88,9 @@ protected:
     }
     bool inputsEnabled() const
     {
-        return Find<QGroupBox>(*form, "GroupBox3")->isEnabled() && Find<QGroupBox>(*form, "GroupBox6")->isEnabled() && Find<QGroupBox>(*form, "GroupBox1")->isEnabled() &&
-               Find<QGroupBox>(*form, "GroupBox5")->isEnabled() && Find<QToolBar>(*form, "ToolBar1")->isEnabled();
+        return Find<QGroupBox>(*form, "GroupBox3")->isEnabled() && Find<QGroupBox>(*form, "GroupBox6")->isEnabled()
+               && Find<QGroupBox>(*form, "GroupBox1")->isEnabled() && Find<QGroupBox>(*form, "GroupBox5")->isEnabled()
+               && Find<QToolBar>(*form, "ToolBar1")->isEnabled();
     }
     // Every byte the window computed reached the generator, the transfer was closed, and the
     // window is back to its normal state.
@@ -111,10 +112,12 @@ protected:
     int timedOutWaitsDuring(const std::function<void()>& action)
     {
         int ticks = 0;
-        const QMetaObject::Connection counting = QObject::connect(Find<QTimer>(*form, "Timer1"), &QTimer::timeout, [this, &ticks] {
-            if (std::chrono::milliseconds(Find<QTimer>(*form, "Timer1")->interval()) == services.acknowledgementPeriod)
-                ++ticks;
-        });
+        const QMetaObject::Connection counting =
+            QObject::connect(Find<QTimer>(*form, "Timer1"), &QTimer::timeout, [this, &ticks] {
+                if (std::chrono::milliseconds(Find<QTimer>(*form, "Timer1")->interval())
+                    == services.acknowledgementPeriod)
+                    ++ticks;
+            });
         action();
         QObject::disconnect(counting);
         return ticks;

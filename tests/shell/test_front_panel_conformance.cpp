@@ -7,9 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
 #include <memory>
-#include <vector>
+#include <string>
 
 #include "device/report_log.h"
 #include "device/virtual_generator.h"
@@ -31,15 +30,10 @@ struct LoggedGenerator {
     {
         bus->Attach(generator);
     }
-    // The reports as the log holds them, one line each.
-    std::vector<std::string> Log() const
+    std::string Log() const
     {
         QFile file(path);
-        std::vector<std::string> lines;
-        if (file.open(QIODevice::ReadOnly))
-            for (const QByteArray& line : file.readAll().split('\n'))
-                lines.push_back(line.toStdString());
-        return lines;
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
     }
 
     QString path;
@@ -65,18 +59,23 @@ using K = WaveformKind;
 // clang-format off
 const Case kSequences[] = {
     {"start_up_sine", [](FrontPanel& p) { p.Transfer(); }},
-    {"triangle_range_3", [](FrontPanel& p) { p.ChooseSetting(3, 45); p.ChoosePreset(K::Triangle, {100, 30, 0, 15}); p.Transfer(); }},
-    {"rectangle_half_amplitude_moved_down", [](FrontPanel& p) { p.ChoosePreset(K::Rectangle, {50, 20, -40, 15}); p.Transfer(); }},
+    {"the_same_sine_twice_on_range_1", [](FrontPanel& p) { p.ChooseSetting(1, 30); p.Transfer(); p.Transfer(); }},
+    {"triangle_range_3", [](FrontPanel& p) {
+         p.ChooseSetting(3, 45); p.ChoosePreset(K::Triangle, {100, 30, 0, 15}); p.Transfer(); }},
+    {"rectangle_half_amplitude_moved_down", [](FrontPanel& p) {
+         p.ChoosePreset(K::Rectangle, {50, 20, -40, 15}); p.Transfer(); }},
     {"capacitor_curves_and_their_filters", [](FrontPanel& p) {
          p.ChooseSetting(6, 10); p.ChoosePreset(K::CapacitorChargeDischarge, {100, 70, 0, 15}); p.Transfer();
          p.ChooseSetting(2, 90); p.ChoosePreset(K::CapacitorDischarge, {80, 99, 10, 15}); p.Transfer(); }},
     {"ramps", [](FrontPanel& p) {
          p.ChoosePreset(K::FallingRamp, PresetStartControls(K::FallingRamp)); p.Transfer();
          p.ChoosePreset(K::RisingRamp, {60, 50, 0, 15}); p.Transfer(); }},
-    {"amplitude_modulation", [](FrontPanel& p) { p.ChooseSetting(4, 20); p.ChoosePreset(K::AmplitudeModulation, {100, 50, 0, 3}); p.Transfer(); }},
-    {"frequency_modulation", [](FrontPanel& p) { p.ChoosePreset(K::FrequencyModulation, {90, 50, 5, 25}); p.Transfer(); }},
+    {"modulations", [](FrontPanel& p) {
+         p.ChooseSetting(4, 20); p.ChoosePreset(K::AmplitudeModulation, {100, 50, 0, 3}); p.Transfer();
+         p.ChoosePreset(K::FrequencyModulation, {90, 50, 5, 25}); p.Transfer(); }},
     {"white_noise_after_a_sine_on_range_7", [](FrontPanel& p) {
-         p.ChooseSetting(7, 70); p.Transfer(); p.ChoosePreset(K::WhiteNoise, PresetStartControls(K::WhiteNoise)); p.Transfer(); }},
+         p.ChooseSetting(7, 70); p.Transfer();
+         p.ChoosePreset(K::WhiteNoise, PresetStartControls(K::WhiteNoise)); p.Transfer(); }},
     // A loaded table keeps the kind; a knob left where it is computes nothing, a knob moved does.
     {"loaded_table", [](FrontPanel& p) {
          p.ChoosePreset(K::DC, PresetStartControls(K::DC)); p.LoadTable(Sawtooth()); p.Transfer();
@@ -114,7 +113,8 @@ protected:
     LoggedGenerator windowSide{folder.filePath(QStringLiteral("window.log"))};
     LoggedGenerator headlessSide{folder.filePath(QStringLiteral("headless.log"))};
     std::unique_ptr<TForm1> window;
-    HeadlessPanel headless{headlessSide.backend, {std::nullopt, folder.path(), AcknowledgementWait::kProductPeriod, {}}};
+    HeadlessPanel headless{headlessSide.backend,
+                           {std::nullopt, folder.path(), AcknowledgementWait::kProductPeriod, {}}};
 };
 
 TEST_P(FrontPanelConformance, BothPanelsSendTheSameReportsAndEndInTheSameState)
@@ -122,7 +122,7 @@ TEST_P(FrontPanelConformance, BothPanelsSendTheSameReportsAndEndInTheSameState)
     GetParam().operate(window->FrontPanel());
     GetParam().operate(headless);
 
-    EXPECT_GT(windowSide.Log().size(), 3u);
+    EXPECT_GT(windowSide.Log().size(), 3 * 131u);
     EXPECT_EQ(windowSide.Log(), headlessSide.Log());
     // The same state, but for the noise's own random table and the generator's path.
     PanelState shown = window->FrontPanel().State();

@@ -189,16 +189,17 @@ protected:
     // Every control the text sets centre, with its container.
     std::vector<std::pair<QWidget*, QWidget*>> CentredControls() const
     {
-        TForm1& f = *form;
-        std::vector<std::pair<QWidget*, QWidget*>> centred{
-                {Find<QLabel>(f, "Label3"), Find<QFrame>(f, "Panel1")},   {Find<QLabel>(f, "Label4"), Find<QFrame>(f, "Panel1")},   {Find<QLabel>(f, "Label5"), Find<QFrame>(f, "Panel1")},
-                {Find<QLabel>(f, "Label6"), Find<QFrame>(f, "Panel1")},   {Find<QLabel>(f, "Label14"), Find<QGroupBox>(f, "GroupBox6")},
-                {Find<QLabel>(f, "Label15"), Find<QGroupBox>(f, "GroupBox6")}, {Find<QLabel>(f, "Label16"), Find<QFrame>(f, "Panel5")}, {Find<QLabel>(f, "Label21"), Find<QFrame>(f, "Panel8")},
-                {Find<QLabel>(f, "Label22"), Find<QFrame>(f, "Panel8")},  {Find<QLabel>(f, "Label28"), Find<QFrame>(f, "Panel10")}, {Find<QRadioButton>(f, "RadioButton1"), Find<QGroupBox>(f, "GroupBox7")},
-                {Find<QLabel>(f, "Label7"), Find<QFrame>(f, "Panel12")},  {Find<QLabel>(f, "Label8"), Find<QFrame>(f, "Panel12")},  {Find<QLabel>(f, "Label36"), Find<QFrame>(f, "Panel12")}};
+        std::vector<std::pair<const char*, const char*>> names{
+            {"Label3", "Panel1"},     {"Label4", "Panel1"},     {"Label5", "Panel1"},          {"Label6", "Panel1"},
+            {"Label14", "GroupBox6"}, {"Label15", "GroupBox6"}, {"Label16", "Panel5"},         {"Label21", "Panel8"},
+            {"Label22", "Panel8"},    {"Label28", "Panel10"},   {"RadioButton1", "GroupBox7"}, {"Label7", "Panel12"},
+            {"Label8", "Panel12"},    {"Label36", "Panel12"}};
         // The shape title is only set once a waveform is known.
-        if (dds::ShapeDialTitle(dds::FrenchTexts(), static_cast<int>(f.FrontPanel().State().kind)))
-            centred.emplace_back(Find<QLabel>(f, "Label9"), Find<QFrame>(f, "Panel2"));
+        if (dds::ShapeDialTitle(dds::FrenchTexts(), static_cast<int>(form->FrontPanel().State().kind)))
+            names.emplace_back("Label9", "Panel2");
+        std::vector<std::pair<QWidget*, QWidget*>> centred;
+        for (const auto& [control, container] : names)
+            centred.emplace_back(Find(*form, control), Find(*form, container));
         return centred;
     }
     void ExpectTextSet(const LanguageTexts& t) const
@@ -319,7 +320,8 @@ TEST_F(MainWindowLanguage, WaveformDependentTitles)
     Find<TDoubleSpeed>(*form, "DoubleSpeed16")->click(); // amplitude modulation
     EXPECT_EQ(Find<QLabel>(*form, "Label37")->text(), "Frequenz des");
     EXPECT_EQ(Find<QLabel>(*form, "Label38")->text(), Q("Trägersignals"));
-    EXPECT_EQ(Find<QLabel>(*form, "Label37")->x(), (Find<QFrame>(*form, "Panel13")->width() - Find<QLabel>(*form, "Label37")->width()) / 2);
+    EXPECT_EQ(Find<QLabel>(*form, "Label37")->x(),
+              (Find<QFrame>(*form, "Panel13")->width() - Find<QLabel>(*form, "Label37")->width()) / 2);
 
     Find<TDoubleSpeed>(*form, "DoubleSpeed10")->click(); // triangle
     EXPECT_EQ(Find<QLabel>(*form, "Label9")->text(), "Neigung");

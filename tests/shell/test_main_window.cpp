@@ -31,7 +31,8 @@ protected:
     QString display() const { return Find<QLabel>(*form, "Label10")->text(); }
     bool displayCentred() const
     {
-        return Find<QLabel>(*form, "Label10")->x() == (Find<QFrame>(*form, "Panel3")->width() - Find<QLabel>(*form, "Label10")->width()) / 2;
+        return Find<QLabel>(*form, "Label10")->x()
+               == (Find<QFrame>(*form, "Panel3")->width() - Find<QLabel>(*form, "Label10")->width()) / 2;
     }
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
@@ -82,7 +83,9 @@ TEST_F(MainWindow, TimersHaveTheirIntervalsAndOnlyTheNoiseTimerIsOff)
 
 TEST_F(MainWindow, StartUpPictureLocksTheGroupsAndToolbarForTwentyTicks)
 {
-    QWidget* const locked[] = {Find<QGroupBox>(*form, "GroupBox3"), Find<QGroupBox>(*form, "GroupBox6"), Find<QGroupBox>(*form, "GroupBox1"), Find<QGroupBox>(*form, "GroupBox5"), Find<QToolBar>(*form, "ToolBar1")};
+    QWidget* const locked[] = {Find<QGroupBox>(*form, "GroupBox3"), Find<QGroupBox>(*form, "GroupBox6"),
+                               Find<QGroupBox>(*form, "GroupBox1"), Find<QGroupBox>(*form, "GroupBox5"),
+                               Find<QToolBar>(*form, "ToolBar1")};
     for (int tick = 1; tick < 20; ++tick) {
         Tick(Find<QTimer>(*form, "Timer2"));
         for (QWidget* widget : locked)

@@ -80,7 +80,10 @@ const Placement kPlacements[] = {
     {"BitBtn1", "Form1", {1304, 712, 201, 17}},
 };
 
-QByteArray DoubleSpeed(int number) { return "DoubleSpeed" + QByteArray::number(number); }
+QByteArray DoubleSpeed(int number)
+{
+    return "DoubleSpeed" + QByteArray::number(number);
+}
 
 class MainWindowLayoutTest : public ::testing::Test {
 protected:
@@ -134,13 +137,15 @@ TEST_F(MainWindowLayoutTest, ToolbarHoldsItsThirteenEntriesInOrder)
     const char* const expected[] = {"ToolButton13", "ToolButton3",  "ToolButton8", "ToolButton2", "ToolButton4",
                                     "ToolButton9",  "ToolButton6",  "ToolButton5", "ToolButton19", "ToolButton10",
                                     "ToolButton7",  "ToolButton11", "ToolButton1"};
-    const QList<QAction*> actions = Find<QToolBar>(form, "ToolBar1")->actions();
+    const QToolBar* toolbar = Find<QToolBar>(form, "ToolBar1");
+    const QList<QAction*> actions = toolbar->actions();
     ASSERT_GE(actions.size(), 13) << "entries added to the toolbar come after these";
     for (int i = 0; i < 13; ++i)
-        EXPECT_EQ(Find<QToolBar>(form, "ToolBar1")->widgetForAction(actions[i])->objectName(), expected[i]) << "entry " << i + 1;
+        EXPECT_EQ(toolbar->widgetForAction(actions[i])->objectName(), expected[i]) << "entry " << i + 1;
     EXPECT_EQ(Find<QWidget>(form, "ToolButton13")->width(), 17);
-    for (QToolButton* button : {Find<QToolButton>(form, "ToolButton3"), Find<QToolButton>(form, "ToolButton2"), Find<QToolButton>(form, "ToolButton4"), Find<QToolButton>(form, "ToolButton6"),
-                                Find<QToolButton>(form, "ToolButton5"), Find<QToolButton>(form, "ToolButton19"), Find<QToolButton>(form, "ToolButton7"), Find<QToolButton>(form, "ToolButton1")}) {
+    for (const char* name : {"ToolButton3", "ToolButton2", "ToolButton4", "ToolButton6", "ToolButton5", "ToolButton19",
+                             "ToolButton7", "ToolButton1"}) {
+        const QToolButton* button = Find<QToolButton>(form, name);
         EXPECT_EQ(button->size(), QSize(31, 23)) << button->objectName().toStdString();
         EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor) << button->objectName().toStdString();
     }
@@ -192,14 +197,16 @@ TEST_F(MainWindowLayoutTest, ButtonGroupsAndCaptionsAreSetUp)
 
 TEST_F(MainWindowLayoutTest, EveryPictureIsFoundInTheResources)
 {
-    std::vector<QAbstractButton*> pictured{Find<QToolButton>(form, "ToolButton3"),  Find<QToolButton>(form, "ToolButton2"),  Find<QToolButton>(form, "ToolButton4"), Find<QToolButton>(form, "ToolButton6"),
-                                           Find<QToolButton>(form, "ToolButton5"),  Find<QToolButton>(form, "ToolButton19"), Find<QToolButton>(form, "ToolButton7"), Find<QToolButton>(form, "ToolButton1"),
-                                           Find<QToolButton>(form, "SpeedButton13"), Find<QToolButton>(form, "SpeedButton8"), Find<QToolButton>(form, "SpeedButton10"), Find<QToolButton>(form, "SpeedButton9"),
-                                           Find<TDoubleSpeed>(form, "DoubleSpeed18")};
+    std::vector<const char*> pictured{"ToolButton3",   "ToolButton2",  "ToolButton4",  "ToolButton6",   "ToolButton5",
+                                      "ToolButton19",  "ToolButton7",  "ToolButton1",  "SpeedButton13", "SpeedButton8",
+                                      "SpeedButton10", "SpeedButton9", "DoubleSpeed18"};
+    std::vector<QByteArray> presets;
     for (int preset = 8; preset <= 20; ++preset)
-        pictured.push_back(Find<TDoubleSpeed>(form, DoubleSpeed(preset).constData()));
-    for (QAbstractButton* button : pictured)
-        EXPECT_FALSE(button->icon().pixmap(button->iconSize()).isNull()) << button->objectName().toStdString();
+        pictured.push_back(presets.emplace_back(DoubleSpeed(preset)).constData());
+    for (const char* name : pictured) {
+        const QAbstractButton* button = Find<QAbstractButton>(form, name);
+        EXPECT_FALSE(button->icon().pixmap(button->iconSize()).isNull()) << name;
+    }
     EXPECT_GT(Find<TRxGIFAnimator>(form, "RxGIFAnimator1")->FrameCount(), 1);
     EXPECT_GT(Find<TRxGIFAnimator>(form, "RxGIFAnimator2")->FrameCount(), 1);
     EXPECT_FALSE(form.windowIcon().isNull());
@@ -207,17 +214,19 @@ TEST_F(MainWindowLayoutTest, EveryPictureIsFoundInTheResources)
 
 TEST_F(MainWindowLayoutTest, PlotStartsWithTheDesignValues)
 {
-    EXPECT_EQ(Find<TGraphXY>(form, "GraphXY1")->BackColor(), QColor(Qt::black));
-    EXPECT_EQ(Find<TGraphXY>(form, "GraphXY1")->GridColor(), QColor(Qt::white));
-    EXPECT_EQ(Find<TGraphXY>(form, "GraphXY1")->PositionCaption(), TPositionCaption::TopLeft);
-    EXPECT_EQ(Find<TGraphXY>(form, "GraphXY1")->Font().pixelSize(), 11);
+    const TGraphXY* plot = Find<TGraphXY>(form, "GraphXY1");
+    EXPECT_EQ(plot->BackColor(), QColor(Qt::black));
+    EXPECT_EQ(plot->GridColor(), QColor(Qt::white));
+    EXPECT_EQ(plot->PositionCaption(), TPositionCaption::TopLeft);
+    EXPECT_EQ(plot->Font().pixelSize(), 11);
 }
 
 TEST_F(MainWindowLayoutTest, WorkingControlsNeverShowInTheClientArea)
 {
     const QRect client(QPoint(0, 0), form.size());
     // The only visible controls allowed to lie over them: the plot group and the status bar.
-    const QRegion covers = QRegion(Find<QGroupBox>(form, "GroupBox2")->geometry()) + QRegion(Find<PanelStatusBar>(form, "StatusBar1")->geometry());
+    const QRegion covers = QRegion(Find<QGroupBox>(form, "GroupBox2")->geometry())
+                           + QRegion(Find<PanelStatusBar>(form, "StatusBar1")->geometry());
     QWidget bare;
     for (const QWidget* designed : MainWindowLayout(&bare).workingControls()) {
         QWidget* working = Find(form, designed->objectName().toLatin1().constData());
@@ -237,7 +246,8 @@ TEST_F(MainWindowLayoutTest, StatusBarHidesTheWorkingLabelsBelowIt)
     form.show();
     const QRect bar = Find<PanelStatusBar>(form, "StatusBar1")->geometry();
     const QImage before = form.grab(bar).toImage();
-    for (QLabel* label : {Find<QLabel>(form, "Label32"), Find<QLabel>(form, "Label35"), Find<QLabel>(form, "Label33")}) {
+    for (QLabel* label :
+         {Find<QLabel>(form, "Label32"), Find<QLabel>(form, "Label35"), Find<QLabel>(form, "Label33")}) {
         label->setText(QStringLiteral("3200 échantillons"));
         label->setStyleSheet(QStringLiteral("background: red"));
     }
@@ -291,9 +301,14 @@ TEST_F(MainWindowLayoutTest, DisabledGroupGreysEveryLabelTheColouredOnesIncluded
     };
     const std::pair<QGroupBox*, QList<QLabel*>> groups[] = {
         {Find<QGroupBox>(form, "GroupBox3"), {Find<QLabel>(form, "Label10")}},
-        {Find<QGroupBox>(form, "GroupBox6"), {Find<QLabel>(form, "Label7"), Find<QLabel>(form, "Label8"), Find<QLabel>(form, "Label36"), Find<QLabel>(form, "Label14")}},
-        {Find<QGroupBox>(form, "GroupBox1"), {Find<QLabel>(form, "Label3"), Find<QLabel>(form, "Label4"), Find<QLabel>(form, "Label5"), Find<QLabel>(form, "Label6")}},
-        {Find<QGroupBox>(form, "GroupBox5"), {Find<QLabel>(form, "Label21"), Find<QLabel>(form, "Label16"), Find<QLabel>(form, "Label19")}},
+        {Find<QGroupBox>(form, "GroupBox6"),
+         {Find<QLabel>(form, "Label7"), Find<QLabel>(form, "Label8"), Find<QLabel>(form, "Label36"),
+          Find<QLabel>(form, "Label14")}},
+        {Find<QGroupBox>(form, "GroupBox1"),
+         {Find<QLabel>(form, "Label3"), Find<QLabel>(form, "Label4"), Find<QLabel>(form, "Label5"),
+          Find<QLabel>(form, "Label6")}},
+        {Find<QGroupBox>(form, "GroupBox5"),
+         {Find<QLabel>(form, "Label21"), Find<QLabel>(form, "Label16"), Find<QLabel>(form, "Label19")}},
     };
     for (const auto& [group, labels] : groups) {
         group->setEnabled(true);

@@ -5,9 +5,9 @@
 #include <QToolButton>
 #include <cmath>
 
-#include "panel/front_panel.h"
 #include "device/transfer_preview.h"
 #include "editor/step_trace.h"
+#include "panel/front_panel.h"
 #include "test_waveform_fixture.h"
 #include "widgets/double_speed.h"
 #include "widgets/rx_slider.h"
@@ -26,7 +26,8 @@ protected:
     // What the overlay should show: the transfer's bytes for the table and the current count.
     std::vector<dds::PlotPoint> expectedSteps() const
     {
-        return dds::StepTracePoints(dds::PlayedBytes(form->FrontPanel().State().table, form->FrontPanel().State().sampleCount));
+        return dds::StepTracePoints(
+            dds::PlayedBytes(form->FrontPanel().State().table, form->FrontPanel().State().sampleCount));
     }
     bool overlayFollows() const
     {
@@ -37,7 +38,8 @@ protected:
         for (std::size_t i = 0; i < shown.size(); ++i)
             if (shown[i].x != expected[i].x || shown[i].y != expected[i].y)
                 return false;
-        return Find<TGraphXY>(*form, "GraphXY1")->OverlayText() == QStringLiteral("N = %1").arg(form->FrontPanel().State().sampleCount);
+        return Find<TGraphXY>(*form, "GraphXY1")->OverlayText()
+               == QStringLiteral("N = %1").arg(form->FrontPanel().State().sampleCount);
     }
 };
 
@@ -47,10 +49,13 @@ TEST_F(PlayedOverlay, OffAtStartWithItsButtonAfterTheUserGuide)
     EXPECT_FALSE(Find<TGraphXY>(*form, "GraphXY1")->HasOverlay());
     EXPECT_FALSE(Find<QToolButton>(*form, "PlayedButton")->isChecked());
     const QList<QAction*> actions = Find<QToolBar>(*form, "ToolBar1")->actions();
-    EXPECT_EQ(Find<QToolBar>(*form, "ToolBar1")->widgetForAction(actions.last()), Find<QToolButton>(*form, "PlayedButton"));
-    EXPECT_EQ(Find<QToolBar>(*form, "ToolBar1")->widgetForAction(actions[actions.size() - 3]), Find<QToolButton>(*form, "ToolButton1"));
+    EXPECT_EQ(Find<QToolBar>(*form, "ToolBar1")->widgetForAction(actions.last()),
+              Find<QToolButton>(*form, "PlayedButton"));
+    EXPECT_EQ(Find<QToolBar>(*form, "ToolBar1")->widgetForAction(actions[actions.size() - 3]),
+              Find<QToolButton>(*form, "ToolButton1"));
     click(Find<QToolButton>(*form, "ToolButton6")); // French, whatever an earlier run stored
-    EXPECT_EQ(Find<QToolButton>(*form, "PlayedButton")->toolTip(), QString::fromUtf8("Afficher ce que le générateur jouera vraiment (P)"));
+    EXPECT_EQ(Find<QToolButton>(*form, "PlayedButton")->toolTip(),
+              QString::fromUtf8("Afficher ce que le générateur jouera vraiment (P)"));
     click(Find<QToolButton>(*form, "ToolButton5"));
     EXPECT_EQ(Find<QToolButton>(*form, "PlayedButton")->toolTip(), "Show what the generator will really play (P)");
     click(Find<QToolButton>(*form, "ToolButton19"));
@@ -93,8 +98,9 @@ protected:
     }
     void move(int x, int y, Qt::KeyboardModifiers modifiers)
     {
-        QMouseEvent event(QEvent::MouseMove, QPointF(x, y), Find<TGraphXY>(*form, "GraphXY1")->mapToGlobal(QPointF(x, y)),
-                          Qt::NoButton, Qt::RightButton, modifiers);
+        QMouseEvent event(QEvent::MouseMove, QPointF(x, y),
+                          Find<TGraphXY>(*form, "GraphXY1")->mapToGlobal(QPointF(x, y)), Qt::NoButton, Qt::RightButton,
+                          modifiers);
         QApplication::sendEvent(Find<TGraphXY>(*form, "GraphXY1"), &event);
     }
 };

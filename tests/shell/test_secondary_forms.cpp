@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "panel/front_panel.h"
 #include "device/virtual_hid_bus.h"
+#include "panel/front_panel.h"
 #include "shell/click_label.h"
 #include "shell/error_reporter.h"
 #include "shell/settings_file.h"
@@ -252,8 +252,9 @@ private:
 
 TEST_F(MainWindowWindows, SecondaryWindowsStartHidden)
 {
-    for (QWidget* window : std::initializer_list<QWidget*>{Find<TForm2>(*form, "Form2"), Find<TForm3>(*form, "Form3"), Find<TForm4>(*form, "Form4"),
-                                                           Find<TForm5>(*form, "Form5"), Find<TForm6>(*form, "Form6")}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{Find<TForm2>(*form, "Form2"), Find<TForm3>(*form, "Form3"),
+                                                           Find<TForm4>(*form, "Form4"), Find<TForm5>(*form, "Form5"),
+                                                           Find<TForm6>(*form, "Form6")}) {
         ASSERT_NE(window, nullptr);
         EXPECT_FALSE(window->isVisible());
         EXPECT_FALSE(OnTop(*window));
@@ -276,10 +277,13 @@ void ClickButton(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftBu
 
 const SecondaryWindowUse kSecondaryWindowUses[] = {
     {"transfer window", [](TForm1& f) -> QWidget* { return Find<TForm2>(f, "Form2"); },
-     [](TForm1& f) { ClickButton(Find<QToolButton>(f, "SpeedButton4")); }, [](TForm1& f) { ClickButton(Find<QToolButton>(f, "SpeedButton5")); }},
+     [](TForm1& f) { ClickButton(Find<QToolButton>(f, "SpeedButton4")); },
+     [](TForm1& f) { ClickButton(Find<QToolButton>(f, "SpeedButton5")); }},
     {"wait window", [](TForm1& f) -> QWidget* { return Find<TForm3>(f, "Form3"); },
-     [](TForm1& f) { ClickButton(Find<QToolButton>(f, "SpeedButton6")); }, [](TForm1& f) { ClickButton(Find<QToolButton>(f, "SpeedButton7")); }},
-    {"work window", [](TForm1& f) -> QWidget* { return Find<TForm5>(f, "Form5"); }, [](TForm1& f) { ClickButton(Find<QPushButton>(f, "BitBtn1")); },
+     [](TForm1& f) { ClickButton(Find<QToolButton>(f, "SpeedButton6")); },
+     [](TForm1& f) { ClickButton(Find<QToolButton>(f, "SpeedButton7")); }},
+    {"work window", [](TForm1& f) -> QWidget* { return Find<TForm5>(f, "Form5"); },
+     [](TForm1& f) { ClickButton(Find<QPushButton>(f, "BitBtn1")); },
      [](TForm1& f) { Find<TForm5>(f, "Form5")->close(); }}, // the operator closes it with its frame
     {"about window", [](TForm1& f) -> QWidget* { return Find<TForm6>(f, "Form6"); },
      [](TForm1& f) { ClickButton(Find<QToolButton>(f, "ToolButton7")); },
@@ -313,7 +317,8 @@ protected:
     void ExpectTheKeysWork(const char* after)
     {
         const int before = static_cast<int>(form->FrontPanel().State().kind);
-        ClickButton(before == 2 ? Find<TDoubleSpeed>(*form, "DoubleSpeed10") : Find<TDoubleSpeed>(*form, "DoubleSpeed9"));
+        ClickButton(before == 2 ? Find<TDoubleSpeed>(*form, "DoubleSpeed10")
+                                : Find<TDoubleSpeed>(*form, "DoubleSpeed9"));
         const int changed = static_cast<int>(form->FrontPanel().State().kind);
         ASSERT_NE(changed, before);
         QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
@@ -330,8 +335,9 @@ TEST_F(SecondaryWindowsOfTheMainWindow, BelongToItWheneverShownAndKeepTheirShowi
     EXPECT_TRUE(BelongsToTheMainWindow(*Find<TForm4>(*form, "Form4"))) << "picture window";
     EXPECT_TRUE(OnTop(*Find<TForm4>(*form, "Form4")));
     EndTheStartUpPicture();
-    for (QWidget* window : std::initializer_list<QWidget*>{Find<TForm2>(*form, "Form2"), Find<TForm3>(*form, "Form3"), Find<TForm4>(*form, "Form4"),
-                                                           Find<TForm5>(*form, "Form5"), Find<TForm6>(*form, "Form6")}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{Find<TForm2>(*form, "Form2"), Find<TForm3>(*form, "Form3"),
+                                                           Find<TForm4>(*form, "Form4"), Find<TForm5>(*form, "Form5"),
+                                                           Find<TForm6>(*form, "Form6")}) {
         const std::string name = window->metaObject()->className();
         EXPECT_EQ(window->parentWidget(), form.get()) << name;
         for (int showing = 1; showing <= 2; ++showing) { // the style change between must not cut it loose
@@ -374,7 +380,8 @@ TEST_F(SecondaryWindowsOfTheMainWindow, AWindowHiddenWithoutTheKeyboardLeavesItW
     EndTheStartUpPicture();
     ClickButton(Find<QToolButton>(*form, "ToolButton7"));
     ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == Find<TForm6>(*form, "Form6"); }, 5000));
-    ClickButton(Find<QToolButton>(*form, "SpeedButton6")); // the wait window comes and goes before the desktop gives it the keyboard
+    ClickButton(Find<QToolButton>(
+        *form, "SpeedButton6")); // the wait window comes and goes before the desktop gives it the keyboard
     dds::HideToNormal(*Find<TForm3>(*form, "Form3"));
     EXPECT_EQ(QApplication::activeWindow(), Find<TForm6>(*form, "Form6"));
     QTest::mouseClick(Find<TForm6>(*form, "Form6")->Image1, Qt::LeftButton, {}, QPoint(2, 2));
@@ -436,8 +443,9 @@ TEST_F(MainWindowWindows, GuideButtonOpensTheGuideBesideTheProgramAsAFile)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     // Each language opens the guide at its own section.
-    const std::pair<QToolButton*, const char*> languages[] = {
-        {Find<QToolButton>(*form, "ToolButton19"), "de"}, {Find<QToolButton>(*form, "ToolButton5"), "en"}, {Find<QToolButton>(*form, "ToolButton6"), "fr"}};
+    const std::pair<QToolButton*, const char*> languages[] = {{Find<QToolButton>(*form, "ToolButton19"), "de"},
+                                                              {Find<QToolButton>(*form, "ToolButton5"), "en"},
+                                                              {Find<QToolButton>(*form, "ToolButton6"), "fr"}};
     for (const auto& [languageButton, section] : languages) {
         Click(languageButton);
         Click(Find<QToolButton>(*form, "ToolButton1"));

@@ -41,7 +41,8 @@ protected:
     void SetUp() override
     {
         DeviceWindow::SetUp();
-        services.scratchFolder = folder.path();
+        if (services.scratchFolder.isEmpty())
+            services.scratchFolder = folder.path();
         StartConnected();
     }
 
@@ -49,8 +50,9 @@ protected:
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     bool inputsEnabled() const
     {
-        return Find<QGroupBox>(*form, "GroupBox3")->isEnabled() && Find<QGroupBox>(*form, "GroupBox6")->isEnabled() && Find<QGroupBox>(*form, "GroupBox1")->isEnabled() &&
-               Find<QGroupBox>(*form, "GroupBox5")->isEnabled() && Find<QToolBar>(*form, "ToolBar1")->isEnabled();
+        return Find<QGroupBox>(*form, "GroupBox3")->isEnabled() && Find<QGroupBox>(*form, "GroupBox6")->isEnabled()
+               && Find<QGroupBox>(*form, "GroupBox1")->isEnabled() && Find<QGroupBox>(*form, "GroupBox5")->isEnabled()
+               && Find<QToolBar>(*form, "ToolBar1")->isEnabled();
     }
     // Runs `action`; returns what the error box would have shown meanwhile.
     QStringList errorsDuring(const std::function<void()>& action)
@@ -133,7 +135,8 @@ TEST_F(TransferButton, InputsStayLockedAndTheTwoWindowsNeverShowTogether)
     std::vector<Glimpse> seen;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, [&] {
-        seen.push_back({Find<TForm3>(*form, "Form3")->isVisible(), Find<TForm2>(*form, "Form2")->isVisible(), inputsEnabled()});
+        seen.push_back(
+            {Find<TForm3>(*form, "Form3")->isVisible(), Find<TForm2>(*form, "Form2")->isVisible(), inputsEnabled()});
     });
     watcher.start(5);
     transfer();
@@ -174,12 +177,10 @@ TEST_F(TransferButton, OutOfRangeEntriesStillGiveBytesFromTheirOwnColumns)
 }
 
 class TransferButtonWithoutAWorkFolder : public TransferButton {
-protected:
     void SetUp() override
     {
-        DeviceWindow::SetUp();
         services.scratchFolder = QStringLiteral("/proc");
-        StartConnected();
+        TransferButton::SetUp();
     }
 };
 
@@ -195,7 +196,6 @@ TEST_F(TransferButtonWithoutAWorkFolder, AbandonsTheTransferBeforeAnyReport)
 }
 
 class TransferButtonWithShortWaits : public TransferButton {
-protected:
     void SetUp() override
     {
         services.acknowledgementPeriod = 10ms;

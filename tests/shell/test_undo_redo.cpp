@@ -37,7 +37,10 @@ protected:
         EXPECT_FALSE(form->FrontPanel().State().presetDown);
         EXPECT_TRUE(plotShowsTable());
     }
-    dds::EditSnapshot state() const { return {form->FrontPanel().State().table, static_cast<int>(form->FrontPanel().State().kind)}; }
+    dds::EditSnapshot state() const
+    {
+        return {form->FrontPanel().State().table, static_cast<int>(form->FrontPanel().State().kind)};
+    }
 };
 
 TEST_F(UndoRedo, KeysWalkBackAndForthThroughPresetsAndShapeChanges)

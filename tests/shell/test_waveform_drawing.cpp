@@ -2,8 +2,8 @@
 #include <QLabel>
 #include <QToolButton>
 
-#include "panel/front_panel.h"
 #include "editor/position_readout.h"
+#include "panel/front_panel.h"
 #include "test_waveform_fixture.h"
 #include "widgets/double_speed.h"
 #include "widgets/jv_dial_button.h"
@@ -105,7 +105,8 @@ TEST_F(DrawMode, BrushWidthFollowsTheKnob)
 {
     Find<TJvDialButton>(*form, "JvDialButton3")->setPosition(3);
     EXPECT_EQ(Find<QLabel>(*form, "Label29")->text(), "3");
-    EXPECT_EQ(Find<QLabel>(*form, "Label29")->x(), (Find<QFrame>(*form, "Panel10")->width() - Find<QLabel>(*form, "Label29")->width()) / 2);
+    EXPECT_EQ(Find<QLabel>(*form, "Label29")->x(),
+              (Find<QFrame>(*form, "Panel10")->width() - Find<QLabel>(*form, "Label29")->width()) / 2);
     press(kColumnOfSample999, kRowOfValue207, Qt::LeftButton);
     move(kColumnOfSample999, kRowOfValue207 + 1);
     const int32_t value = table()[999];

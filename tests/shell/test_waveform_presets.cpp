@@ -125,7 +125,8 @@ TEST_F(WaveformWindow, AmplitudeKnobRecomputesAndShowsItsPositionCentred)
     click(Find<TDoubleSpeed>(*form, "DoubleSpeed9"));
     Find<TJvDialButton>(*form, "JvDialButton1")->setPosition(50);
     EXPECT_EQ(Find<QLabel>(*form, "Label19")->text(), "50%");
-    EXPECT_EQ(Find<QLabel>(*form, "Label19")->x(), (Find<QFrame>(*form, "Panel5")->width() - Find<QLabel>(*form, "Label19")->width()) / 2);
+    EXPECT_EQ(Find<QLabel>(*form, "Label19")->x(),
+              (Find<QFrame>(*form, "Panel5")->width() - Find<QLabel>(*form, "Label19")->width()) / 2);
     EXPECT_EQ(table()[1], 192);
     EXPECT_EQ(table()[3200], 64);
     EXPECT_TRUE(plotShowsTable());

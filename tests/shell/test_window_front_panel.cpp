@@ -27,6 +27,7 @@ TEST_F(DeviceWindow, FrontPanelHandsTheHandlersErrorsToItsCallerAndTellsOfTransf
 {
     services.scratchFolder = QStringLiteral("/proc"); // "Sample.bmp" cannot be written there
     StartConnected();
+    Pump(); // the arrival's notice is out
     int changes = 0, started = 0, ended = 0;
     form->FrontPanel().SetEvents({[&] { ++changes; }, {}, [&] { ++started; }, [&](const auto&) { ++ended; }});
     EXPECT_THROW(form->FrontPanel().Transfer(), std::runtime_error);

@@ -2,8 +2,8 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
-#include "panel/front_panel.h"
 #include "editor/waveform_import.h"
+#include "panel/front_panel.h"
 #include "shell/addition_texts.h"
 #include "shell/language_texts.h"
 #include "test_waveform_fixture.h"
@@ -47,7 +47,7 @@ TEST(OpenDialog, OffersTheWaveformFileFirstThenTheImportedFormats)
 
 TEST_F(WindowImport, ACsvReplacesTheTableAsAnOpenedFileDoes)
 {
-    click(Find<QToolButton>(*form, "ToolButton6")); // French, whatever an earlier run stored
+    click(Find<QToolButton>(*form, "ToolButton6"));   // French, whatever an earlier run stored
     click(Find<TDoubleSpeed>(*form, "DoubleSpeed9")); // rectangle: the kind must survive the import
     const QString csv = write("scope.csv", "Time;Volt\r\n0;-2,5\r\n1;2,5\r\n");
     open(csv);
@@ -71,9 +71,11 @@ TEST_F(WindowImport, StatusFollowsTheInterfaceLanguage)
     open(write("codes.txt", "0\n300\n"));
     EXPECT_EQ(status(), QString::fromUtf8("2 Abtastwerte → 3200, skaliert von 0..300"));
     dds::ImportSummary limited{3, dds::AppliedScale::ByteCodes, 0, 255, 12};
-    EXPECT_EQ(dds::ImportStatusText(limited, dds::MessageTexts(1).additions), "3 échantillons → 3200, octets pris comme codes, 12 limités à 0..255");
+    EXPECT_EQ(dds::ImportStatusText(limited, dds::MessageTexts(1).additions),
+              "3 échantillons → 3200, octets pris comme codes, 12 limités à 0..255");
     limited.scale = dds::AppliedScale::Raw;
-    EXPECT_EQ(dds::ImportStatusText(limited, dds::MessageTexts(0).additions), "3 samples → 3200, values taken as codes, 12 limited to 0..255");
+    EXPECT_EQ(dds::ImportStatusText(limited, dds::MessageTexts(0).additions),
+              "3 samples → 3200, values taken as codes, 12 limited to 0..255");
 }
 
 TEST_F(WindowImport, BadInputChangesNothingAndNamesLineAndColumn)
