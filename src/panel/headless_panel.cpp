@@ -1,7 +1,6 @@
 #include "panel/headless_panel.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include "device/hid_device.h"
 #include "device/hid_pnp_info.h"
@@ -67,13 +66,10 @@ HeadlessPanel::~HeadlessPanel()
     holder_.CloseAndRelease();
 }
 
+// The arrival that makes the holder hold the generator connects the panel in the same handler.
 bool HeadlessPanel::WaitForGenerator(std::chrono::milliseconds limit)
 {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!Connected() && elapsed.elapsed() < limit.count())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return Connected();
+    return holder_.WaitForGenerator(limit) && Connected();
 }
 
 void HeadlessPanel::Close()
