@@ -1,10 +1,8 @@
 #include "panel/headless_panel.h"
 
-#include <QCoreApplication>
-
 #include "device/hid_device.h"
 #include "device/hid_pnp_info.h"
-#include "device/transfer_bytes.h"
+#include "device/transfer_preview.h"
 #include "panel/panel_checks.h"
 #include "synthesis/frequency_plan.h"
 #include "synthesis/waveform_synthesis.h"
@@ -226,28 +224,13 @@ void HeadlessPanel::SelectFilter(int filter)
     holder_.Send(FilterCommand(filter));
 }
 
-QString HeadlessPanel::ScratchFolder()
-{
-    if (!options_.scratchFolder.isEmpty())
-        return options_.scratchFolder;
-    if (!ownScratch_)
-        ownScratch_ = std::make_unique<QTemporaryDir>();
-    if (!ownScratch_->isValid())
-        throw std::runtime_error("no temporary folder for the transfer's picture: "
-                                 + ownScratch_->errorString().toStdString());
-    return ownScratch_->path();
-}
-
 TransferOutcome HeadlessPanel::Transfer()
 {
     CheckAccepting();
     CheckConnected();
     {
         const Refusing refusing(state_.accepting);
-        const QString folder = ScratchFolder();
-        const ByteImage image =
-            MakeByteImage(state_.table, state_.sampleCount, folder, [] { QCoreApplication::processEvents(); });
-        const TransferRequest request{state_.range, state_.kind, image.samples};
+        const TransferRequest request{state_.range, state_.kind, PlayedBytes(state_.table, state_.sampleCount)};
         NotifyTransferStarted();
         PanelProgress progress([this](int filter) { SelectFilter(filter); });
         const TransferSummary summary =

@@ -1,6 +1,4 @@
 #pragma once
-#include <QString>
-#include <QTemporaryDir>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -18,8 +16,6 @@ namespace dds {
 struct HeadlessPanelOptions {
     // Only the generator at this device path is taken; without one, the first that arrives.
     std::optional<std::string> devicePath;
-    // Where the transfer's "Sample.bmp" goes; a temporary folder of the panel's own when empty.
-    QString scratchFolder;
     // How long each block waits for the generator's acknowledgement.
     std::chrono::milliseconds acknowledgementWait = AcknowledgementWait::kProductPeriod;
     // Checked before every report and during every wait: true ends a transfer there (a signal).
@@ -27,7 +23,8 @@ struct HeadlessPanelOptions {
 };
 
 // The front panel without a window, for ddsgen-cli: the window's state at start-up, the same
-// handlers' order and the same reports, on its own generator holder. It follows plugging from
+// handlers' order and the same reports, on its own generator holder. A transfer sends the bytes the
+// window's picture gives, made without the picture file. It follows plugging from
 // construction: a generator that arrives is claimed and gets the connect command and the current
 // offset, as the window's arrival does; one that is unplugged leaves the panel not connected, and
 // a later arrival connects again. Create and use it on the UI thread with an application object.
@@ -64,14 +61,12 @@ private:
     void Compute();
     void CheckAccepting() const;
     void CheckConnected() const;
-    QString ScratchFolder();
 
     HeadlessPanelOptions options_;
     GeneratorHolder holder_;
     PanelState state_;
     int32_t lastSentAmplitude_ = kOutputAmplitudeStart;
     NoiseGenerator noise_;
-    std::unique_ptr<QTemporaryDir> ownScratch_;
 };
 
 } // namespace dds

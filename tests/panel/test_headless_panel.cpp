@@ -33,7 +33,7 @@ protected:
 
     std::shared_ptr<VirtualHidBus> bus = std::make_shared<VirtualHidBus>();
     std::shared_ptr<VirtualGenerator> generator = std::make_shared<VirtualGenerator>();
-    HeadlessPanel panel{bus, {std::nullopt, {}, 10000ms, {}}};
+    HeadlessPanel panel{bus, {std::nullopt, 10000ms, {}}};
 };
 
 } // namespace

@@ -114,7 +114,7 @@ protected:
     LoggedGenerator headlessSide{folder.filePath(QStringLiteral("headless.log"))};
     std::unique_ptr<TForm1> window;
     HeadlessPanel headless{headlessSide.backend,
-                           {std::nullopt, folder.path(), AcknowledgementWait::kProductPeriod, {}}};
+                           {std::nullopt, AcknowledgementWait::kProductPeriod, {}}};
 };
 
 TEST_P(FrontPanelConformance, BothPanelsSendTheSameReportsAndEndInTheSameState)
