@@ -29,7 +29,7 @@ int RunTransfer(CommandContext& c)
                          WithFrequencyFlags({"virtual", "json"}));
     const FrequencyChoice choice = ParseFrequencyOptions(options);
     const FrequencyPlan& plan = choice.setting.plan;
-    const auto offset = options.integer("offset", 0, 255);
+    const auto offset = options.integer("offset", kOffsetMinimum, kOffsetMaximum);
     const auto wait = std::chrono::milliseconds(options.integer("ack-timeout", 1, kLongestAcknowledgementWait)
                                                     .value_or(AcknowledgementWait::kProductPeriod.count()));
     const ChosenWaveform waveform = WaveformFromOptions(options);

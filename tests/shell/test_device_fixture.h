@@ -1,5 +1,6 @@
 #pragma once
 #include <QGroupBox>
+#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -10,8 +11,10 @@
 
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
+#include "panel/front_panel.h"
 #include "shell/unit1.h"
 #include "test_services.h"
+#include "window_controls.h"
 
 // The main window on an in-process HID bus, with the quit request and the error box recorded.
 class DeviceWindow : public ::testing::Test {
@@ -25,25 +28,21 @@ protected:
     }
 
     // The window on `backend` when a test set one, else on `bus`.
-    void CreateWindow()
-    {
-        form = std::make_unique<TForm1>(services.For(backend ? backend : bus, programFolder));
-        form->setApplicationTerminator([this] { ++terminationRequests; });
-    }
+    void CreateWindow() { form = std::make_unique<TForm1>(services.For(backend ? backend : bus, programFolder)); }
     // The generator plugged in before the program starts; the window connects in the event loop.
     void StartConnected()
     {
         bus->Attach(generator);
         CreateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form->FrontPanel().Connected(); }, 2000));
         FinishStartUpPicture();
         sentBefore_ = generator->WriteCount();
     }
     // The start-up picture locks the groups for two seconds; the operator waits that out.
     void FinishStartUpPicture()
     {
-        while (form->Timer2->isActive())
-            form->Timer2Timer();
+        while (Find<QTimer>(*form, "Timer2")->isActive())
+            Tick(Find<QTimer>(*form, "Timer2"));
     }
     static void Pump() { QTest::qWait(30); }
 
@@ -52,13 +51,13 @@ protected:
     void ExpectEndedNotConnected() const
     {
         EXPECT_EQ(terminationRequests, 1);
-        EXPECT_EQ(form->state.connectedFlag, 0);
-        EXPECT_EQ(form->generatorHolder.Generator(), nullptr);
-        EXPECT_TRUE(form->Panel1->isVisibleTo(form.get()));
-        EXPECT_FALSE(form->Panel9->isVisibleTo(form.get()));
-        EXPECT_TRUE(form->Panel11->isVisibleTo(form.get()));
-        EXPECT_FALSE(form->GroupBox6->isEnabled());
-        EXPECT_FALSE(form->GroupBox1->isEnabled());
+        EXPECT_FALSE(form->FrontPanel().Connected());
+        EXPECT_TRUE(form->FrontPanel().State().generatorPath.empty());
+        EXPECT_TRUE(Find<QFrame>(*form, "Panel1")->isVisibleTo(form.get()));
+        EXPECT_FALSE(Find<QFrame>(*form, "Panel9")->isVisibleTo(form.get()));
+        EXPECT_TRUE(Find<QFrame>(*form, "Panel11")->isVisibleTo(form.get()));
+        EXPECT_FALSE(Find<QGroupBox>(*form, "GroupBox6")->isEnabled());
+        EXPECT_FALSE(Find<QGroupBox>(*form, "GroupBox1")->isEnabled());
     }
 
     // Reports written since the window connected.
@@ -66,6 +65,15 @@ protected:
     {
         const std::vector<Report> all = generator->Written();
         return {all.begin() + static_cast<std::ptrdiff_t>(sentBefore_), all.end()};
+    }
+    // The bytes the last transfer computed, as the window's sample list shows them.
+    std::vector<uint8_t> SampleList() const
+    {
+        std::vector<uint8_t> bytes;
+        const QListWidget* list = Find<QListWidget>(*form, "ListBox2");
+        for (int row = 0; row < list->count(); ++row)
+            bytes.push_back(static_cast<uint8_t>(list->item(row)->text().toInt()));
+        return bytes;
     }
     std::vector<int> SentCodes() const
     {
@@ -81,7 +89,7 @@ protected:
     QString programFolder; // the services' own temporary folder unless a test names one
     RecordedServices services;
     std::unique_ptr<TForm1> form;
-    int terminationRequests = 0;
+    int& terminationRequests = services.terminationRequests;
 
 private:
     size_t sentBefore_ = 0;
