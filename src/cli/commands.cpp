@@ -12,6 +12,9 @@ const std::vector<CliCommand>& AllCommands()
         ImportCommand(),
         PreviewCommand(),
         SetCommand(),
+#if defined(DDSGEN_SCPI)
+        ServeCommand(),
+#endif
     };
     return commands;
 }

@@ -10,4 +10,5 @@ CliCommand ListCommand();
 CliCommand ImportCommand();
 CliCommand PreviewCommand();
 CliCommand SetCommand();
+CliCommand ServeCommand(); // only where Qt Network is (DDSGEN_SCPI)
 } // namespace dds::cli

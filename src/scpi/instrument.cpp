@@ -1,0 +1,124 @@
+#include "scpi/instrument.h"
+
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+#include "scpi/instrument_commands.h"
+#include "scpi/scpi_error.h"
+#include "scpi/status_commands.h"
+
+namespace dds::scpi {
+namespace {
+
+// What decides the bytes a transfer sends: the generator it goes to, the range, N, the kind and,
+// but for white noise (which the generator makes itself), the table.
+// "blocks 12-51 of 51", "block 7 of 52": 1-based numbers, runs joined.
+std::string NamedBlocks(const std::vector<int>& blocks, int total)
+{
+    std::string runs;
+    for (std::size_t i = 0; i < blocks.size();) {
+        std::size_t last = i;
+        while (last + 1 < blocks.size() && blocks[last + 1] == blocks[last] + 1)
+            ++last;
+        runs += (runs.empty() ? "" : ", ") + std::to_string(blocks[i])
+                + (last > i ? "-" + std::to_string(blocks[last]) : "");
+        i = last + 1;
+    }
+    return (blocks.size() == 1 ? "block " : "blocks ") + runs + " of " + std::to_string(total);
+}
+
+// The error a transfer's outcome deserves, if any: blocks that never reached the generator or
+// that it did not acknowledge, each named.
+std::optional<ScpiError> UploadFault(const TransferOutcome& outcome)
+{
+    const int total = static_cast<int>(outcome.blocks.size()) + outcome.notSent;
+    std::vector<int> timedOut;
+    for (std::size_t i = 0; i < outcome.blocks.size(); ++i)
+        if (outcome.blocks[i] == BlockOutcome::TimedOut)
+            timedOut.push_back(static_cast<int>(i) + 1);
+    if (outcome.stopped || outcome.generatorVanished) {
+        std::vector<int> notSent;
+        for (int b = static_cast<int>(outcome.blocks.size()) + 1; b <= total; ++b)
+            notSent.push_back(b);
+        return ScpiError(error::kHardwareMissing, "the transfer ended early"
+                                                      + (notSent.empty() ? "" : "; " + NamedBlocks(notSent, total) + " not sent"));
+    }
+    if (!timedOut.empty())
+        return ScpiError(error::kHardware, NamedBlocks(timedOut, total) + " not acknowledged");
+    return std::nullopt;
+}
+
+std::string PlayedSignature(const PanelState& state)
+{
+    std::string signature = state.generatorPath + '\0' + std::to_string(state.range) + ','
+                            + std::to_string(state.sampleCount) + ',' + std::to_string(static_cast<int>(state.kind));
+    if (state.kind != WaveformKind::WhiteNoise)
+        signature.append(reinterpret_cast<const char*>(state.table.samples.data()),
+                         state.table.samples.size() * sizeof(state.table.samples[0]));
+    return signature;
+}
+
+} // namespace
+
+Instrument::Instrument(FrontPanel& panel, std::function<std::string()> serialNumber)
+    : panel_(panel), serialNumber_(std::move(serialNumber))
+{
+    AddStatusCommands(commands_);
+    AddInstrumentCommands(commands_, *this);
+}
+
+std::unique_ptr<Session> Instrument::NewSession()
+{
+    return std::make_unique<Session>(commands_, [this](Session& session) { CompletePending(session); });
+}
+
+void Instrument::Operate(const std::function<void()>& operation)
+{
+    try {
+        operation();
+    } catch (const NoGenerator& e) {
+        throw ScpiError(error::kHardwareMissing, e.what());
+    } catch (const std::invalid_argument& e) {
+        throw ScpiError(error::kDataOutOfRange, e.what());
+    }
+}
+
+void Instrument::Change(const std::function<void()>& operation)
+{
+    Operate(operation);
+    changed_ = true;
+}
+
+void Instrument::CompletePending(Session& session)
+{
+    if (!changed_ && !forceUpload_)
+        return;
+    const bool forced = forceUpload_;
+    changed_ = forceUpload_ = false;
+    if (!panel_.Connected()) {
+        session.QueueError(ScpiError(error::kHardwareMissing, "no generator is connected; nothing was sent"));
+        return;
+    }
+    const std::string played = PlayedSignature(panel_.State());
+    if (forced || played != uploaded_) {
+        uploaded_ = played;
+        Upload(session);
+    }
+}
+
+void Instrument::Upload(Session& session)
+{
+    try {
+        std::optional<TransferOutcome> outcome;
+        Operate([&] { outcome = panel_.Transfer(); });
+        if (const auto fault = UploadFault(*outcome))
+            session.QueueError(*fault);
+    } catch (const ScpiError& e) {
+        session.QueueError(e);
+    } catch (const std::runtime_error& e) { // the transfer's picture could not be made: nothing was sent
+        session.QueueError(ScpiError(error::kExecution, e.what()));
+    }
+}
+
+} // namespace dds::scpi
