@@ -7,16 +7,13 @@
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/generator_connection.h"
-#include "device/hid_device.h"
-#include "device/hid_pnp_info.h"
 #include "cli/generator_options.h"
 #include "cli/option_parser.h"
 #include "cli/stop_signals.h"
 #include "device/backend_options.h"
 #include "panel/headless_panel.h"
-#include "scpi/instrument.h"
+#include "scpi/instrument_server.h"
 #include "scpi/listen_address.h"
-#include "scpi/scpi_server.h"
 
 namespace dds::cli {
 namespace {
@@ -39,31 +36,20 @@ int RunServe(CommandContext& c)
     const OptionParser options(c.args, WithGeneratorOptions({"listen"}), {"virtual"});
     const scpi::ListenAddress address = ListenOption(options);
     const GeneratorOptions where = ParseGeneratorOptions(options);
-    const bool virtualGenerator = where.backend.virtualGenerator;
 
     const auto application = EnsureApplication();
     StopSignals stop([] { QCoreApplication::quit(); });
     HeadlessPanelOptions panelOptions;
     panelOptions.devicePath = where.device;
     panelOptions.stopRequested = [&stop] { return stop.Requested(); };
-    HeadlessPanel panel(MakeBackend(where.backend, c.systemBackend), panelOptions);
+    const std::shared_ptr<HidBackend> backend = MakeBackend(where.backend, c.systemBackend);
+    HeadlessPanel panel(backend, panelOptions);
     if (!panel.WaitForGenerator(kArrivalWait))
         c.err << "ddsgen-cli serve: no generator yet; commands that need one report -241 until it is plugged in\n";
 
-    scpi::Instrument instrument(panel, [&panel, virtualGenerator]() -> std::string {
-        if (virtualGenerator)
-            return "virtual";
-        const TJvHidDevice* generator = panel.Holder().Generator();
-        const std::string serial = generator ? generator->PnPInfo().Interface().serialNumber : std::string();
-        return serial.empty() ? "0" : serial;
-    });
-    scpi::ScpiServer server([&instrument] { return instrument.NewSession(); },
-                            [&instrument] { return instrument.MayExecute(); });
-    server.Listen(address.host, address.port);
-    const std::string listening = address.Text(server.Port());
-    if (!address.IsLoopback())
-        c.err << "ddsgen-cli serve: warning: " << scpi::NoAuthenticationWarning(listening) << "\n";
-    c.err << "ddsgen-cli serve: listening on " << listening << std::endl;
+    scpi::InstrumentServer instrument(panel, backend);
+    for (const std::string& line : instrument.Listen(address))
+        c.err << "ddsgen-cli serve: " << line << std::endl;
     QCoreApplication::exec();
     panel.Close();
     return kExitDone;

@@ -61,8 +61,8 @@ std::string PlayedSignature(const PanelState& state)
 
 } // namespace
 
-Instrument::Instrument(FrontPanel& panel, std::function<std::string()> serialNumber)
-    : panel_(panel), serialNumber_(std::move(serialNumber))
+Instrument::Instrument(FrontPanel& panel, std::shared_ptr<HidBackend> interfaces)
+    : panel_(panel), interfaces_(std::move(interfaces))
 {
     AddStatusCommands(commands_);
     AddInstrumentCommands(commands_, *this);
@@ -71,6 +71,19 @@ Instrument::Instrument(FrontPanel& panel, std::function<std::string()> serialNum
 std::unique_ptr<Session> Instrument::NewSession()
 {
     return std::make_unique<Session>(commands_, [this](Session& session) { CompletePending(session); });
+}
+
+std::string Instrument::SerialNumber()
+{
+    const std::string path = panel_.State().generatorPath;
+    if (path != serialPath_) { // listing the interfaces takes a while: once per generator
+        serialPath_ = path;
+        serialNumber_.clear();
+        for (const HidInterfaceInfo& info : interfaces_->enumerate())
+            if (info.path == path)
+                serialNumber_ = info.serialNumber;
+    }
+    return path.empty() ? "none" : serialNumber_.empty() ? "0" : serialNumber_;
 }
 
 void Instrument::Operate(const std::function<void()>& operation)

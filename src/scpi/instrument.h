@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "device/hid_backend.h"
 #include "panel/front_panel.h"
 #include "scpi/command_tree.h"
 #include "scpi/session.h"
@@ -16,9 +17,9 @@ namespace dds::scpi {
 // the generator plays (setting, function, shape control, arbitrary data) ends with one transfer.
 class Instrument {
 public:
-    // `serialNumber` gives the *IDN? serial field of the generator connected now ("virtual" for
-    // the in-process stand-in).
-    Instrument(FrontPanel& panel, std::function<std::string()> serialNumber);
+    // `interfaces` lists the HID interfaces the panel's generator is among; *IDN? names its serial
+    // number ("virtual" for the in-process stand-in).
+    Instrument(FrontPanel& panel, std::shared_ptr<HidBackend> interfaces);
     Instrument(const Instrument&) = delete;
     Instrument& operator=(const Instrument&) = delete;
 
@@ -38,7 +39,10 @@ private:
     void Upload(Session& session);
 
     FrontPanel& panel_;
-    std::function<std::string()> serialNumber_;
+    std::string SerialNumber();
+
+    std::shared_ptr<HidBackend> interfaces_;
+    std::string serialPath_, serialNumber_; // the last generator asked about, and its serial
     CommandTree commands_;
     bool changed_ = false;
     bool forceUpload_ = false;

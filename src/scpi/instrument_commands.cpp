@@ -78,7 +78,7 @@ struct InstrumentBinding {
 
     void Identify(CommandCall& call)
     {
-        Respond(call, std::string(kMaker) + "," + kModel + "," + instrument.serialNumber_() + "," + kVersion);
+        Respond(call, std::string(kMaker) + "," + kModel + "," + instrument.SerialNumber() + "," + kVersion);
     }
 
     void Reset(CommandCall& call)
