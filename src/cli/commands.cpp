@@ -12,9 +12,7 @@ const std::vector<CliCommand>& AllCommands()
         ImportCommand(),
         PreviewCommand(),
         SetCommand(),
-#if defined(DDSGEN_SCPI)
         ServeCommand(),
-#endif
     };
     return commands;
 }

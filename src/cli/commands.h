@@ -10,5 +10,5 @@ CliCommand ListCommand();
 CliCommand ImportCommand();
 CliCommand PreviewCommand();
 CliCommand SetCommand();
-CliCommand ServeCommand(); // only where Qt Network is (DDSGEN_SCPI)
+CliCommand ServeCommand();
 } // namespace dds::cli

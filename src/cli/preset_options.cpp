@@ -12,12 +12,12 @@ PresetChoice ParsePresetOptions(const OptionParser& options)
     PresetChoice preset{
         static_cast<WaveformKind>(options.requiredInteger("kind", kFirstKind, kLastKind)), {}};
     WaveformParams& p = preset.params;
-    p.amplitude = static_cast<int32_t>(options.integer("amplitude", 0, 100).value_or(kStartAmplitude));
+    p.amplitude = static_cast<int32_t>(options.integer("amplitude", kAmplitudeMinimum, kAmplitudeMaximum).value_or(kStartAmplitude));
     p.shape = static_cast<int32_t>(options.integer("shape", kShapeMinimum, kShapeMaximum).value_or(kStartShape));
     p.vertical = static_cast<int32_t>(
         options.integer("vertical", kVerticalMinimum, kVerticalMaximum).value_or(kStartVertical));
     p.coefficient = static_cast<int32_t>(
-        options.integer("coefficient", 1, std::numeric_limits<int32_t>::max())
+        options.integer("coefficient", kCoefficientMinimum, std::numeric_limits<int32_t>::max())
             .value_or(StartCoefficientFor(preset.kind)));
     return preset;
 }

@@ -63,8 +63,16 @@ private:
 // The first data byte 1 of an input report acknowledges a sample block; nothing else means anything.
 inline bool IsBlockAcknowledgement(const uint8_t* data, uint16_t size) { return size >= 1 && data[0] == 1; }
 
+// The offset slider and the output amplitude slider: bounds and start positions.
+inline constexpr int kOffsetMinimum = 0;
+inline constexpr int kOffsetMaximum = 255;
+inline constexpr int kOffsetCentre = 127;
+inline constexpr int kOutputAmplitudeMinimum = 0;
+inline constexpr int kOutputAmplitudeMaximum = 99;
+inline constexpr int kOutputAmplitudeStart = 99;
+
 // Payload values of the commands that carry operator settings.
-inline uint8_t OffsetByte(int sliderPosition) { return static_cast<uint8_t>(255 - sliderPosition); }
+inline uint8_t OffsetByte(int sliderPosition) { return static_cast<uint8_t>(kOffsetMaximum - sliderPosition); }
 
 // The amplitude's relative step: `difference` is the last sent position minus the new one. The
 // count is its size; the direction byte (0 down, 1 up) is written only for a real move, so a step of

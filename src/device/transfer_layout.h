@@ -9,6 +9,7 @@ constexpr int kBlockSize = 62; // sample bytes in one full block report
 struct TransferLayout {
     int blocks = 0;
     int tail = 0;
+    bool operator==(const TransferLayout&) const = default;
 };
 
 constexpr TransferLayout LayoutFor(int sampleCount)

@@ -22,6 +22,8 @@ struct FrequencyPlan {
     std::string displayText() const { return frequencyText + unit; }
     // The frequency in hertz in every range.
     double hertz() const { return range == kLastRange ? frequency * 1000 : frequency; }
+    // What the generator plays: it steps through the sample count's samples at the range clock.
+    double playedHertz() const { return static_cast<double>(rangeClock) / sampleCount; }
 };
 
 // Nothing is computed for a range outside 1..7 (before the first range selection). The diagnostic

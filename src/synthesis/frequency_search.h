@@ -26,5 +26,8 @@ FrequencySpan PlanSpan();
 // higher range where two ranges meet, the lower frequency inside one range, and the first position
 // of a band of range 7 whose positions share one frequency.
 std::optional<FrequencySetting> NearestFrequencySetting(double hertz);
+// The same by the frequency the generator plays (range clock / sample count); the relative error
+// is then the played frequency's.
+std::optional<FrequencySetting> NearestPlayedSetting(double hertz);
 
 } // namespace dds
