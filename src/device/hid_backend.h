@@ -15,9 +15,9 @@ struct HidInterfaceInfo {
     uint16_t vendorId = 0;
     uint16_t productId = 0;
     uint16_t version = 0;
-    std::string serialNumber;        // the USB serial number string, empty when it has none
     uint16_t inputReportLength = 0;  // report id byte included
     uint16_t outputReportLength = 0; // report id byte included
+    std::string serialNumber;        // the USB serial number string, empty when it has none
 };
 
 enum class HidAccess {
