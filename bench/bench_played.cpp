@@ -3,9 +3,11 @@
 // the window, offscreen, from a change of table or of frequency to the overlay showing the new
 // bytes, both plot repaints included.
 #include <QApplication>
+#include <QTimer>
 #include <QToolButton>
 #include <benchmark/benchmark.h>
 
+#include "panel/front_panel.h"
 #include "device/transfer_preview.h"
 #include "device/virtual_hid_bus.h"
 #include "shell/window_services.h"
@@ -34,21 +36,24 @@ TForm1& Window()
         dds::WindowServices services = dds::DesktopServices(std::make_shared<dds::VirtualHidBus>());
         services.errorSink = [](const QString& message) { qFatal("%s", qPrintable(message)); };
         auto* f = new TForm1(std::move(services));
-        f->Timer2->stop(); // the start-up picture would lock the toolbar for two seconds
+        // The start-up picture would lock the toolbar for two seconds.
+        f->findChild<QTimer*>(QStringLiteral("Timer2"))->stop();
         f->show();
-        f->PlayedButton->click();
+        f->findChild<QToolButton*>(QStringLiteral("PlayedButton"))->click();
         QApplication::processEvents();
         return f;
     }();
     return *form;
 }
 
+TGraphXY* Plot(const TForm1& form) { return form.findChild<TGraphXY*>(QStringLiteral("GraphXY1")); }
+
 // Runs events until the overlay shows `text`.
 void WaitForOverlay(TForm1& form, const QString& text)
 {
     do
         QApplication::processEvents();
-    while (form.GraphXY1->OverlayText() != text);
+    while (Plot(form)->OverlayText() != text);
 }
 
 bool SamePoints(const std::vector<dds::PlotPoint>& a, const std::vector<dds::PlotPoint>& b)
@@ -60,18 +65,18 @@ bool SamePoints(const std::vector<dds::PlotPoint>& a, const std::vector<dds::Plo
 void BM_OverlayAfterAmplitudeChange(benchmark::State& state)
 {
     TForm1& form = Window();
-    if (!form.PlayedOverlayShown())
+    if (!form.findChild<QToolButton*>(QStringLiteral("PlayedButton"))->isChecked())
         return state.SkipWithError("the overlay did not come on");
     int amplitude = 100;
     for (auto _ : state) {
         state.PauseTiming();
-        const std::vector<dds::PlotPoint> before = form.GraphXY1->OverlayPoints();
+        const std::vector<dds::PlotPoint> before = Plot(form)->OverlayPoints();
         amplitude = amplitude == 100 ? 50 : 100;
         state.ResumeTiming();
-        form.JvDialButton1->setPosition(amplitude); // recomputes and redraws the table
+        form.findChild<TJvDialButton*>(QStringLiteral("JvDialButton1"))->setPosition(amplitude); // recomputes and redraws the table
         do
             QApplication::processEvents();
-        while (SamePoints(form.GraphXY1->OverlayPoints(), before));
+        while (SamePoints(Plot(form)->OverlayPoints(), before));
     }
 }
 BENCHMARK(BM_OverlayAfterAmplitudeChange)->Unit(benchmark::kMillisecond)->Iterations(40)->Repetitions(3);
@@ -79,13 +84,13 @@ BENCHMARK(BM_OverlayAfterAmplitudeChange)->Unit(benchmark::kMillisecond)->Iterat
 void BM_OverlayAfterFrequencyChange(benchmark::State& state)
 {
     TForm1& form = Window();
-    if (!form.PlayedOverlayShown())
+    if (!form.findChild<QToolButton*>(QStringLiteral("PlayedButton"))->isChecked())
         return state.SkipWithError("the overlay did not come on");
     int position = 0;
     for (auto _ : state) {
         position = position == 0 ? 1 : 0;
-        form.RxSlider1->setValue(position);
-        WaitForOverlay(form, QStringLiteral("N = %1").arg(form.state.frequencyPlan.sampleCount));
+        form.findChild<TRxSlider*>(QStringLiteral("RxSlider1"))->setValue(position);
+        WaitForOverlay(form, QStringLiteral("N = %1").arg(form.FrontPanel().State().sampleCount));
     }
 }
 BENCHMARK(BM_OverlayAfterFrequencyChange)->Unit(benchmark::kMillisecond)->Iterations(40)->Repetitions(3);

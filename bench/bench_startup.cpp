@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "panel/front_panel.h"
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
 #include "shell/error_reporter.h"
@@ -75,17 +76,17 @@ long Headers(const dds::VirtualGenerator& generator)
 
 int Transfers(TForm1& form, const dds::VirtualGenerator& generator)
 {
-    if (!QTest::qWaitFor([&form] { return form.state.connectedFlag == 1; }, 5000)) {
+    if (!QTest::qWaitFor([&form] { return form.FrontPanel().Connected(); }, 5000)) {
         std::cerr << "virtual generator not connected\n";
         return 1;
     }
-    while (form.Timer2->isActive())
-        form.Timer2Timer();
-    QTemporaryDir folder;
-    form.sampleFolder = [&folder] { return folder.path(); };
+    // The operator waits out the start-up picture.
+    auto* picture = form.findChild<QTimer*>(QStringLiteral("Timer2"));
+    while (picture->isActive())
+        QMetaObject::invokeMethod(picture, "timeout");
     std::cout << "transfers 0 rss_kb " << StatusKilobytes("VmRSS") << '\n';
     for (int i = 1; i <= kTransfers; ++i) {
-        QTest::mouseClick(form.SpeedButton10, Qt::LeftButton);
+        form.FrontPanel().Transfer();
         if (i % 10 == 0)
             std::cout << "transfers " << i << " rss_kb " << StatusKilobytes("VmRSS") << '\n';
     }
@@ -113,6 +114,8 @@ int Child(int argc, char** argv, bool withTransfers)
     bus->Plug(generator, std::chrono::milliseconds(300));
     dds::WindowServices services = dds::DesktopServices(bus);
     services.errorSink = countErrors;
+    QTemporaryDir folder;
+    services.scratchFolder = folder.path();
     TForm1 form(std::move(services));
     if (!ShowWindow(form)) {
         std::cerr << "main window not shown\n";

@@ -110,7 +110,7 @@ int RunTransfer(CommandContext& c)
                          {"virtual", "json"});
     const FrequencyChoice choice = ParseFrequencyOptions(options);
     const FrequencyPlan& plan = choice.setting.plan;
-    const auto offset = options.integer("offset", 0, 255);
+    const auto offset = options.integer("offset", kOffsetMinimum, kOffsetMaximum);
     const TransferOptions transferOptions{
         std::chrono::milliseconds(options.integer("ack-timeout", 1, kLongestAcknowledgementWait)
                                       .value_or(AcknowledgementWait::kProductPeriod.count())),

@@ -3,11 +3,13 @@
 #include <charconv>
 
 #include "cli/cli_command.h"
+#include "device/generator_commands.h"
 
 namespace dds::cli {
 namespace {
 
-constexpr int kLargestStep = 99;
+// A step can cross the whole amplitude slider.
+constexpr int kLargestStep = kOutputAmplitudeMaximum - kOutputAmplitudeMinimum;
 
 SetRequest::Step ParseStep(const std::string& text)
 {
@@ -44,7 +46,7 @@ std::string FilterName(int filter) { return filter == 0 ? "off" : "F" + std::to_
 SetRequest ParseSetOptions(const OptionParser& options)
 {
     SetRequest request;
-    if (const auto offset = options.integer("offset", 0, 255))
+    if (const auto offset = options.integer("offset", kOffsetMinimum, kOffsetMaximum))
         request.offset = static_cast<int>(*offset);
     if (const auto step = options.text("amplitude-step"))
         request.amplitudeStep = ParseStep(*step);

@@ -1,6 +1,8 @@
 #include "device/transfer_engine.h"
 
 #include "device/generator_commands.h"
+#include "synthesis/frequency_plan.h"
+#include "synthesis/waveform_table.h"
 
 #include <array>
 #include <stdexcept>
@@ -11,12 +13,12 @@ namespace {
 
 void CheckRequest(const TransferRequest& request)
 {
-    if (request.range < 1 || request.range > 7)
+    if (request.range < kFirstRange || request.range > kLastRange)
         throw std::invalid_argument("range outside 1..7");
     const auto kind = static_cast<int32_t>(request.kind);
     if (kind < kFirstKind || kind > kLastKind)
         throw std::invalid_argument("waveform kind outside 1..12");
-    if (request.samples.empty() || request.samples.size() > 3200)
+    if (request.samples.empty() || request.samples.size() > static_cast<std::size_t>(WaveformTable::kLength))
         throw std::invalid_argument("sample count outside 1..3200");
 }
 

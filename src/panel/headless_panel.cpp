@@ -53,11 +53,16 @@ HeadlessPanel::HeadlessPanel(std::shared_ptr<HidBackend> backend, HeadlessPanelO
 {
     SetFrequency(state_, kStartRange, kSliderMinimum);
     Compute();
+    // As at the window's start-up, the offset slider's and the filter-off radio's handlers run before
+    // any generator is there: their reports are built, not written, and leave their bytes behind.
+    holder_.Send(gcOffset, {OffsetByte(state_.offset)});
+    holder_.Send(FilterCommand(state_.filter));
     holder_.Controller().OnArrival = [this](TJvHidDevice* device) { OnArrival(device); };
     holder_.Controller().OnRemoval = [this](TJvHidDevice* device) { OnRemoval(device); };
 }
 
-HeadlessPanel::~HeadlessPanel() { Close(); }
+// Nobody is told any more: the callbacks' owners may be gone already.
+HeadlessPanel::~HeadlessPanel() { holder_.CloseAndRelease(); }
 
 bool HeadlessPanel::WaitForGenerator(std::chrono::milliseconds limit)
 {

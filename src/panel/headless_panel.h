@@ -34,7 +34,8 @@ struct HeadlessPanelOptions {
 class HeadlessPanel : public FrontPanel {
 public:
     explicit HeadlessPanel(std::shared_ptr<HidBackend> backend, HeadlessPanelOptions options = {});
-    // Closes as the quit button does (the closing command when a generator is held, then release).
+    // Closes as the quit button does (the closing command when a generator is held, then release),
+    // without calling the events.
     ~HeadlessPanel() override;
 
     // Lets events run until a generator is connected or `limit` has passed.

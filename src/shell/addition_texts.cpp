@@ -2,43 +2,9 @@
 
 #include <cstdio>
 
-#include "shell/language_texts.h"
 
 namespace dds {
 namespace {
-
-const AdditionTexts kFrench{
-    "Afficher ce que le générateur jouera vraiment (P)",
-    "%1 échantillons → 3200",
-    ", mis à l'échelle de %1..%2",
-    ", valeurs prises comme codes",
-    ", pleine échelle −1..1",
-    ", octets pris comme codes",
-    ", %1 limités à 0..255",
-    ',',
-};
-
-const AdditionTexts kEnglish{
-    "Show what the generator will really play (P)",
-    "%1 samples → 3200",
-    ", scaled from %1..%2",
-    ", values taken as codes",
-    ", full scale −1..1",
-    ", bytes taken as codes",
-    ", %1 limited to 0..255",
-    '.',
-};
-
-const AdditionTexts kGerman{
-    "Anzeigen, was der Generator wirklich ausgibt (P)",
-    "%1 Abtastwerte → 3200",
-    ", skaliert von %1..%2",
-    ", Werte als Codes übernommen",
-    ", Vollaussteuerung −1..1",
-    ", Bytes als Codes übernommen",
-    ", %1 auf 0..255 begrenzt",
-    ',',
-};
 
 std::string Replaced(std::string text, const std::string& marker, const std::string& value)
 {
@@ -67,18 +33,8 @@ std::string Number(double value, char decimalSeparator)
 
 } // namespace
 
-const AdditionTexts& AdditionTextsFor(int languageCode)
+std::string ImportStatusText(const ImportSummary& summary, const AdditionTexts& t)
 {
-    switch (languageCode) {
-    case kEnglishCode: return kEnglish;
-    case kGermanCode: return kGerman;
-    default: return kFrench;
-    }
-}
-
-std::string ImportStatusText(const ImportSummary& summary, int languageCode)
-{
-    const AdditionTexts& t = AdditionTextsFor(languageCode);
     std::string text = Replaced(t.importedSamples, "%1", std::to_string(summary.sampleCount));
     switch (summary.scale) {
     case AppliedScale::Fit:

@@ -6,7 +6,7 @@
 namespace dds {
 
 // Texts of the window's later additions (import, the played-bytes overlay), UTF-8, per
-// interface language; the window's original texts are in language_texts.
+// interface language, part of each language's set in language_texts.
 struct AdditionTexts {
     const char* playedHint;        // the overlay's toolbar button
     const char* importedSamples;   // "%1 samples → 3200"
@@ -18,10 +18,7 @@ struct AdditionTexts {
     char decimalSeparator;
 };
 
-// The set of a language code; an unknown code gets French, the default language.
-const AdditionTexts& AdditionTextsFor(int languageCode);
-
 // The status line after an import, e.g. "1000 échantillons → 3200, mis à l'échelle de −2,5..2,5".
-std::string ImportStatusText(const ImportSummary& summary, int languageCode);
+std::string ImportStatusText(const ImportSummary& summary, const AdditionTexts& texts);
 
 } // namespace dds

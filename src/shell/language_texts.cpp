@@ -33,6 +33,17 @@ constexpr LanguageTexts kFrenchTexts{
     .hint = &HintRow::french,
     .amCoefficientTitles = {"Coefficient fréquence", "de la porteuse"},
     .fmCoefficientTitles = {"Coefficient fréquence", "de la modulation"},
+    .additions = {
+        "Afficher ce que le générateur jouera vraiment (P)",
+        "%1 échantillons → 3200",
+        ", mis à l'échelle de %1..%2",
+        ", valeurs prises comme codes",
+        ", pleine échelle −1..1",
+        ", octets pris comme codes",
+        ", %1 limités à 0..255",
+        ',',
+    },
+    .guideAnchor = "fr",
 };
 
 constexpr LanguageTexts kEnglishTexts{
@@ -64,6 +75,17 @@ constexpr LanguageTexts kEnglishTexts{
     .hint = &HintRow::english,
     .amCoefficientTitles = {"Coefficient carrier", "frequency"},
     .fmCoefficientTitles = {"Coefficient of", "frequency modulation"},
+    .additions = {
+        "Show what the generator will really play (P)",
+        "%1 samples → 3200",
+        ", scaled from %1..%2",
+        ", values taken as codes",
+        ", full scale −1..1",
+        ", bytes taken as codes",
+        ", %1 limited to 0..255",
+        '.',
+    },
+    .guideAnchor = "en",
 };
 
 constexpr LanguageTexts kGermanTexts{
@@ -95,6 +117,17 @@ constexpr LanguageTexts kGermanTexts{
     .hint = &HintRow::german,
     .amCoefficientTitles = {"Frequenz des", "Trägersignals"},
     .fmCoefficientTitles = {"Modulationsindex", ""},
+    .additions = {
+        "Anzeigen, was der Generator wirklich ausgibt (P)",
+        "%1 Abtastwerte → 3200",
+        ", skaliert von %1..%2",
+        ", Werte als Codes übernommen",
+        ", Vollaussteuerung −1..1",
+        ", Bytes als Codes übernommen",
+        ", %1 auf 0..255 begrenzt",
+        ',',
+    },
+    .guideAnchor = "de",
 };
 
 } // namespace
@@ -111,6 +144,12 @@ const LanguageTexts* TextsForLanguage(int code)
     case kGermanCode: return &kGermanTexts;
     default: return nullptr;
     }
+}
+
+const LanguageTexts& MessageTexts(int code)
+{
+    const LanguageTexts* texts = TextsForLanguage(code);
+    return texts ? *texts : kFrenchTexts;
 }
 
 const char* ShapeDialTitle(const LanguageTexts& texts, int waveformKind)

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstddef>
 
+#include "shell/addition_texts.h"
 #include "shell/hint_texts.h"
 
 namespace dds {
@@ -39,13 +40,19 @@ struct LanguageTexts {
     const char* HintRow::*hint;                           // this language's column of the hint table
     std::array<const char*, 2> amCoefficientTitles;       // Label37, Label38, waveform 9
     std::array<const char*, 2> fmCoefficientTitles;       // Label37, Label38, waveform 11
+    AdditionTexts additions;                              // the later additions' texts
+    const char* guideAnchor;                              // this language's section of the user guide
 };
 
 const LanguageTexts& FrenchTexts();
 const LanguageTexts& EnglishTexts();
 const LanguageTexts& GermanTexts();
-// The text set of a language code, or nullptr for a code that names no language.
+// The one place a language code is read. The text set of a code, or nullptr for a code that names
+// no language: the window's texts then stay as they are.
 const LanguageTexts* TextsForLanguage(int code);
+// The texts of what must be said whatever the code (a status line, the user guide's section):
+// French, the default language, for a code that names no language.
+const LanguageTexts& MessageTexts(int code);
 
 // The shape dial's title for a waveform kind, or nullptr when the kind leaves it unchanged.
 const char* ShapeDialTitle(const LanguageTexts& texts, int waveformKind);

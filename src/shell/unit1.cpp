@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -18,6 +17,7 @@
 #include "shell/unit4.h"
 #include "shell/unit5.h"
 #include "shell/unit6.h"
+#include "shell/window_front_panel.h"
 #include "shell/window_showing.h"
 #include "synthesis/control_start.h"
 #include "widgets/centring.h"
@@ -35,25 +35,16 @@ QTimer* MakeTimer(QObject* owner, const char* name, int intervalMs)
     return timer;
 }
 
-// Each range button with its handler.
-struct RangeButton {
-    TDoubleSpeed* MainWindowLayout::*button;
-    void (TForm1::*handler)();
-};
-
-using L = MainWindowLayout;
-constexpr RangeButton kRangeButtons[] = {
-    {&L::DoubleSpeed1, &TForm1::DoubleSpeed1Click}, {&L::DoubleSpeed2, &TForm1::DoubleSpeed2Click},
-    {&L::DoubleSpeed3, &TForm1::DoubleSpeed3Click}, {&L::DoubleSpeed4, &TForm1::DoubleSpeed4Click},
-    {&L::DoubleSpeed5, &TForm1::DoubleSpeed5Click}, {&L::DoubleSpeed6, &TForm1::DoubleSpeed6Click},
-    {&L::DoubleSpeed7, &TForm1::DoubleSpeed7Click},
-};
-
-// The folder always ends in a separator, whoever filled the services in.
-dds::WindowServices WithFolderSeparator(dds::WindowServices services)
+// The folder always ends in a separator, whoever filled the services in; what is left out is the
+// desktop's.
+dds::WindowServices Completed(dds::WindowServices services)
 {
     if (!services.programFolder.endsWith(QLatin1Char('/')) && !services.programFolder.endsWith(QLatin1Char('\\')))
         services.programFolder += QLatin1Char('/');
+    if (!services.terminateApplication)
+        services.terminateApplication = [] { QCoreApplication::quit(); };
+    if (!services.waveFileDialogs)
+        services.waveFileDialogs = std::make_shared<dds::DesktopWaveFileDialogs>();
     return services;
 }
 
@@ -62,11 +53,14 @@ dds::WindowServices WithFolderSeparator(dds::WindowServices services)
 TForm1::TForm1(dds::WindowServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      MainWindowLayout(this), services(WithFolderSeparator(std::move(services))), clockSource_(dds::SystemClock()),
-      terminateApplication_([] { QCoreApplication::quit(); })
+      services(Completed(std::move(services))), errorReporter([this](const QString& message) {
+          if (!(frontPanel_ && frontPanel_->TakeError(message)))
+              this->services.errorSink(message);
+      }),
+      ui(this)
 {
     setObjectName(QStringLiteral("Form1"));
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(MainWindowLayout::kClientWidth, MainWindowLayout::kClientHeight);
     CreateTimers();
     ConnectFrequencyControls();
     ConnectShutdownControls();
@@ -86,6 +80,30 @@ TForm1::TForm1(dds::WindowServices services, QWidget* parent)
         CreateSecondaryWindows();
         CentreOnDesktop();
     }
+    frontPanel_ = std::make_unique<dds::WindowFrontPanel>(*this);
+}
+
+dds::FrontPanel& TForm1::FrontPanel() { return *frontPanel_; }
+
+const std::array<TForm1::RangeButton, 7> TForm1::kRangeButtons{{
+    {1, &MainWindowLayout::DoubleSpeed1, &TForm1::DoubleSpeed1Click},
+    {2, &MainWindowLayout::DoubleSpeed2, &TForm1::DoubleSpeed2Click},
+    {3, &MainWindowLayout::DoubleSpeed3, &TForm1::DoubleSpeed3Click},
+    {4, &MainWindowLayout::DoubleSpeed4, &TForm1::DoubleSpeed4Click},
+    {5, &MainWindowLayout::DoubleSpeed5, &TForm1::DoubleSpeed5Click},
+    {6, &MainWindowLayout::DoubleSpeed6, &TForm1::DoubleSpeed6Click},
+    {7, &MainWindowLayout::DoubleSpeed7, &TForm1::DoubleSpeed7Click},
+}};
+
+TDoubleSpeed* TForm1::RangeButtonFor(int32_t range) const
+{
+    return ui.*kRangeButtons.at(static_cast<std::size_t>(range - dds::kFirstRange)).button;
+}
+
+void TForm1::SetInputsEnabled(bool enabled)
+{
+    for (QWidget* input : std::initializer_list<QWidget*>{ui.GroupBox3, ui.GroupBox6, ui.GroupBox1, ui.GroupBox5, ui.ToolBar1})
+        input->setEnabled(enabled);
 }
 
 TForm1::~TForm1()
@@ -142,8 +160,8 @@ void TForm1::ClearConnectedFlag()
 
 void TForm1::ShowNotConnectedPanels()
 {
-    Panel11->show();
-    Panel9->hide();
+    ui.Panel11->show();
+    ui.Panel9->hide();
 }
 
 void TForm1::StartPictureTimer()
@@ -154,31 +172,31 @@ void TForm1::StartPictureTimer()
 
 void TForm1::SetFrequencySliderBounds()
 {
-    RxSlider1->setMinValue(dds::kSliderMinimum);
-    RxSlider1->setMaxValue(dds::kSliderMaximum);
-    RxSlider1->setIncrement(1);
-    RxSlider1->setValue(dds::kSliderMaximum);
+    ui.RxSlider1->setMinValue(dds::kSliderMinimum);
+    ui.RxSlider1->setMaxValue(dds::kSliderMaximum);
+    ui.RxSlider1->setIncrement(1);
+    ui.RxSlider1->setValue(dds::kSliderMaximum);
 }
 
 void TForm1::SelectStartRange()
 {
     SelectRange(dds::kStartRange);
-    RxSlider1->setValue(dds::kSliderMinimum);
+    ui.RxSlider1->setValue(dds::kSliderMinimum);
 }
 
 void TForm1::FillSampleNumberGrid()
 {
-    StringGrid1->setColumnCount(3);
-    StringGrid1->setRowCount(state.waveformTable.length + 1);
-    StringGrid1->verticalHeader()->setMinimumSectionSize(0);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(15);
-    StringGrid1->horizontalHeader()->setMinimumSectionSize(0);
-    StringGrid1->horizontalHeader()->setDefaultSectionSize(30);
+    ui.StringGrid1->setColumnCount(3);
+    ui.StringGrid1->setRowCount(state.waveformTable.length + 1);
+    ui.StringGrid1->verticalHeader()->setMinimumSectionSize(0);
+    ui.StringGrid1->verticalHeader()->setDefaultSectionSize(15);
+    ui.StringGrid1->horizontalHeader()->setMinimumSectionSize(0);
+    ui.StringGrid1->horizontalHeader()->setDefaultSectionSize(30);
     // Row 0 and column 0 are the grid's own fixed cells, so Qt's separate headers stay hidden.
-    StringGrid1->verticalHeader()->hide();
-    StringGrid1->horizontalHeader()->hide();
+    ui.StringGrid1->verticalHeader()->hide();
+    ui.StringGrid1->horizontalHeader()->hide();
     for (int row = 1; row <= state.waveformTable.length; ++row)
-        StringGrid1->setItem(row, 0, new QTableWidgetItem(QString::number(row)));
+        ui.StringGrid1->setItem(row, 0, new QTableWidgetItem(QString::number(row)));
 }
 
 // ---- Timers --------------------------------------------------------------------------------
@@ -204,28 +222,21 @@ void TForm1::Timer1Timer()
 
 void TForm1::Timer2Timer()
 {
-    for (QWidget* locked : std::initializer_list<QWidget*>{GroupBox3, GroupBox6, GroupBox1, GroupBox5, ToolBar1})
-        locked->setEnabled(false);
+    SetInputsEnabled(false);
     dds::ShowOnTop(*Form4);
     ++state.pictureTickCounter;
     if (state.pictureTickCounter < kPictureTicks)
         return;
     dds::HideToNormal(*Form4);
     Timer2->stop();
-    for (QWidget* unlocked : std::initializer_list<QWidget*>{GroupBox3, GroupBox5, GroupBox6, GroupBox1, ToolBar1})
-        unlocked->setEnabled(true);
+    SetInputsEnabled(true);
 }
 
 void TForm1::Timer3Timer()
 {
-    state.clockFields = dds::DecodeClock(clockSource_());
-    StatusBar1->setPanelText(kTimePanel, dds::StatusTimeText(state.clockFields));
-    StatusBar1->setPanelText(kDatePanel, dds::StatusDateText(state.clockFields));
-}
-
-void TForm1::setClockSource(dds::ClockSource source)
-{
-    clockSource_ = std::move(source);
+    state.clockFields = dds::DecodeClock(services.clock());
+    ui.StatusBar1->setPanelText(MainWindowLayout::kTimePanel, dds::StatusTimeText(state.clockFields));
+    ui.StatusBar1->setPanelText(MainWindowLayout::kDatePanel, dds::StatusDateText(state.clockFields));
 }
 
 // ---- Frequency range and frequency ---------------------------------------------------------
@@ -233,10 +244,10 @@ void TForm1::setClockSource(dds::ClockSource source)
 void TForm1::ConnectFrequencyControls()
 {
     for (const RangeButton& row : kRangeButtons)
-        errorReporter.ConnectGuarded(this->*row.button, &TDoubleSpeed::OnClick, this, row.handler);
-    errorReporter.ConnectGuarded(RxSlider1, &TRxSlider::OnChange, this, &TForm1::RxSlider1Change);
-    errorReporter.ConnectGuarded(SpeedButton11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
-    errorReporter.ConnectGuarded(SpeedButton12, &QToolButton::clicked, this, &TForm1::SpeedButton12Click);
+        errorReporter.ConnectGuarded(ui.*row.button, &TDoubleSpeed::OnClick, this, row.handler);
+    errorReporter.ConnectGuarded(ui.RxSlider1, &TRxSlider::OnChange, this, &TForm1::RxSlider1Change);
+    errorReporter.ConnectGuarded(ui.SpeedButton11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
+    errorReporter.ConnectGuarded(ui.SpeedButton12, &QToolButton::clicked, this, &TForm1::SpeedButton12Click);
 }
 
 void TForm1::DoubleSpeed1Click() { SelectRange(1); }
@@ -250,35 +261,35 @@ void TForm1::DoubleSpeed7Click() { SelectRange(7); }
 void TForm1::SelectRange(int32_t range)
 {
     // A click on the button already down would release it; the range buttons always keep one down.
-    rangeButtons()[static_cast<std::size_t>(range - dds::kFirstRange)]->setDown(true);
+    RangeButtonFor(range)->setDown(true);
     state.rangeNumber = range;
     RxSlider1Change();
 }
 
 void TForm1::RxSlider1Change()
 {
-    const std::optional<dds::FrequencyPlan> plan = dds::PlanFrequency(state.rangeNumber, RxSlider1->Value());
+    const std::optional<dds::FrequencyPlan> plan = dds::PlanFrequency(state.rangeNumber, ui.RxSlider1->Value());
     if (!plan)
         return;
-    RxSlider1->setMinValue(dds::kSliderMinimum);
-    RxSlider1->setMaxValue(dds::kSliderMaximum);
-    RxSlider1->setIncrement(1);
+    ui.RxSlider1->setMinValue(dds::kSliderMinimum);
+    ui.RxSlider1->setMaxValue(dds::kSliderMaximum);
+    ui.RxSlider1->setIncrement(1);
     state.frequencyPlan = *plan;
-    Label13->setText(QString::fromStdString(plan->diagnosticText));
-    Label13->adjustSize();
-    dds::SetCentredText(*Label10, QString::fromStdString(plan->displayText()), *Panel3);
+    ui.Label13->setText(QString::fromStdString(plan->diagnosticText));
+    ui.Label13->adjustSize();
+    dds::SetCentredText(*ui.Label10, QString::fromStdString(plan->displayText()), *ui.Panel3);
     PlayedInputsChanged();
 }
 
 void TForm1::SpeedButton11Click()
 {
-    RxSlider1->setValue(RxSlider1->Value() - 1);
+    ui.RxSlider1->setValue(ui.RxSlider1->Value() - 1);
     RxSlider1Change();
 }
 
 void TForm1::SpeedButton12Click()
 {
-    RxSlider1->setValue(RxSlider1->Value() + 1);
+    ui.RxSlider1->setValue(ui.RxSlider1->Value() + 1);
     RxSlider1Change();
 }
 
@@ -286,7 +297,7 @@ void TForm1::SpeedButton12Click()
 
 void TForm1::ConnectShutdownControls()
 {
-    errorReporter.ConnectGuarded(ToolButton3, &QToolButton::clicked, this, &TForm1::ToolButton3Click);
+    errorReporter.ConnectGuarded(ui.ToolButton3, &QToolButton::clicked, this, &TForm1::ToolButton3Click);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -304,13 +315,8 @@ void TForm1::FormCloseQuery()
 void TForm1::ToolButton3Click()
 {
     ReleaseGeneratorOnce();
-    terminateApplication_();
+    services.terminateApplication();
     ReleaseWorkBitmaps();
-}
-
-void TForm1::setApplicationTerminator(std::function<void()> terminate)
-{
-    terminateApplication_ = std::move(terminate);
 }
 
 void TForm1::ReleaseGeneratorOnce()
@@ -324,8 +330,4 @@ void TForm1::ReleaseWorkBitmaps()
     state.workBitmap2.reset();
 }
 
-void TForm1::CentreOnDesktop()
-{
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
-}
+void TForm1::CentreOnDesktop() { dds::CentreOnDesktop(*this); }

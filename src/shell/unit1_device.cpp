@@ -14,12 +14,10 @@
 #include "device/hid_controller.h"
 #include "shell/error_reporter.h"
 #include "shell/unit1.h"
+#include "shell/window_front_panel.h"
 #include "widgets/rx_slider.h"
 
 namespace {
-
-constexpr int kOffsetCentre = 127;
-constexpr int kAmplitudeStart = 99;
 
 // A desktop user never sees standard error, so the operator is told in the error box too: which
 // generator was found, that this user may not open it, and the remedy of the README. Once the rule
@@ -45,12 +43,12 @@ void TForm1::SetUpDeviceLink()
         errorReporter.Guarded(std::bind_front(&TForm1::JvHidDeviceController1Arrival, this));
     JvHidDeviceController1->OnRemoval =
         errorReporter.Guarded(std::bind_front(&TForm1::JvHidDeviceController1Removal, this));
-    errorReporter.ConnectGuarded(RxSlider3, &TRxSlider::OnChange, this, &TForm1::RxSlider3Change);
-    errorReporter.ConnectGuarded(RxSlider4, &TRxSlider::OnMouseUp, this, &TForm1::RxSlider4MouseUp);
-    errorReporter.ConnectGuarded(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
-    errorReporter.ConnectGuarded(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
-    errorReporter.ConnectGuarded(SpeedButton13, &QToolButton::clicked, this, &TForm1::SpeedButton13Click);
-    errorReporter.ConnectGuarded(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    errorReporter.ConnectGuarded(ui.RxSlider3, &TRxSlider::OnChange, this, &TForm1::RxSlider3Change);
+    errorReporter.ConnectGuarded(ui.RxSlider4, &TRxSlider::OnMouseUp, this, &TForm1::RxSlider4MouseUp);
+    errorReporter.ConnectGuarded(ui.SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    errorReporter.ConnectGuarded(ui.SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    errorReporter.ConnectGuarded(ui.SpeedButton13, &QToolButton::clicked, this, &TForm1::SpeedButton13Click);
+    errorReporter.ConnectGuarded(ui.SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     const std::array<QRadioButton*, 8> radios = FilterRadios();
     for (int index = 0; index < static_cast<int>(radios.size()); ++index)
         errorReporter.ConnectGuarded(radios[static_cast<size_t>(index)], &QRadioButton::toggled, this,
@@ -62,29 +60,29 @@ void TForm1::SetUpDeviceLink()
 
 std::array<QRadioButton*, 8> TForm1::FilterRadios() const
 {
-    return {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
-            RadioButton5, RadioButton6, RadioButton7, RadioButton8};
+    return {ui.RadioButton1, ui.RadioButton2, ui.RadioButton3, ui.RadioButton4,
+            ui.RadioButton5, ui.RadioButton6, ui.RadioButton7, ui.RadioButton8};
 }
 
 // ---- Start-up steps ------------------------------------------------------------------------
 
 void TForm1::SetOffsetSliderStart()
 {
-    RxSlider3->setMinValue(0);
-    RxSlider3->setMaxValue(255);
-    RxSlider3->setIncrement(1);
-    RxSlider3->setValue(kOffsetCentre);
+    ui.RxSlider3->setMinValue(dds::kOffsetMinimum);
+    ui.RxSlider3->setMaxValue(dds::kOffsetMaximum);
+    ui.RxSlider3->setIncrement(1);
+    ui.RxSlider3->setValue(dds::kOffsetCentre);
 }
 
-void TForm1::CheckFilterOffRadio() { RadioButton1->setChecked(true); }
+void TForm1::CheckFilterOffRadio() { ui.RadioButton1->setChecked(true); }
 
 void TForm1::SetAmplitudeSliderStart()
 {
-    RxSlider4->setMinValue(0);
-    RxSlider4->setMaxValue(99);
-    RxSlider4->setIncrement(1);
-    RxSlider4->setValue(kAmplitudeStart);
-    state.lastSentAmplitude = kAmplitudeStart;
+    ui.RxSlider4->setMinValue(dds::kOutputAmplitudeMinimum);
+    ui.RxSlider4->setMaxValue(dds::kOutputAmplitudeMaximum);
+    ui.RxSlider4->setIncrement(1);
+    ui.RxSlider4->setValue(dds::kOutputAmplitudeStart);
+    state.lastSentAmplitude = dds::kOutputAmplitudeStart;
 }
 
 // ---- Arrival and removal -------------------------------------------------------------------
@@ -102,13 +100,15 @@ void TForm1::JvHidDeviceController1Arrival(TJvHidDevice* HidDev)
         WarnInaccessible(*HidDev, errorReporter);
     }
     RxSlider3Change();
+    if (claim == dds::ClaimResult::Claimed && frontPanel_)
+        frontPanel_->ConnectionChanged(true);
 }
 
 void TForm1::ShowConnectedPanels()
 {
-    Panel1->hide();
-    Panel9->show();
-    Panel11->hide();
+    ui.Panel1->hide();
+    ui.Panel9->show();
+    ui.Panel11->hide();
 }
 
 void TForm1::JvHidDeviceController1Removal(TJvHidDevice* HidDev)
@@ -118,14 +118,16 @@ void TForm1::JvHidDeviceController1Removal(TJvHidDevice* HidDev)
         return;
     state.connectedFlag = 0;
     ApplyLanguageTexts();
-    Panel1->show();
-    Panel9->hide();
+    ui.Panel1->show();
+    ui.Panel9->hide();
     ReleaseGeneratorOnce(); // the layer has marked it unplugged, so the closing command goes nowhere
-    GroupBox6->setEnabled(false);
-    GroupBox1->setEnabled(false);
-    Panel11->show();
+    ui.GroupBox6->setEnabled(false);
+    ui.GroupBox1->setEnabled(false);
+    ui.Panel11->show();
     ReleaseWorkBitmaps();
-    terminateApplication_();
+    if (frontPanel_)
+        frontPanel_->ConnectionChanged(false);
+    services.terminateApplication();
 }
 
 void TForm1::JvHidDeviceData(TJvHidDevice*, uint8_t, const uint8_t* Data, uint16_t Size)
@@ -137,15 +139,15 @@ void TForm1::JvHidDeviceData(TJvHidDevice*, uint8_t, const uint8_t* Data, uint16
 
 void TForm1::RxSlider3Change()
 {
-    const uint8_t offset = dds::OffsetByte(RxSlider3->Value());
-    Label35->setText(QString::number(offset));
+    const uint8_t offset = dds::OffsetByte(ui.RxSlider3->Value());
+    ui.Label35->setText(QString::number(offset));
     generatorHolder.Send(dds::gcOffset, {offset});
 }
 
 void TForm1::StepOffset(int delta)
 {
     // The slider sends on a change; the button sends once more itself.
-    RxSlider3->setValue(RxSlider3->Value() + delta);
+    ui.RxSlider3->setValue(ui.RxSlider3->Value() + delta);
     RxSlider3Change();
 }
 
@@ -155,13 +157,13 @@ void TForm1::SpeedButton2Click() { StepOffset(+1); }
 
 void TForm1::SpeedButton13Click()
 {
-    RxSlider3->setValue(kOffsetCentre);
+    ui.RxSlider3->setValue(dds::kOffsetCentre);
     RxSlider3Change();
 }
 
 void TForm1::RxSlider4MouseUp()
 {
-    const int position = RxSlider4->Value();
+    const int position = ui.RxSlider4->Value();
     const int diff = state.lastSentAmplitude - position;
     state.lastSentAmplitude = std::abs(position);
     const dds::AmplitudeStepPayload step = dds::AmplitudeStep(diff);

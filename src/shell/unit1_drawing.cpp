@@ -24,27 +24,27 @@ constexpr int kVerticalCursor = 3;
 
 void TForm1::ConnectDrawingControls()
 {
-    errorReporter.ConnectGuarded(DoubleSpeed18, &TDoubleSpeed::OnClick, this, &TForm1::DoubleSpeed18Click);
-    errorReporter.ConnectGuarded(SpeedButton9, &QToolButton::clicked, this, &TForm1::SpeedButton9Click);
-    errorReporter.ConnectGuarded(JvDialButton3, &TJvDialButton::OnChange, this, &TForm1::JvDialButton3Change);
-    errorReporter.ConnectGuarded(GraphXY1, &TGraphXY::MouseDown, this, &TForm1::GraphXY1MouseDown);
-    errorReporter.ConnectGuarded(GraphXY1, &TGraphXY::MouseMove, this, &TForm1::GraphXY1MouseMove);
-    errorReporter.ConnectGuarded(GraphXY1, &TGraphXY::MouseUp, this, &TForm1::GraphXY1MouseUp);
+    errorReporter.ConnectGuarded(ui.DoubleSpeed18, &TDoubleSpeed::OnClick, this, &TForm1::DoubleSpeed18Click);
+    errorReporter.ConnectGuarded(ui.SpeedButton9, &QToolButton::clicked, this, &TForm1::SpeedButton9Click);
+    errorReporter.ConnectGuarded(ui.JvDialButton3, &TJvDialButton::OnChange, this, &TForm1::JvDialButton3Change);
+    errorReporter.ConnectGuarded(ui.GraphXY1, &TGraphXY::MouseDown, this, &TForm1::GraphXY1MouseDown);
+    errorReporter.ConnectGuarded(ui.GraphXY1, &TGraphXY::MouseMove, this, &TForm1::GraphXY1MouseMove);
+    errorReporter.ConnectGuarded(ui.GraphXY1, &TGraphXY::MouseUp, this, &TForm1::GraphXY1MouseUp);
 }
 
 void TForm1::ClearDrawingFlag() { state.drawingFlag = 0; }
 
 void TForm1::SetBrushDialStart()
 {
-    JvDialButton3->setMin(dds::kBrushMinimum);
-    JvDialButton3->setMax(dds::kBrushMaximum);
-    JvDialButton3->setPosition(dds::kBrushStart);
-    Panel10->hide();
+    ui.JvDialButton3->setMin(dds::kBrushMinimum);
+    ui.JvDialButton3->setMax(dds::kBrushMaximum);
+    ui.JvDialButton3->setPosition(dds::kBrushStart);
+    ui.Panel10->hide();
 }
 
 void TForm1::DoubleSpeed18Click()
 {
-    if (DoubleSpeed18->Down())
+    if (ui.DoubleSpeed18->Down())
         EnterDrawMode();
     else
         LeaveDrawMode();
@@ -52,85 +52,85 @@ void TForm1::DoubleSpeed18Click()
 
 void TForm1::EnterDrawMode()
 {
-    Panel8->show();
-    RxSlider1->setEnabled(false);
-    for (TDoubleSpeed* range : rangeButtons())
-        range->setEnabled(false);
-    Panel4->hide();
-    Panel10->show();
-    JvDialButton3->setPosition(dds::kBrushStart);
-    SpeedButton9->setEnabled(true);
-    GroupBox1->setEnabled(false);
-    GroupBox6->setEnabled(false);
+    ui.Panel8->show();
+    ui.RxSlider1->setEnabled(false);
+    for (const RangeButton& range : kRangeButtons)
+        (ui.*range.button)->setEnabled(false);
+    ui.Panel4->hide();
+    ui.Panel10->show();
+    ui.JvDialButton3->setPosition(dds::kBrushStart);
+    ui.SpeedButton9->setEnabled(true);
+    ui.GroupBox1->setEnabled(false);
+    ui.GroupBox6->setEnabled(false);
 }
 
 void TForm1::LeaveDrawMode()
 {
-    Panel8->hide();
-    RxSlider1->setEnabled(true);
-    for (TDoubleSpeed* range : rangeButtons())
-        range->setEnabled(true);
-    SpeedButton9->setEnabled(false);
-    Panel10->hide();
-    GraphXY1->ClearTrace(kHorizontalCursor);
-    GraphXY1->ClearTrace(kVerticalCursor);
-    GraphXY1->Repaint();
-    GroupBox1->setEnabled(true);
-    GroupBox6->setEnabled(true);
-    StatusBar1->setPanelText(kCursorPanel, QString::fromStdString(dds::BlankReadout()));
+    ui.Panel8->hide();
+    ui.RxSlider1->setEnabled(true);
+    for (const RangeButton& range : kRangeButtons)
+        (ui.*range.button)->setEnabled(true);
+    ui.SpeedButton9->setEnabled(false);
+    ui.Panel10->hide();
+    ui.GraphXY1->ClearTrace(kHorizontalCursor);
+    ui.GraphXY1->ClearTrace(kVerticalCursor);
+    ui.GraphXY1->Repaint();
+    ui.GroupBox1->setEnabled(true);
+    ui.GroupBox6->setEnabled(true);
+    ui.StatusBar1->setPanelText(MainWindowLayout::kCursorPanel, QString::fromStdString(dds::BlankReadout()));
 }
 
 void TForm1::SpeedButton9Click()
 {
     DoubleSpeed17Click();
-    DoubleSpeed18->setDown(true);
-    Panel4->hide();
+    ui.DoubleSpeed18->setDown(true);
+    ui.Panel4->hide();
     DrawCentreLine();
     ApplyLanguageTexts();
 }
 
 void TForm1::JvDialButton3Change()
 {
-    dds::SetCentredText(*Label29, QString::number(JvDialButton3->Position()), *Panel10);
+    dds::SetCentredText(*ui.Label29, QString::number(ui.JvDialButton3->Position()), *ui.Panel10);
 }
 
 void TForm1::GraphXY1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
 {
     state.drawingFlag = 1;
-    lastStamp_.reset();
+    state.lastStamp.reset();
 }
 
 void TForm1::GraphXY1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { state.drawingFlag = 0; }
 
 void TForm1::GraphXY1MouseMove(Qt::KeyboardModifiers modifiers, int x, int y)
 {
-    if (!DoubleSpeed18->Down())
+    if (!ui.DoubleSpeed18->Down())
         return;
-    const double sample = GraphXY1->XFromPixel(x);
+    const double sample = ui.GraphXY1->XFromPixel(x);
     const long n = dds::NearestWhole(sample);
-    const long value = dds::NearestWhole(GraphXY1->YFromPixel(y));
+    const long value = dds::NearestWhole(ui.GraphXY1->YFromPixel(y));
     MoveCursorLines(sample, value);
-    StatusBar1->setPanelText(kCursorPanel, QString::fromStdString(dds::PositionReadout(n, value)));
+    ui.StatusBar1->setPanelText(MainWindowLayout::kCursorPanel, QString::fromStdString(dds::PositionReadout(n, value)));
     if (state.drawingFlag != 1)
         return;
     const auto pointer = static_cast<int32_t>(n);
     const auto limited = static_cast<int32_t>(std::clamp(value, 0L, 255L));
     // With Shift held, the stroke runs straight from the previous stamp, leaving no gap.
-    if (modifiers.testFlag(Qt::ShiftModifier) && lastStamp_)
-        lastStamp_ = dds::StampLine(state.waveformTable, *lastStamp_, pointer, JvDialButton3->Position(), limited);
+    if (modifiers.testFlag(Qt::ShiftModifier) && state.lastStamp)
+        state.lastStamp = dds::StampLine(state.waveformTable, *state.lastStamp, pointer, ui.JvDialButton3->Position(), limited);
     else
-        lastStamp_ = dds::StampBrush(state.waveformTable, pointer, JvDialButton3->Position(), limited);
+        state.lastStamp = dds::StampBrush(state.waveformTable, pointer, ui.JvDialButton3->Position(), limited);
     DrawWaveform();
 }
 
 void TForm1::MoveCursorLines(double sample, long value)
 {
-    GraphXY1->ClearTrace(kHorizontalCursor);
-    GraphXY1->AddPointDrawn(kHorizontalCursor, 1, static_cast<double>(value));
-    GraphXY1->AddPoint(kHorizontalCursor, dds::WaveformTable::kLength, static_cast<double>(value));
-    GraphXY1->Repaint();
-    GraphXY1->ClearTrace(kVerticalCursor);
-    GraphXY1->AddPointDrawn(kVerticalCursor, sample, 1);
-    GraphXY1->AddPoint(kVerticalCursor, sample, 256);
-    GraphXY1->Repaint();
+    ui.GraphXY1->ClearTrace(kHorizontalCursor);
+    ui.GraphXY1->AddPointDrawn(kHorizontalCursor, 1, static_cast<double>(value));
+    ui.GraphXY1->AddPoint(kHorizontalCursor, dds::WaveformTable::kLength, static_cast<double>(value));
+    ui.GraphXY1->Repaint();
+    ui.GraphXY1->ClearTrace(kVerticalCursor);
+    ui.GraphXY1->AddPointDrawn(kVerticalCursor, sample, 1);
+    ui.GraphXY1->AddPoint(kVerticalCursor, sample, 256);
+    ui.GraphXY1->Repaint();
 }

@@ -11,7 +11,7 @@
 #include "editor/wave_file_name.h"
 #include "editor/graph_xy.h"
 #include "editor/waveform_import.h"
-#include "shell/addition_texts.h"
+#include "shell/language_texts.h"
 #include "widgets/panel_status_bar.h"
 #include "shell/error_reporter.h"
 #include "widgets/double_speed.h"
@@ -32,13 +32,8 @@ void FillLineBuffer(QListWidget* buffer, const std::vector<std::string>& lines)
 
 void TForm1::ConnectFileControls()
 {
-    errorReporter.ConnectGuarded(ToolButton2, &QToolButton::clicked, this, &TForm1::ToolButton2Click);
-    errorReporter.ConnectGuarded(ToolButton4, &QToolButton::clicked, this, &TForm1::ToolButton4Click);
-}
-
-void TForm1::setWaveFileDialogs(std::unique_ptr<dds::WaveFileDialogs> dialogs)
-{
-    waveFileDialogs_ = std::move(dialogs);
+    errorReporter.ConnectGuarded(ui.ToolButton2, &QToolButton::clicked, this, &TForm1::ToolButton2Click);
+    errorReporter.ConnectGuarded(ui.ToolButton4, &QToolButton::clicked, this, &TForm1::ToolButton4Click);
 }
 
 QString TForm1::WaveFileFolder() const
@@ -49,7 +44,7 @@ QString TForm1::WaveFileFolder() const
 void TForm1::ToolButton2Click()
 {
     Timer4->stop();
-    const std::optional<QString> path = waveFileDialogs_->ChooseFileToOpen(WaveFileFolder());
+    const std::optional<QString> path = services.waveFileDialogs->ChooseFileToOpen(WaveFileFolder());
     if (path && !dds::IsWaveformFileName(path->toStdString())) {
         ImportWaveform(*path);
     } else if (path) {
@@ -60,14 +55,22 @@ void TForm1::ToolButton2Click()
         try {
             loaded = dds::ReadWaveformFile(path->toStdString(), &lines);
         } catch (const dds::WaveformFileError&) {
-            FillLineBuffer(ListBox1, lines);
+            FillLineBuffer(ui.ListBox1, lines);
             throw;
         }
-        FillLineBuffer(ListBox1, lines);
+        FillLineBuffer(ui.ListBox1, lines);
         std::copy(loaded.samples.begin() + loaded.firstIndex, loaded.samples.begin() + loaded.length + 1,
                   state.waveformTable.samples.begin() + state.waveformTable.firstIndex);
     }
     ShowLoadedTable();
+}
+
+void TForm1::LoadTable(const dds::WaveformTable& table)
+{
+    Timer4->stop();
+    state.waveformTable.samples = table.samples;
+    ShowLoadedTable();
+    CloseEditStep();
 }
 
 void TForm1::ImportWaveform(const QString& path)
@@ -75,17 +78,17 @@ void TForm1::ImportWaveform(const QString& path)
     // The import throws before anything is replaced: a bad file changes nothing.
     const dds::ImportedWaveform imported = dds::ImportWaveformFile(path.toStdString());
     state.waveformTable.samples = imported.table.samples;
-    StatusBar1->setPanelText(kCursorPanel,
-                             QString::fromStdString(dds::ImportStatusText(imported.summary, state.languageCode)));
+    ui.StatusBar1->setPanelText(MainWindowLayout::kCursorPanel,
+                             QString::fromStdString(dds::ImportStatusText(imported.summary, dds::MessageTexts(state.languageCode).additions)));
 }
 
 void TForm1::ShowLoadedTable()
 {
-    Panel4->hide();
-    Panel5->hide();
-    Panel2->hide();
-    for (TDoubleSpeed* preset : presetButtons())
-        preset->setDown(false);
+    ui.Panel4->hide();
+    ui.Panel5->hide();
+    ui.Panel2->hide();
+    for (const PresetButton& preset : kPresetButtons)
+        (ui.*preset.button)->setDown(false);
     DrawWaveform();
 }
 
@@ -96,14 +99,14 @@ void TForm1::ToolButton4Click()
         dds::ProposedWaveFileName(state.clockFields.day, state.clockFields.month, state.clockFields.year, state.clockFields.hour,
                                   state.clockFields.minute, state.clockFields.second));
     const dds::WaveformTable saved = state.waveformTable;
-    FillLineBuffer(ListBox1, dds::WaveformLines(saved));
+    FillLineBuffer(ui.ListBox1, dds::WaveformLines(saved));
     const auto folderChanged =
         errorReporter.Guarded([this](const QString& folder) { SaveDialog1FolderChange(folder); });
     const std::optional<QString> path =
-        waveFileDialogs_->ChooseFileToSave(WaveFileFolder(), proposed, folderChanged);
+        services.waveFileDialogs->ChooseFileToSave(WaveFileFolder(), proposed, folderChanged);
     if (!path)
         return;
-    if (QFileInfo::exists(*path) && !waveFileDialogs_->ConfirmOverwrite())
+    if (QFileInfo::exists(*path) && !services.waveFileDialogs->ConfirmOverwrite())
         return;
     dds::WriteWaveformFile(path->toStdString(), saved);
 }

@@ -18,7 +18,7 @@
 
 void TForm1::SetUpAdditions()
 {
-    editHistory.reset(CurrentSnapshot());
+    state.editHistory.reset(CurrentSnapshot());
     ConnectEditSteps();
     CreatePlayedButton();
 }
@@ -26,14 +26,14 @@ void TForm1::SetUpAdditions()
 void TForm1::ConnectEditSteps()
 {
     // Connected after the controls' own handlers, so each step closes once its handler has run.
-    for (TDoubleSpeed* preset : presetButtons())
-        errorReporter.ConnectGuarded(preset, &TDoubleSpeed::OnClick, this, &TForm1::CloseEditStep);
-    for (QToolButton* button : {SpeedButton9, SpeedButton8, ToolButton2})
+    for (const PresetButton& preset : kPresetButtons)
+        errorReporter.ConnectGuarded(ui.*preset.button, &TDoubleSpeed::OnClick, this, &TForm1::CloseEditStep);
+    for (QToolButton* button : {ui.SpeedButton9, ui.SpeedButton8, ui.ToolButton2})
         errorReporter.ConnectGuarded(button, &QToolButton::clicked, this, &TForm1::CloseEditStep);
-    errorReporter.ConnectGuarded(GraphXY1, &TGraphXY::MouseUp, this, &TForm1::CloseEditStep);
-    errorReporter.ConnectGuarded(RxSlider2, &TRxSlider::OnChanged, this, &TForm1::CloseEditStep);
-    errorReporter.ConnectGuarded(RxSpinEdit1, &TRxSpinEdit::OnChange, this, &TForm1::CloseEditStep);
-    for (TJvDialButton* dial : {JvDialButton1, JvDialButton2})
+    errorReporter.ConnectGuarded(ui.GraphXY1, &TGraphXY::MouseUp, this, &TForm1::CloseEditStep);
+    errorReporter.ConnectGuarded(ui.RxSlider2, &TRxSlider::OnChanged, this, &TForm1::CloseEditStep);
+    errorReporter.ConnectGuarded(ui.RxSpinEdit1, &TRxSpinEdit::OnChange, this, &TForm1::CloseEditStep);
+    for (TJvDialButton* dial : {ui.JvDialButton1, ui.JvDialButton2})
         new dds::ReleaseWatch(dial, errorReporter.Guarded([this] { CloseEditStep(); }));
 
     errorReporter.ConnectGuarded(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
@@ -44,17 +44,17 @@ void TForm1::ConnectEditSteps()
 
 dds::EditSnapshot TForm1::CurrentSnapshot() const { return {state.waveformTable, state.waveformKind}; }
 
-void TForm1::CloseEditStep() { editHistory.commit(CurrentSnapshot()); }
+void TForm1::CloseEditStep() { state.editHistory.commit(CurrentSnapshot()); }
 
 // A transfer (and the start-up picture) locks the toolbar and the waveform group: the table must
 // not change under it.
-bool TForm1::AcceptsEdits() const { return ToolBar1->isEnabled() && GroupBox5->isEnabled(); }
+bool TForm1::AcceptsEdits() const { return ui.ToolBar1->isEnabled() && ui.GroupBox5->isEnabled(); }
 
 void TForm1::UndoChange()
 {
     if (!AcceptsEdits())
         return;
-    if (const std::optional<dds::EditSnapshot> before = editHistory.undo(CurrentSnapshot()))
+    if (const std::optional<dds::EditSnapshot> before = state.editHistory.undo(CurrentSnapshot()))
         RestoreSnapshot(*before);
 }
 
@@ -62,7 +62,7 @@ void TForm1::RedoChange()
 {
     if (!AcceptsEdits())
         return;
-    if (const std::optional<dds::EditSnapshot> after = editHistory.redo(CurrentSnapshot()))
+    if (const std::optional<dds::EditSnapshot> after = state.editHistory.redo(CurrentSnapshot()))
         RestoreSnapshot(*after);
 }
 
@@ -74,14 +74,14 @@ void TForm1::RestoreSnapshot(const dds::EditSnapshot& snapshot)
     state.waveformTable = snapshot.table;
     state.waveformKind = snapshot.kind;
     const bool noise = state.waveformKind == static_cast<int32_t>(dds::WaveformKind::WhiteNoise);
-    ToolButton4->setEnabled(!noise);
-    DoubleSpeed18->setEnabled(!noise || DoubleSpeed18->Down());
+    ui.ToolButton4->setEnabled(!noise);
+    ui.DoubleSpeed18->setEnabled(!noise || ui.DoubleSpeed18->Down());
     ApplyLanguageTexts();
     // As a preset does: the flat DC line at 128 would vanish under the centre line.
-    if (noise || state.waveformKind != static_cast<int32_t>(dds::WaveformKind::DC) || RxSlider2->Value() != 0) {
+    if (noise || state.waveformKind != static_cast<int32_t>(dds::WaveformKind::DC) || ui.RxSlider2->Value() != 0) {
         DrawCentreLine();
     } else {
-        GraphXY1->ClearTrace(1);
+        ui.GraphXY1->ClearTrace(1);
     }
     ShowLoadedTable();
 }

@@ -9,9 +9,9 @@
 
 void TForm1::ConnectLanguageControls()
 {
-    errorReporter.ConnectGuarded(ToolButton6, &QToolButton::clicked, this, &TForm1::ToolButton6Click);
-    errorReporter.ConnectGuarded(ToolButton5, &QToolButton::clicked, this, &TForm1::ToolButton5Click);
-    errorReporter.ConnectGuarded(ToolButton19, &QToolButton::clicked, this, &TForm1::ToolButton19Click);
+    errorReporter.ConnectGuarded(ui.ToolButton6, &QToolButton::clicked, this, &TForm1::ToolButton6Click);
+    errorReporter.ConnectGuarded(ui.ToolButton5, &QToolButton::clicked, this, &TForm1::ToolButton5Click);
+    errorReporter.ConnectGuarded(ui.ToolButton19, &QToolButton::clicked, this, &TForm1::ToolButton19Click);
 }
 
 void TForm1::LoadSettings()
@@ -42,12 +42,8 @@ void TForm1::ReadLanguageCode()
 
 void TForm1::ApplyLanguageTexts()
 {
-    switch (state.languageCode) {
-    case dds::kFrenchCode: SetFrenchTexts(); break;
-    case dds::kEnglishCode: SetEnglishTexts(); break;
-    case dds::kGermanCode: SetGermanTexts(); break;
-    default: break;
-    }
+    if (const dds::LanguageTexts* texts = dds::TextsForLanguage(state.languageCode))
+        ApplyTexts(*texts);
 }
 
 void TForm1::SetFrenchTexts()
@@ -67,7 +63,7 @@ void TForm1::SetGermanTexts()
 
 void TForm1::ApplyTexts(const dds::LanguageTexts& texts)
 {
-    dds::ApplyTextSet(*this, *this, texts, {.connected = state.connectedFlag == 1, .waveformKind = state.waveformKind});
+    dds::ApplyTextSet(*this, ui, texts, {.connected = state.connectedFlag == 1, .waveformKind = state.waveformKind});
     ApplyAdditionTexts();
 }
 

@@ -11,7 +11,7 @@
 #include "device/transfer_preview.h"
 #include "editor/graph_xy.h"
 #include "editor/step_trace.h"
-#include "shell/addition_texts.h"
+#include "shell/language_texts.h"
 #include "shell/error_reporter.h"
 #include "shell/unit1.h"
 
@@ -36,19 +36,19 @@ QIcon StaircaseIcon()
 
 void TForm1::CreatePlayedButton()
 {
-    auto* divider = new QFrame(ToolBar1);
+    auto* divider = new QFrame(ui.ToolBar1);
     divider->setObjectName(QStringLiteral("PlayedDivider"));
     divider->setFrameStyle(QFrame::VLine | QFrame::Sunken);
     divider->setFixedSize(8, 23);
-    ToolBar1->addWidget(divider);
-    PlayedButton = new QToolButton(ToolBar1);
+    ui.ToolBar1->addWidget(divider);
+    PlayedButton = new QToolButton(ui.ToolBar1);
     PlayedButton->setObjectName(QStringLiteral("PlayedButton"));
     PlayedButton->setFixedSize(31, 23);
     PlayedButton->setCheckable(true);
     PlayedButton->setIcon(StaircaseIcon());
     PlayedButton->setCursor(Qt::PointingHandCursor);
     PlayedButton->setAutoRaise(true);
-    ToolBar1->addWidget(PlayedButton);
+    ui.ToolBar1->addWidget(PlayedButton);
     errorReporter.ConnectGuarded(PlayedButton, &QToolButton::clicked, this, &TForm1::PlayedButtonClick);
     connect(new QShortcut(QKeySequence(Qt::Key_P), this), &QShortcut::activated, PlayedButton, &QToolButton::click);
 
@@ -61,35 +61,36 @@ void TForm1::CreatePlayedButton()
 
 void TForm1::ApplyAdditionTexts()
 {
-    if (PlayedButton)
-        PlayedButton->setToolTip(QString::fromUtf8(dds::AdditionTextsFor(state.languageCode).playedHint));
+    const dds::LanguageTexts* texts = dds::TextsForLanguage(state.languageCode);
+    if (PlayedButton && texts)
+        PlayedButton->setToolTip(QString::fromUtf8(texts->additions.playedHint));
 }
 
 void TForm1::PlayedButtonClick()
 {
-    playedOverlayShown_ = PlayedButton->isChecked();
-    if (playedOverlayShown_)
+    state.playedOverlayShown = PlayedButton->isChecked();
+    if (state.playedOverlayShown)
         UpdatePlayedOverlay();
     else
-        GraphXY1->ClearOverlay();
+        ui.GraphXY1->ClearOverlay();
 }
 
 void TForm1::PlayedInputsChanged()
 {
-    if (playedOverlayShown_)
+    if (state.playedOverlayShown)
         playedTimer_->start();
 }
 
 void TForm1::UpdatePlayedOverlay()
 {
-    if (!playedOverlayShown_)
+    if (!state.playedOverlayShown)
         return;
     const int count = state.frequencyPlan.sampleCount;
     const QString corner = QStringLiteral("N = %1").arg(count);
     // White noise is the generator's own: a transfer sends no samples for it.
     if (state.waveformKind == static_cast<int32_t>(dds::WaveformKind::WhiteNoise) || count < 1) {
-        GraphXY1->SetOverlay({}, kPlayedColour, corner);
+        ui.GraphXY1->SetOverlay({}, kPlayedColour, corner);
         return;
     }
-    GraphXY1->SetOverlay(dds::StepTracePoints(dds::PlayedBytes(state.waveformTable, count)), kPlayedColour, corner);
+    ui.GraphXY1->SetOverlay(dds::StepTracePoints(dds::PlayedBytes(state.waveformTable, count)), kPlayedColour, corner);
 }

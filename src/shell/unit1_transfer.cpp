@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QToolBar>
 #include <QToolButton>
 #include <array>
@@ -20,38 +21,12 @@
 #include "shell/unit2.h"
 #include "shell/unit3.h"
 #include "shell/unit5.h"
+#include "shell/window_front_panel.h"
 #include "shell/window_showing.h"
+#include "panel/transfer_outcome.h"
 #include "widgets/graphic_gauge.h"
 
 namespace {
-
-// The inputs of a transfer stay locked while it runs, and come back however it ends.
-class TransferLock {
-public:
-    explicit TransferLock(TForm1& form) : form_(form)
-    {
-        dds::ShowOnTop(*form_.Form3);
-        setInputsEnabled(false);
-    }
-    ~TransferLock()
-    {
-        dds::HideToNormal(*form_.Form3);
-        dds::HideToNormal(*form_.Form2);
-        setInputsEnabled(true);
-    }
-    TransferLock(const TransferLock&) = delete;
-    TransferLock& operator=(const TransferLock&) = delete;
-
-private:
-    void setInputsEnabled(bool enabled)
-    {
-        for (QWidget* input : std::initializer_list<QWidget*>{form_.GroupBox3, form_.GroupBox6, form_.GroupBox1,
-                                                               form_.GroupBox5, form_.ToolBar1})
-            input->setEnabled(enabled);
-    }
-
-    TForm1& form_;
-};
 
 // A close request reaches the window while the transfer waits; the transfer must stop with it.
 class CloseWatch : public QObject {
@@ -75,25 +50,26 @@ private:
 // The transfer window's gauge and the filter radios, as the sending reaches them.
 class WindowProgress : public dds::TransferProgress {
 public:
-    WindowProgress(TForm1& form, QString blockBytesText, std::array<QRadioButton*, 8> radios)
-        : form_(form), blockBytesText_(std::move(blockBytesText)), radios_(radios)
+    WindowProgress(TGraphicGauge& gauge, QLabel& blockBytesLabel, QString blockBytesText,
+                   std::array<QRadioButton*, 8> radios)
+        : gauge_(gauge), blockBytesLabel_(blockBytesLabel), blockBytesText_(std::move(blockBytesText)), radios_(radios)
     {
     }
 
     void blocksStarting(int blocks) override
     {
-        TGraphicGauge& gauge = *form_.Form2->GraphicGauge1;
-        gauge.setMinValue(0);
-        gauge.setMaxValue(blocks);
-        gauge.setProgress(0);
-        form_.Label34->setText(blockBytesText_);
+        gauge_.setMinValue(0);
+        gauge_.setMaxValue(blocks);
+        gauge_.setProgress(0);
+        blockBytesLabel_.setText(blockBytesText_);
     }
-    void blockSending(int block) override { form_.Form2->GraphicGauge1->setProgress(block); }
+    void blockSending(int block) override { gauge_.setProgress(block); }
     // Checking a radio runs its handler, which sends the filter command only when it changes.
     void selectFilter(int filter) override { radios_.at(static_cast<size_t>(filter))->setChecked(true); }
 
 private:
-    TForm1& form_;
+    TGraphicGauge& gauge_;
+    QLabel& blockBytesLabel_;
     QString blockBytesText_;
     std::array<QRadioButton*, 8> radios_;
 };
@@ -106,24 +82,32 @@ void TForm1::ShowByteImage(const dds::ByteImage& image, const dds::TransferTexts
     state.workBitmap1 = image.stretched;
     Form5->ShowTransferPictures(image.drawn, image.stretched);
     state.transferBytes = image.samples;
-    Label23->setText(texts.imageWidth);
-    ListBox2->clear();
-    ListBox2->addItems(texts.sampleLines);
-    Label30->setText(texts.lineCount);
-    Label32->setText(texts.blockCount);
+    ui.Label23->setText(texts.imageWidth);
+    ui.ListBox2->clear();
+    ui.ListBox2->addItems(texts.sampleLines);
+    ui.Label30->setText(texts.lineCount);
+    ui.Label32->setText(texts.blockCount);
 }
 
 void TForm1::ConnectTransferControls()
 {
-    errorReporter.ConnectGuarded(SpeedButton10, &QToolButton::clicked, this, &TForm1::SpeedButton10Click);
+    errorReporter.ConnectGuarded(ui.SpeedButton10, &QToolButton::clicked, this, &TForm1::SpeedButton10Click);
 }
 
 void TForm1::SpeedButton10Click()
 {
-    TransferLock lock(*this);
+    dds::ShowOnTop(*Form3);
+    SetInputsEnabled(false);
+    // The inputs come back however the transfer ends.
+    const auto unlock = qScopeGuard([this] {
+        dds::HideToNormal(*Form3);
+        dds::HideToNormal(*Form2);
+        SetInputsEnabled(true);
+    });
     CloseWatch closeWatch(*this);
+    state.lastTransfer.reset();
 
-    const dds::ByteImage image = dds::MakeByteImage(state.waveformTable, state.frequencyPlan.sampleCount, sampleFolder(),
+    const dds::ByteImage image = dds::MakeByteImage(state.waveformTable, state.frequencyPlan.sampleCount, SampleFolder(),
                                                     [] { QCoreApplication::processEvents(); });
     const dds::TransferTexts texts = dds::MakeTransferTexts(image.samples);
     ShowByteImage(image, texts);
@@ -132,7 +116,19 @@ void TForm1::SpeedButton10Click()
     state.drawingFlag = 0;
     dds::ShowOnTop(*Form2);
 
-    WindowProgress progress(*this, texts.blockBytes, FilterRadios());
-    generatorHolder.Transfer({state.rangeNumber, static_cast<dds::WaveformKind>(state.waveformKind), image.samples}, progress,
-                             {acknowledgementPeriod, [&closeWatch] { return closeWatch.closeRequested(); }});
+    const dds::TransferRequest request{state.rangeNumber, static_cast<dds::WaveformKind>(state.waveformKind),
+                                       image.samples};
+    frontPanel_->TransferStarting();
+    WindowProgress progress(*Form2->GraphicGauge1, *ui.Label34, texts.blockBytes, FilterRadios());
+    const dds::TransferSummary summary = generatorHolder.Transfer(
+        request, progress, {services.acknowledgementPeriod, [&closeWatch] { return closeWatch.closeRequested(); }});
+    state.lastTransfer = dds::OutcomeOf(request, summary);
+    frontPanel_->TransferEnded(*state.lastTransfer);
+}
+
+QString TForm1::SampleFolder() const
+{
+    if (!services.scratchFolder.isEmpty())
+        return services.scratchFolder;
+    return dds::ScratchFolder(services.programFolder, services.userSettingsFolder);
 }

@@ -27,13 +27,13 @@ void TForm1::CreateSecondaryWindows()
 
 void TForm1::ConnectWindowControls()
 {
-    errorReporter.ConnectGuarded(ToolButton7, &QToolButton::clicked, this, &TForm1::ToolButton7Click);
-    errorReporter.ConnectGuarded(ToolButton1, &QToolButton::clicked, this, &TForm1::ToolButton1Click);
-    errorReporter.ConnectGuarded(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
-    errorReporter.ConnectGuarded(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
-    errorReporter.ConnectGuarded(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
-    errorReporter.ConnectGuarded(SpeedButton7, &QToolButton::clicked, this, &TForm1::SpeedButton7Click);
-    errorReporter.ConnectGuarded(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    errorReporter.ConnectGuarded(ui.ToolButton7, &QToolButton::clicked, this, &TForm1::ToolButton7Click);
+    errorReporter.ConnectGuarded(ui.ToolButton1, &QToolButton::clicked, this, &TForm1::ToolButton1Click);
+    errorReporter.ConnectGuarded(ui.SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
+    errorReporter.ConnectGuarded(ui.SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
+    errorReporter.ConnectGuarded(ui.SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
+    errorReporter.ConnectGuarded(ui.SpeedButton7, &QToolButton::clicked, this, &TForm1::SpeedButton7Click);
+    errorReporter.ConnectGuarded(ui.BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
 }
 
 void TForm1::ToolButton7Click()

@@ -10,12 +10,7 @@ namespace dds {
 QUrl UserGuideUrl(const QString& programFolder, int languageCode)
 {
     QUrl guide = QUrl::fromLocalFile(programFolder + QString::fromLatin1(kUserGuideRelativePath));
-    switch (languageCode) { // each section of the guide is anchored by its language's tag
-    case kEnglishCode: guide.setFragment(QStringLiteral("en")); break;
-    case kFrenchCode: guide.setFragment(QStringLiteral("fr")); break;
-    case kGermanCode: guide.setFragment(QStringLiteral("de")); break;
-    default: break;
-    }
+    guide.setFragment(QString::fromLatin1(MessageTexts(languageCode).guideAnchor));
     return guide;
 }
 

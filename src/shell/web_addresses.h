@@ -12,7 +12,7 @@ inline constexpr const char* kTranslatorWebSite = "https://uebersetzung.example.
 inline constexpr const char* kUserGuideRelativePath = "generateur_fonctions/utlisation_soft.htm";
 
 // The user guide's file address under a program folder ending in a separator, at the section of
-// the interface language (0 English, 1 French, 2 German); another code opens it at the top.
+// the interface language (0 English, 1 French, 2 German); another code opens the French one.
 QUrl UserGuideUrl(const QString& programFolder, int languageCode);
 
 // Asks the desktop to open an address; returns false when it could not.

@@ -6,7 +6,13 @@ namespace dds {
 
 WindowServices DesktopServices(std::shared_ptr<HidBackend> backend)
 {
-    return {std::move(backend), ProgramFolder(), UserSettingsFolder(), &ShowErrorBox, DesktopUrlOpener()};
+    WindowServices services;
+    services.hidBackend = std::move(backend);
+    services.programFolder = ProgramFolder();
+    services.userSettingsFolder = UserSettingsFolder();
+    services.errorSink = &ShowErrorBox;
+    services.urlOpener = DesktopUrlOpener();
+    return services;
 }
 
 } // namespace dds

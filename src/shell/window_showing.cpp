@@ -75,7 +75,9 @@ void MakeFixedFrameless(QWidget& window, int clientWidth, int clientHeight)
 
 void CentreOnDesktop(QWidget& window)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    // The screen the window is on: the primary one for a window not shown yet, its parent's for a
+    // secondary window.
+    const QScreen* screen = window.screen();
     if (!screen)
         return;
     const QRect desktop = screen->availableGeometry();

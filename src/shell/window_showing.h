@@ -15,6 +15,8 @@ void HideToNormal(QWidget& window);
 void MakeSecondaryWindow(QWidget& window, Qt::WindowFlags frame);
 // A borderless secondary window with a fixed client size, centred on the desktop.
 void MakeFixedFrameless(QWidget& window, int clientWidth, int clientHeight);
+// Centred in the available area of the screen the window is on; the main window and the secondary
+// windows alike.
 void CentreOnDesktop(QWidget& window);
 // A panel with a lowered 3-pixel bevel filling the window.
 QFrame* MakeLoweredPanel(QWidget* window);

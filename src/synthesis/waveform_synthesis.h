@@ -6,6 +6,10 @@
 
 namespace dds {
 
+// The phase fraction P / Q of the sine family: one period on entries 1 to 3199.
+inline constexpr int32_t kPhaseNumerator = 3200;
+inline constexpr int32_t kPhaseDenominator = 3199;
+
 // The controls a preset reads: amplitude knob A (0..100), shape knob D (1..99), vertical position O
 // (-256..256), frequency coefficient m (>= 1), and the phase fraction P / Q of the sine family.
 struct WaveformParams {
@@ -13,8 +17,8 @@ struct WaveformParams {
     int32_t shape = kStartShape;
     int32_t vertical = kStartVertical;
     int32_t coefficient = kStartCoefficient;
-    int32_t phaseNumerator = 3200;
-    int32_t phaseDenominator = 3199;
+    int32_t phaseNumerator = kPhaseNumerator;
+    int32_t phaseDenominator = kPhaseDenominator;
 };
 
 // Fills the whole table for kinds 1 to 11 and limits it to 0..255. White noise (kind 12) writes and

@@ -432,17 +432,6 @@ void MainWindowLayout::buildWorkingControls(QWidget* form)
     BitBtn1->setText(QStringLiteral("Affiche la Form5 Graphe compression"));
 }
 
-std::array<TDoubleSpeed*, 7> MainWindowLayout::rangeButtons() const
-{
-    return {DoubleSpeed1, DoubleSpeed2, DoubleSpeed3, DoubleSpeed4, DoubleSpeed5, DoubleSpeed6, DoubleSpeed7};
-}
-
-std::array<TDoubleSpeed*, 12> MainWindowLayout::presetButtons() const
-{
-    return {DoubleSpeed8,  DoubleSpeed9,  DoubleSpeed10, DoubleSpeed11, DoubleSpeed12, DoubleSpeed13,
-            DoubleSpeed14, DoubleSpeed15, DoubleSpeed16, DoubleSpeed17, DoubleSpeed19, DoubleSpeed20};
-}
-
 std::array<QWidget*, 20> MainWindowLayout::workingControls() const
 {
     return {ListBox1, ListBox2,     StringGrid1,  Label24,      Label25,      Label31, Label1,

@@ -178,9 +178,6 @@ struct MainWindowLayout {
     QToolButton* SpeedButton7;
     QPushButton* BitBtn1;
 
-    // The range buttons 1..7 and the preset waveform buttons indexed by waveform kind 1..12.
-    std::array<TDoubleSpeed*, 7> rangeButtons() const;
-    std::array<TDoubleSpeed*, 12> presetButtons() const;
     // Every working control, for whoever must keep them out of sight.
     std::array<QWidget*, 20> workingControls() const;
 

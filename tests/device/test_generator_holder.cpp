@@ -190,3 +190,17 @@ TEST_F(VirtualTransfer, CallersStopEndsTheTransferWithTheBlocksSoFarAndTheGenera
     EXPECT_EQ(generator->WriteCount() - before, 3u) << "header and two blocks, nothing after the stop";
     EXPECT_TRUE(holder.Holds());
 }
+
+// The timer's tick raises the counter; of the generator's input reports only an acknowledgement
+// sets it, to 1.
+TEST_F(VirtualTransfer, TicksRaiseTheCounterAndOnlyAnAcknowledgementSetsIt)
+{
+    holder.TickAcknowledgement();
+    EXPECT_EQ(holder.AcknowledgementCounter(), 1);
+    generator->QueueInput({0, 0x55, 1});
+    QTest::qWait(30);
+    EXPECT_EQ(holder.AcknowledgementCounter(), 1);
+    holder.TickAcknowledgement();
+    generator->QueueInput({0, 1});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return holder.AcknowledgementCounter() == 1; }, 2000));
+}

@@ -8,10 +8,12 @@
 
 #include <string>
 
+#include "panel/front_panel.h"
 #include "device/hid_controller.h"
 #include "test_device_fixture.h"
 #include "widgets/panel_status_bar.h"
 #include "widgets/rx_slider.h"
+#include "window_controls.h"
 
 namespace {
 
@@ -32,16 +34,14 @@ std::shared_ptr<dds::VirtualHidInterface> OtherDevice(
 TEST_F(DeviceWindow, StartUpPutsTheControlsAtTheirStartValuesAndSendsNothing)
 {
     CreateWindow();
-    EXPECT_EQ(form->RxSlider3->Value(), 127);
-    EXPECT_EQ(form->RxSlider3->MaxValue(), 255);
-    EXPECT_EQ(form->Label35->text(), "128");
-    EXPECT_EQ(form->RxSlider4->Value(), 99);
-    EXPECT_EQ(form->RxSlider4->MaxValue(), 99);
-    EXPECT_EQ(form->state.lastSentAmplitude, 99);
-    EXPECT_TRUE(form->RadioButton1->isChecked());
-    EXPECT_EQ(form->generatorHolder.Report()[1], dds::gcFilterOff) << "the filter-off handler ran";
+    EXPECT_EQ(Find<TRxSlider>(*form, "RxSlider3")->Value(), 127);
+    EXPECT_EQ(Find<TRxSlider>(*form, "RxSlider3")->MaxValue(), 255);
+    EXPECT_EQ(Find<QLabel>(*form, "Label35")->text(), "128");
+    EXPECT_EQ(Find<TRxSlider>(*form, "RxSlider4")->Value(), 99);
+    EXPECT_EQ(Find<TRxSlider>(*form, "RxSlider4")->MaxValue(), 99);
+    EXPECT_TRUE(Find<QRadioButton>(*form, "RadioButton1")->isChecked());
     Pump();
-    EXPECT_EQ(form->state.connectedFlag, 0);
+    EXPECT_FALSE(form->FrontPanel().Connected());
     EXPECT_EQ(generator->WriteCount(), 0u);
 }
 
@@ -49,14 +49,14 @@ TEST_F(DeviceWindow, PluggedInGeneratorIsConnectedOnlyOnceTheEventLoopRuns)
 {
     bus->Attach(generator);
     CreateWindow();
-    EXPECT_EQ(form->state.connectedFlag, 0);
-    EXPECT_TRUE(form->Panel11->isVisibleTo(form.get()));
-    const QString notConnected = form->StatusBar1->panelText(0);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000));
-    EXPECT_FALSE(form->Panel1->isVisibleTo(form.get()));
-    EXPECT_TRUE(form->Panel9->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->Panel11->isVisibleTo(form.get()));
-    EXPECT_NE(form->StatusBar1->panelText(0), notConnected);
+    EXPECT_FALSE(form->FrontPanel().Connected());
+    EXPECT_TRUE(Find<QFrame>(*form, "Panel11")->isVisibleTo(form.get()));
+    const QString notConnected = Find<PanelStatusBar>(*form, "StatusBar1")->panelText(0);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->FrontPanel().Connected(); }, 2000));
+    EXPECT_FALSE(Find<QFrame>(*form, "Panel1")->isVisibleTo(form.get()));
+    EXPECT_TRUE(Find<QFrame>(*form, "Panel9")->isVisibleTo(form.get()));
+    EXPECT_FALSE(Find<QFrame>(*form, "Panel11")->isVisibleTo(form.get()));
+    EXPECT_NE(Find<PanelStatusBar>(*form, "StatusBar1")->panelText(0), notConnected);
     const auto written = generator->Written();
     ASSERT_EQ(written.size(), 2u);
     EXPECT_EQ(written[0][1], dds::gcHostConnected);
@@ -71,7 +71,7 @@ TEST_F(DeviceWindow, GeneratorPluggedInLaterConnectsTheSameWay)
     CreateWindow();
     Pump();
     bus->Plug(generator, std::chrono::milliseconds(20));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->FrontPanel().Connected(); }, 2000));
     EXPECT_EQ(generator->Model().offsetByte, 128);
 }
 
@@ -87,7 +87,7 @@ TEST_F(DeviceWindow, AnotherDeviceArrivingResendsTheOffsetAndItsRemovalChangesNo
     bus->Unplug(*mouse);
     Pump();
     EXPECT_EQ(SentCodes(), (Codes{dds::gcOffset}));
-    EXPECT_EQ(form->state.connectedFlag, 1);
+    EXPECT_TRUE(form->FrontPanel().Connected());
     EXPECT_EQ(terminationRequests, 0);
 }
 
@@ -96,22 +96,21 @@ TEST_F(DeviceWindow, UnpluggingTheGeneratorShowsNotConnectedAndEndsTheProgram)
     StartConnected();
     bus->Unplug(*generator);
     ASSERT_TRUE(QTest::qWaitFor([this] { return terminationRequests == 1; }, 2000));
-    EXPECT_EQ(form->state.connectedFlag, 0);
-    EXPECT_TRUE(form->Panel1->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->Panel9->isVisibleTo(form.get()));
-    EXPECT_TRUE(form->Panel11->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->GroupBox6->isEnabled());
-    EXPECT_FALSE(form->GroupBox1->isEnabled());
-    EXPECT_FALSE(form->state.workBitmap1.has_value());
+    EXPECT_FALSE(form->FrontPanel().Connected());
+    EXPECT_TRUE(Find<QFrame>(*form, "Panel1")->isVisibleTo(form.get()));
+    EXPECT_FALSE(Find<QFrame>(*form, "Panel9")->isVisibleTo(form.get()));
+    EXPECT_TRUE(Find<QFrame>(*form, "Panel11")->isVisibleTo(form.get()));
+    EXPECT_FALSE(Find<QGroupBox>(*form, "GroupBox6")->isEnabled());
+    EXPECT_FALSE(Find<QGroupBox>(*form, "GroupBox1")->isEnabled());
     EXPECT_TRUE(Sent().empty()) << "the closing command cannot reach an unplugged generator";
-    EXPECT_EQ(form->generatorHolder.Generator(), nullptr);
+    EXPECT_TRUE(form->FrontPanel().State().generatorPath.empty());
     EXPECT_EQ(generator->OpenHandles(), 0u);
 }
 
 TEST_F(DeviceWindow, QuitWithAGeneratorSendsTheClosingCommandOnce)
 {
     StartConnected();
-    QTest::mouseClick(form->ToolButton3, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(*form, "ToolButton3"), Qt::LeftButton);
     EXPECT_EQ(SentCodes(), (Codes{dds::gcHostClosing}));
     EXPECT_EQ(terminationRequests, 1);
     EXPECT_EQ(generator->OpenHandles(), 0u) << "the generator is released";
@@ -128,17 +127,13 @@ TEST_F(DeviceWindow, ClosingTheWindowWithAGeneratorSendsTheClosingCommandOnce)
     EXPECT_EQ(generator->OpenHandles(), 0u);
 }
 
-TEST_F(DeviceWindow, QuitReleasesTheGeneratorThenEndsTheProgramThenFreesTheBitmaps)
+TEST_F(DeviceWindow, QuitReleasesTheGeneratorThenEndsTheProgram)
 {
-    StartConnected();
     std::vector<std::string> steps;
-    form->setApplicationTerminator([&] {
-        steps.push_back(generator->OpenHandles() == 0 ? "released" : "still held");
-        steps.push_back(form->state.workBitmap1 ? "terminate with bitmap" : "terminate without bitmap");
-    });
-    QTest::mouseClick(form->ToolButton3, Qt::LeftButton);
-    EXPECT_EQ(steps, (std::vector<std::string>{"released", "terminate with bitmap"}));
-    EXPECT_FALSE(form->state.workBitmap1.has_value());
+    services.whenTerminated = [&] { steps.push_back(generator->OpenHandles() == 0 ? "released" : "still held"); };
+    StartConnected();
+    QTest::mouseClick(Find<QToolButton>(*form, "ToolButton3"), Qt::LeftButton);
+    EXPECT_EQ(steps, (std::vector<std::string>{"released"}));
 }
 
 TEST_F(DeviceWindow, ClosingReleasesTheGeneratorAndIsAlwaysAllowed)
@@ -147,7 +142,6 @@ TEST_F(DeviceWindow, ClosingReleasesTheGeneratorAndIsAlwaysAllowed)
     form->show();
     EXPECT_TRUE(form->close());
     EXPECT_EQ(generator->Model().hostClosings, 1);
-    EXPECT_FALSE(form->state.workBitmap1.has_value());
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -157,7 +151,6 @@ TEST_F(DeviceWindow, ClosingWithoutAGeneratorSendsNothingAndIsAllowed)
     Pump();
     EXPECT_TRUE(form->close());
     EXPECT_EQ(generator->WriteCount(), 0u);
-    EXPECT_FALSE(form->state.workBitmap1.has_value());
 }
 
 TEST_F(DeviceWindow, QuitWithoutAGeneratorSendsNothing)
@@ -165,7 +158,7 @@ TEST_F(DeviceWindow, QuitWithoutAGeneratorSendsNothing)
     CreateWindow();
     Pump();
     FinishStartUpPicture();
-    QTest::mouseClick(form->ToolButton3, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(*form, "ToolButton3"), Qt::LeftButton);
     EXPECT_EQ(terminationRequests, 1);
     form->close();
     EXPECT_EQ(generator->WriteCount(), 0u);
@@ -179,9 +172,10 @@ TEST_F(DeviceWindow, GeneratorWithoutAccessStaysUnclaimedAndIsNamedToTheOperator
     CreateWindow();
     Pump();
     const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(form->state.connectedFlag, 0);
-    EXPECT_TRUE(form->Panel11->isVisibleTo(form.get()));
-    EXPECT_EQ(form->JvHidDeviceController1->NumClaimed(), 0);
+    EXPECT_FALSE(form->FrontPanel().Connected());
+    EXPECT_TRUE(Find<QFrame>(*form, "Panel11")->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->FrontPanel().State().generatorPath.empty());
+    EXPECT_EQ(locked->OpenHandles(), 0u);
     EXPECT_NE(err.find("/dev/hidraw7"), std::string::npos) << err;
     EXPECT_NE(err.find("70-ddsgen.rules"), std::string::npos) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
@@ -219,9 +213,9 @@ TEST_F(DeviceWindow, GeneratorWithoutAccessConnectsOncePluggedInAgainWithTheRule
         } else {
             bus->Attach(generator); // there already when the unplug's notice is handled
         }
-        ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000)) << apart;
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form->FrontPanel().Connected(); }, 2000)) << apart;
         EXPECT_EQ(terminationRequests, 0);
-        EXPECT_TRUE(form->Panel9->isVisibleTo(form.get()));
+        EXPECT_TRUE(Find<QFrame>(*form, "Panel9")->isVisibleTo(form.get()));
         ASSERT_FALSE(generator->Written().empty());
         EXPECT_EQ(generator->Written().front().at(1), dds::gcHostConnected);
         EXPECT_TRUE(services.errors.isEmpty()) << services.errors.join('\n').toStdString();
@@ -248,15 +242,14 @@ TEST_F(DeviceWindow, ErrorBoxDuringStartUpLetsTheGeneratorConnectOnlyAfterStartU
         QTest::qWait(100); // the box's own event loop while the operator reads it
     };
     form = std::make_unique<TForm1>(std::move(boxed));
-    form->setApplicationTerminator([this] { ++terminationRequests; });
     ASSERT_FALSE(services.errors.isEmpty());
     EXPECT_TRUE(services.errors[0].startsWith(QStringLiteral("Erreur d'entrée/sortie"))) << services.errors[0].toStdString();
-    EXPECT_EQ(form->state.connectedFlag, 0) << "connected inside start-up";
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000));
+    EXPECT_FALSE(form->FrontPanel().Connected()) << "connected inside start-up";
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->FrontPanel().Connected(); }, 2000));
     FinishStartUpPicture();
-    EXPECT_TRUE(form->Panel9->isVisibleTo(form.get()));
-    EXPECT_TRUE(form->SpeedButton10->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->Panel11->isVisibleTo(form.get()));
+    EXPECT_TRUE(Find<QFrame>(*form, "Panel9")->isVisibleTo(form.get()));
+    EXPECT_TRUE(Find<QToolButton>(*form, "SpeedButton10")->isVisibleTo(form.get()));
+    EXPECT_FALSE(Find<QFrame>(*form, "Panel11")->isVisibleTo(form.get()));
     const std::vector<Report> written = generator->Written();
     EXPECT_EQ(std::count_if(written.begin(), written.end(), [](const Report& r) { return r.at(1) == dds::gcHostConnected; }), 1);
     services.errors.clear();
@@ -269,23 +262,10 @@ TEST_F(DeviceWindow, ASecondGeneratorIsLeftAloneWhileOneIsHeld)
     bus->Plug(second);
     ASSERT_TRUE(QTest::qWaitFor([this] { return !Sent().empty(); }, 2000));
     EXPECT_EQ(second->WriteCount(), 0u);
-    EXPECT_EQ(form->generatorHolder.Generator()->PnPInfo().DevicePath(), dds::VirtualGenerator::kPath);
+    EXPECT_EQ(form->FrontPanel().State().generatorPath, dds::VirtualGenerator::kPath);
     bus->Unplug(*second);
     Pump();
     EXPECT_EQ(terminationRequests, 0);
-}
-
-TEST_F(DeviceWindow, OnlyAnAcknowledgementSetsTheCounter)
-{
-    StartConnected();
-    form->Timer1->stop(); // its tick raises the counter too
-    form->generatorHolder.SetAcknowledgementCounter(0);
-    generator->QueueInput(Report{0, 0x55, 1});
-    Pump();
-    Pump();
-    EXPECT_EQ(form->generatorHolder.AcknowledgementCounter(), 0);
-    generator->QueueInput(Report{0, 1});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->generatorHolder.AcknowledgementCounter() == 1; }, 2000));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 #include <QGroupBox>
+#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -10,8 +11,10 @@
 
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
+#include "panel/front_panel.h"
 #include "shell/unit1.h"
 #include "test_services.h"
+#include "window_controls.h"
 
 // The main window on an in-process HID bus, with the quit request and the error box recorded.
 class DeviceWindow : public ::testing::Test {
@@ -28,22 +31,21 @@ protected:
     void CreateWindow()
     {
         form = std::make_unique<TForm1>(services.For(backend ? backend : bus, programFolder));
-        form->setApplicationTerminator([this] { ++terminationRequests; });
     }
     // The generator plugged in before the program starts; the window connects in the event loop.
     void StartConnected()
     {
         bus->Attach(generator);
         CreateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form->FrontPanel().Connected(); }, 2000));
         FinishStartUpPicture();
         sentBefore_ = generator->WriteCount();
     }
     // The start-up picture locks the groups for two seconds; the operator waits that out.
     void FinishStartUpPicture()
     {
-        while (form->Timer2->isActive())
-            form->Timer2Timer();
+        while (Find<QTimer>(*form, "Timer2")->isActive())
+            Tick(Find<QTimer>(*form, "Timer2"));
     }
     static void Pump() { QTest::qWait(30); }
 
@@ -52,6 +54,15 @@ protected:
     {
         const std::vector<Report> all = generator->Written();
         return {all.begin() + static_cast<std::ptrdiff_t>(sentBefore_), all.end()};
+    }
+    // The bytes the last transfer computed, as the window's sample list shows them.
+    std::vector<uint8_t> SampleList() const
+    {
+        std::vector<uint8_t> bytes;
+        const QListWidget* list = Find<QListWidget>(*form, "ListBox2");
+        for (int row = 0; row < list->count(); ++row)
+            bytes.push_back(static_cast<uint8_t>(list->item(row)->text().toInt()));
+        return bytes;
     }
     std::vector<int> SentCodes() const
     {
@@ -67,7 +78,7 @@ protected:
     QString programFolder; // the services' own temporary folder unless a test names one
     RecordedServices services;
     std::unique_ptr<TForm1> form;
-    int terminationRequests = 0;
+    int& terminationRequests = services.terminationRequests;
 
 private:
     size_t sentBefore_ = 0;

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
@@ -11,13 +10,16 @@
 #include <cerrno>
 #include <cstring>
 
+#include "panel/front_panel.h"
 #include "device/report_log.h"
+#include "shell/language_texts.h"
 #include "shell/unit2.h"
 #include "shell/unit3.h"
 #include "test_device_fixture.h"
 #include "test_fault_injection.h"
 #include "test_waveform_fixture.h"
 #include "widgets/double_speed.h"
+#include "window_controls.h"
 
 namespace {
 
@@ -63,7 +65,7 @@ protected:
     }
 
     // A fresh bus, generator and window, with every write attempt and every written report recorded.
-    void Replug(std::shared_ptr<dds::VirtualGenerator> fresh)
+    void Replug(std::shared_ptr<dds::VirtualGenerator> fresh, std::chrono::milliseconds period = 10ms)
     {
         form.reset();
         bus = std::make_shared<dds::VirtualHidBus>();
@@ -73,36 +75,34 @@ protected:
             dds::LoggingBackend(bus, std::make_shared<dds::ReportLog>(logPath.toStdString())));
         backend = attempts;
         terminationRequests = 0;
+        services.scratchFolder = folder.path();
+        services.acknowledgementPeriod = period;
         StartConnected();
-        if (!form)
-            return;
-        form->sampleFolder = [this] { return folder.path(); };
-        form->acknowledgementPeriod = 10ms;
     }
 
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     void transferTriangle()
     {
-        click(form->DoubleSpeed10);
-        click(form->SpeedButton10);
+        click(Find<TDoubleSpeed>(*form, "DoubleSpeed10"));
+        click(Find<QToolButton>(*form, "SpeedButton10"));
     }
     bool inputsEnabled() const
     {
-        return form->GroupBox3->isEnabled() && form->GroupBox6->isEnabled() && form->GroupBox1->isEnabled() &&
-               form->GroupBox5->isEnabled() && form->ToolBar1->isEnabled();
+        return Find<QGroupBox>(*form, "GroupBox3")->isEnabled() && Find<QGroupBox>(*form, "GroupBox6")->isEnabled() && Find<QGroupBox>(*form, "GroupBox1")->isEnabled() &&
+               Find<QGroupBox>(*form, "GroupBox5")->isEnabled() && Find<QToolBar>(*form, "ToolBar1")->isEnabled();
     }
     // Every byte the window computed reached the generator, the transfer was closed, and the
     // window is back to its normal state.
     void expectWholeTransfer(int transfersClosed)
     {
         const dds::GeneratorModel model = generator->Model();
-        EXPECT_FALSE(form->state.transferBytes.empty());
-        EXPECT_EQ(model.samples.size(), form->state.transferBytes.size());
-        EXPECT_EQ(model.samples, form->state.transferBytes);
+        const std::vector<uint8_t> computed = SampleList();
+        EXPECT_FALSE(computed.empty());
+        EXPECT_EQ(model.samples, computed);
         EXPECT_EQ(model.transfersClosed, transfersClosed);
-        EXPECT_FALSE(form->Form2->isVisible());
-        EXPECT_FALSE(form->Form3->isVisible());
-        EXPECT_FALSE(form->Timer1->isActive());
+        EXPECT_FALSE(Find<TForm2>(*form, "Form2")->isVisible());
+        EXPECT_FALSE(Find<TForm3>(*form, "Form3")->isVisible());
+        EXPECT_FALSE(Find<QTimer>(*form, "Timer1")->isActive());
         EXPECT_TRUE(inputsEnabled());
     }
     // Acknowledgement waits that ended on their time-out while `action` runs: the ticks of Timer1
@@ -111,8 +111,8 @@ protected:
     int timedOutWaitsDuring(const std::function<void()>& action)
     {
         int ticks = 0;
-        const QMetaObject::Connection counting = QObject::connect(form->Timer1, &QTimer::timeout, [this, &ticks] {
-            if (std::chrono::milliseconds(form->Timer1->interval()) == form->acknowledgementPeriod)
+        const QMetaObject::Connection counting = QObject::connect(Find<QTimer>(*form, "Timer1"), &QTimer::timeout, [this, &ticks] {
+            if (std::chrono::milliseconds(Find<QTimer>(*form, "Timer1")->interval()) == services.acknowledgementPeriod)
                 ++ticks;
         });
         action();
@@ -138,8 +138,8 @@ TEST_F(TransferFaults, SilentGeneratorGetsTheWholeWaveformAndTheNextTransferWork
     expectWholeTransfer(1);
 
     generator->SetAcknowledging(true);
-    click(form->DoubleSpeed8);
-    click(form->SpeedButton10);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed8"));
+    click(Find<QToolButton>(*form, "SpeedButton10"));
     expectWholeTransfer(2);
     EXPECT_EQ(generator->Model().kind, 1);
 }
@@ -166,8 +166,8 @@ TEST_F(TransferFaults, LateAndDoubledAcknowledgementsLoseNothing)
         EXPECT_EQ(Sent().size(), size_t(kTriangleReports));
         expectWholeTransfer(1);
         // The strays of the first transfer arrive during the second one.
-        click(form->DoubleSpeed13);
-        click(form->SpeedButton10);
+        click(Find<TDoubleSpeed>(*form, "DoubleSpeed13"));
+        click(Find<QToolButton>(*form, "SpeedButton10"));
         expectWholeTransfer(2);
     }
 }
@@ -183,8 +183,8 @@ TEST_F(TransferFaults, FloodOfUnrelatedInputNeitherAcknowledgesNorBreaksATransfe
 
     generator->SetAcknowledging(true);
     FaultTally::Instance().Inject();
-    click(form->DoubleSpeed9);
-    click(form->SpeedButton10);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed9"));
+    click(Find<QToolButton>(*form, "SpeedButton10"));
     expectWholeTransfer(2);
     generator->SetUnrelatedInput(0ms);
 }
@@ -203,11 +203,11 @@ TEST_F(TransferFaults, DiskFullForTheWorkPictureSendsNothingAndTheNextTransferWo
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown[0].startsWith(QString::fromUtf8("Impossible de créer le fichier"))) << shown[0].toStdString();
     EXPECT_TRUE(Sent().empty()) << "a transfer went out without its picture";
-    EXPECT_FALSE(form->Form2->isVisible());
-    EXPECT_FALSE(form->Form3->isVisible());
+    EXPECT_FALSE(Find<TForm2>(*form, "Form2")->isVisible());
+    EXPECT_FALSE(Find<TForm3>(*form, "Form3")->isVisible());
     EXPECT_TRUE(inputsEnabled());
 
-    click(form->SpeedButton10);
+    click(Find<QToolButton>(*form, "SpeedButton10"));
     EXPECT_EQ(Sent().size(), size_t(kTriangleReports));
     expectWholeTransfer(1);
 }
@@ -220,10 +220,9 @@ TEST_F(TransferFaults, UnplugAtEveryReportEndsTheProgramWithNothingWrittenAfterT
 
     for (size_t k = 1; k <= whole.size(); ++k) {
         SCOPED_TRACE(testing::Message() << "unplugged after report " << k);
-        Replug(std::make_shared<dds::VirtualGenerator>());
-        ASSERT_NE(form, nullptr);
         // The removal, not a time-out, is to end the wait of the block the generator never takes.
-        form->acknowledgementPeriod = 2000ms;
+        Replug(std::make_shared<dds::VirtualGenerator>(), 2000ms);
+        ASSERT_NE(form, nullptr);
         const size_t attemptsBefore = attempts->All().size();
         generator->UnplugAfter(generator->WriteCount() + k, [this] { bus->Unplug(*generator); });
         FaultTally::Instance().Inject();
@@ -231,11 +230,11 @@ TEST_F(TransferFaults, UnplugAtEveryReportEndsTheProgramWithNothingWrittenAfterT
         EXPECT_TRUE(QTest::qWaitFor([this] { return terminationRequests > 0; }, 2000));
 
         EXPECT_EQ(terminationRequests, 1);
-        EXPECT_EQ(form->generatorHolder.Generator(), nullptr);
-        EXPECT_EQ(form->state.connectedFlag, 0);
-        EXPECT_FALSE(form->Form2->isVisible());
-        EXPECT_FALSE(form->Form3->isVisible());
-        EXPECT_FALSE(form->Timer1->isActive());
+        EXPECT_TRUE(form->FrontPanel().State().generatorPath.empty());
+        EXPECT_FALSE(form->FrontPanel().Connected());
+        EXPECT_FALSE(Find<TForm2>(*form, "Form2")->isVisible());
+        EXPECT_FALSE(Find<TForm3>(*form, "Form3")->isVisible());
+        EXPECT_FALSE(Find<QTimer>(*form, "Timer1")->isActive());
         EXPECT_EQ(Sent(), std::vector<Report>(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(k)));
 
         const std::vector<Report> tried(attempts->All().begin() + static_cast<std::ptrdiff_t>(attemptsBefore),
@@ -268,7 +267,7 @@ protected:
         ASSERT_TRUE(folder.isValid());
         target = folder.filePath(QStringLiteral("onde.xls"));
         WriteAll(target, kOldContent);
-        click(form->DoubleSpeed13);
+        click(Find<TDoubleSpeed>(*form, "DoubleSpeed13"));
     }
     void TearDown() override
     {
@@ -280,7 +279,7 @@ protected:
     {
         dialogs.saveAnswers << target;
         dialogs.overwriteAnswers.push_back(true);
-        click(form->ToolButton4);
+        click(Find<QToolButton>(*form, "ToolButton4"));
     }
     // The failed save showed its error, left the old file as it was and no temporary beside it.
     void expectRefusedSave(int error)
@@ -357,13 +356,15 @@ class SettingsFaults : public WaveformWindow {
 protected:
     void SetUp() override
     {
-        WaveformWindow::SetUp();
         ASSERT_TRUE(programFolder.isValid() && userFolder.isValid());
+        QByteArray lines;
         for (int n = 1; n <= dds::kSettingsLineCount; ++n)
-            oldContent += (n == dds::kLanguageLine ? QByteArray("1") : "ligne " + QByteArray::number(n)) + "\r\n";
-        WriteAll(settingsPath(), oldContent);
-        form->state.settings = dds::SettingsFile(programFolder.path(), userFolder.path());
-        form->state.settings.LoadSettings();
+            lines += (n == dds::kLanguageLine ? QByteArray("1") : "ligne " + QByteArray::number(n)) + "\r\n";
+        WriteAll(settingsPath(), lines);
+        dds::WindowServices own = services.For(std::make_shared<dds::VirtualHidBus>(), programFolder.path() + "/");
+        own.userSettingsFolder = userFolder.path() + "/";
+        CreateWindow(std::move(own));
+        oldContent = ReadAll(settingsPath()); // start-up stored the program folder in it
     }
     void TearDown() override
     {
@@ -388,11 +389,11 @@ TEST_F(SettingsFaults, FailedSettingsWritesKeepTheOldFileAndAreShown)
         std::function<void()> run;
     };
     const Trigger triggers[] = {
-        {"the English button", [this] { click(form->ToolButton5); }},
+        {"the English button", [this] { click(Find<QToolButton>(*form, "ToolButton5")); }},
         {"a folder change in the save dialog",
          [this] {
              dialogs.folderToEnter = programFolder.path();
-             click(form->ToolButton4);
+             click(Find<QToolButton>(*form, "ToolButton4"));
              dialogs.folderToEnter.clear();
          }},
     };
@@ -415,12 +416,13 @@ TEST_F(SettingsFaults, FailedSettingsWritesKeepTheOldFileAndAreShown)
 
     // With room again the next change is stored, every other line as it was.
     errors.clear();
-    click(form->ToolButton5);
+    click(Find<QToolButton>(*form, "ToolButton5"));
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
     dds::SettingsLines expected = dds::ParseSettingsLines(oldContent);
     expected[dds::kLanguageLine - 1] = QByteArray::number(dds::kEnglishCode);
     expected[dds::kWaveFileFolderLine - 1] = QFile::encodeName(QDir::toNativeSeparators(programFolder.path()));
-    const dds::SettingsLines stored = dds::ParseSettingsLines(ReadAll(form->state.settings.FilePath()));
+    // A failed write beside the program sends the file to the per-user folder for the rest of the run.
+    const dds::SettingsLines stored = dds::ParseSettingsLines(ReadAll(userFolder.filePath(dds::kSettingsFileName)));
     for (int i = 0; i < dds::kSettingsLineCount; ++i)
         EXPECT_EQ(stored[i], expected[i]) << "line " << i + 1;
 }

@@ -21,6 +21,7 @@
 #include "shell/unit1.h"
 #include "shell/wave_file_dialogs.h"
 #include "test_services.h"
+#include "window_controls.h"
 
 // The save dialog is Qt's own here, driven through its real buttons, name box, folder list and
 // side bar.
@@ -134,9 +135,9 @@ TEST(SaveButtonWithTheRealDialog, RemembersTheFolderTheOperatorWentToEvenWhenCan
     ASSERT_TRUE(QDir(files.path()).mkpath(QStringLiteral("waves")));
     const QString waves = QDir::cleanPath(files.filePath(QStringLiteral("waves")));
     RecordedServices services;
+    services.waveFileDialogs = std::make_shared<dds::DesktopWaveFileDialogs>(dds::DialogLook::QtOwn);
     TForm1 form(services.For(std::make_shared<dds::VirtualHidBus>(), programFolder.path() + QStringLiteral("/")));
-    form.Timer2->stop();
-    form.setWaveFileDialogs(std::make_unique<dds::DesktopWaveFileDialogs>(dds::DialogLook::QtOwn));
+    Find<QTimer>(form, "Timer2")->stop();
     QString folderWhileOpen;
     QString startFolderOfTheNextDialog;
     int dialogsSeen = 0;
@@ -157,7 +158,7 @@ TEST(SaveButtonWithTheRealDialog, RemembersTheFolderTheOperatorWentToEvenWhenCan
     };
     for (int run = 0; run < 2; ++run) {
         QTimer::singleShot(0, &form, driveDialog);
-        QTest::mouseClick(form.ToolButton4, Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(form, "ToolButton4"), Qt::LeftButton);
     }
     EXPECT_EQ(dialogsSeen, 2);
     EXPECT_EQ(QDir::cleanPath(QDir::fromNativeSeparators(folderWhileOpen)), waves);

@@ -16,6 +16,8 @@
 #include <set>
 #include <vector>
 
+#include "device/virtual_generator.h"
+#include "panel/front_panel.h"
 #include "shell/hint_texts.h"
 #include "shell/settings_file.h"
 #include "shell/text_applier.h"
@@ -25,6 +27,7 @@
 #include "widgets/main_window_layout.h"
 #include "widgets/panel_status_bar.h"
 #include "widgets/rx_slider.h"
+#include "window_controls.h"
 
 namespace {
 
@@ -180,7 +183,7 @@ protected:
         WriteSettings(FileWithLanguage(line6));
         CreateWindow();
     }
-    QString Status() const { return form->StatusBar1->panelText(0); }
+    QString Status() const { return Find<PanelStatusBar>(*form, "StatusBar1")->panelText(0); }
     static QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
     // Every control the text sets centre, with its container.
@@ -188,14 +191,14 @@ protected:
     {
         TForm1& f = *form;
         std::vector<std::pair<QWidget*, QWidget*>> centred{
-                {f.Label3, f.Panel1},   {f.Label4, f.Panel1},   {f.Label5, f.Panel1},
-                {f.Label6, f.Panel1},   {f.Label14, f.GroupBox6},
-                {f.Label15, f.GroupBox6}, {f.Label16, f.Panel5}, {f.Label21, f.Panel8},
-                {f.Label22, f.Panel8},  {f.Label28, f.Panel10}, {f.RadioButton1, f.GroupBox7},
-                {f.Label7, f.Panel12},  {f.Label8, f.Panel12},  {f.Label36, f.Panel12}};
+                {Find<QLabel>(f, "Label3"), Find<QFrame>(f, "Panel1")},   {Find<QLabel>(f, "Label4"), Find<QFrame>(f, "Panel1")},   {Find<QLabel>(f, "Label5"), Find<QFrame>(f, "Panel1")},
+                {Find<QLabel>(f, "Label6"), Find<QFrame>(f, "Panel1")},   {Find<QLabel>(f, "Label14"), Find<QGroupBox>(f, "GroupBox6")},
+                {Find<QLabel>(f, "Label15"), Find<QGroupBox>(f, "GroupBox6")}, {Find<QLabel>(f, "Label16"), Find<QFrame>(f, "Panel5")}, {Find<QLabel>(f, "Label21"), Find<QFrame>(f, "Panel8")},
+                {Find<QLabel>(f, "Label22"), Find<QFrame>(f, "Panel8")},  {Find<QLabel>(f, "Label28"), Find<QFrame>(f, "Panel10")}, {Find<QRadioButton>(f, "RadioButton1"), Find<QGroupBox>(f, "GroupBox7")},
+                {Find<QLabel>(f, "Label7"), Find<QFrame>(f, "Panel12")},  {Find<QLabel>(f, "Label8"), Find<QFrame>(f, "Panel12")},  {Find<QLabel>(f, "Label36"), Find<QFrame>(f, "Panel12")}};
         // The shape title is only set once a waveform is known.
-        if (dds::ShapeDialTitle(dds::FrenchTexts(), f.state.waveformKind))
-            centred.emplace_back(f.Label9, f.Panel2);
+        if (dds::ShapeDialTitle(dds::FrenchTexts(), static_cast<int>(f.FrontPanel().State().kind)))
+            centred.emplace_back(Find<QLabel>(f, "Label9"), Find<QFrame>(f, "Panel2"));
         return centred;
     }
     void ExpectTextSet(const LanguageTexts& t) const
@@ -203,31 +206,36 @@ protected:
         TForm1& f = *form;
         EXPECT_EQ(f.windowTitle(), Q(t.windowCaption));
         EXPECT_EQ(QGuiApplication::applicationDisplayName(), Q(t.applicationTitle));
-        EXPECT_EQ(Status(), Q(f.state.connectedFlag == 1 ? t.statusConnected : t.statusNotConnected));
-        EXPECT_EQ(f.GroupBox1->title(), Q(t.generatorControlGroup));
-        EXPECT_EQ(f.GroupBox2->title(), Q(t.outputWaveformGroup));
-        EXPECT_EQ(f.GroupBox3->title(), Q(t.frequencyGroup));
-        EXPECT_EQ(f.GroupBox4->title(), Q(t.frequencyRangeGroup));
-        EXPECT_EQ(f.GroupBox5->title(), Q(t.waveformSelectionGroup));
-        EXPECT_EQ(f.GroupBox6->title(), Q(t.offsetAmplitudeGroup));
-        EXPECT_EQ(f.GroupBox7->title(), Q(t.lowPassFilterGroup));
-        EXPECT_EQ(f.Label3->text(), Q(t.notConnectedInstructions[0]));
-        EXPECT_EQ(f.Label6->text(), Q(t.notConnectedInstructions[3]));
-        EXPECT_EQ(f.Label14->text(), Q(t.offsetTitle));
-        EXPECT_EQ(f.Label15->text(), Q(t.amplitudeTitle));
-        EXPECT_EQ(f.Label16->text(), Q(t.graphAmplitudeTitle));
-        EXPECT_EQ(f.Label21->text(), Q(t.drawingInstructions[0]));
-        EXPECT_EQ(f.Label22->text(), Q(t.drawingInstructions[1]));
-        EXPECT_EQ(f.Label28->text(), Q(t.brushWidthTitle));
-        EXPECT_EQ(f.RadioButton1->text(), Q(t.filterOff));
-        EXPECT_EQ(f.Label7->text(), Q(t.notConnectedOverlay[0]));
-        EXPECT_EQ(f.Label36->text(), Q(t.notConnectedOverlay[2]));
-        for (const dds::HintRow& row : dds::HintTable())
-            EXPECT_EQ(row.control(f)->toolTip(), Q(row.*t.hint)) << row.french;
+        EXPECT_EQ(Status(), Q(f.FrontPanel().Connected() ? t.statusConnected : t.statusNotConnected));
+        EXPECT_EQ(Find<QGroupBox>(f, "GroupBox1")->title(), Q(t.generatorControlGroup));
+        EXPECT_EQ(Find<QGroupBox>(f, "GroupBox2")->title(), Q(t.outputWaveformGroup));
+        EXPECT_EQ(Find<QGroupBox>(f, "GroupBox3")->title(), Q(t.frequencyGroup));
+        EXPECT_EQ(Find<QGroupBox>(f, "GroupBox4")->title(), Q(t.frequencyRangeGroup));
+        EXPECT_EQ(Find<QGroupBox>(f, "GroupBox5")->title(), Q(t.waveformSelectionGroup));
+        EXPECT_EQ(Find<QGroupBox>(f, "GroupBox6")->title(), Q(t.offsetAmplitudeGroup));
+        EXPECT_EQ(Find<QGroupBox>(f, "GroupBox7")->title(), Q(t.lowPassFilterGroup));
+        EXPECT_EQ(Find<QLabel>(f, "Label3")->text(), Q(t.notConnectedInstructions[0]));
+        EXPECT_EQ(Find<QLabel>(f, "Label6")->text(), Q(t.notConnectedInstructions[3]));
+        EXPECT_EQ(Find<QLabel>(f, "Label14")->text(), Q(t.offsetTitle));
+        EXPECT_EQ(Find<QLabel>(f, "Label15")->text(), Q(t.amplitudeTitle));
+        EXPECT_EQ(Find<QLabel>(f, "Label16")->text(), Q(t.graphAmplitudeTitle));
+        EXPECT_EQ(Find<QLabel>(f, "Label21")->text(), Q(t.drawingInstructions[0]));
+        EXPECT_EQ(Find<QLabel>(f, "Label22")->text(), Q(t.drawingInstructions[1]));
+        EXPECT_EQ(Find<QLabel>(f, "Label28")->text(), Q(t.brushWidthTitle));
+        EXPECT_EQ(Find<QRadioButton>(f, "RadioButton1")->text(), Q(t.filterOff));
+        EXPECT_EQ(Find<QLabel>(f, "Label7")->text(), Q(t.notConnectedOverlay[0]));
+        EXPECT_EQ(Find<QLabel>(f, "Label36")->text(), Q(t.notConnectedOverlay[2]));
+        // The hinted controls by name: the layout on a bare host names them.
+        QWidget bare;
+        const MainWindowLayout names(&bare);
+        for (const dds::HintRow& row : dds::HintTable()) {
+            const QByteArray name = row.control(names)->objectName().toLatin1();
+            EXPECT_EQ(Find(f, name.constData())->toolTip(), Q(row.*t.hint)) << row.french;
+        }
         for (const auto& [control, container] : CentredControls())
             EXPECT_EQ(control->x(), (container->width() - control->width()) / 2)
                 << control->objectName().toStdString();
-        EXPECT_EQ(f.RadioButton1->width(), 89);
+        EXPECT_EQ(Find<QRadioButton>(f, "RadioButton1")->width(), 89);
     }
 
     RecordedServices services;
@@ -240,7 +248,6 @@ private:
 TEST_F(MainWindowLanguage, StartsInTheLanguageOfLineSix)
 {
     Start("2");
-    EXPECT_EQ(form->state.languageCode, 2);
     ExpectTextSet(dds::GermanTexts());
     Start("0");
     ExpectTextSet(dds::EnglishTexts());
@@ -250,7 +257,6 @@ TEST_F(MainWindowLanguage, StartsInTheLanguageOfLineSix)
 TEST_F(MainWindowLanguage, MissingFileStartsInFrenchAndComesBackWithEightyLines)
 {
     CreateWindow();
-    EXPECT_EQ(form->state.languageCode, dds::kFrenchCode);
     ExpectTextSet(dds::FrenchTexts());
     const dds::SettingsLines lines = dds::ParseSettingsLines(ReadSettings());
     EXPECT_EQ(ReadSettings().count("\r\n"), 80);
@@ -261,10 +267,9 @@ TEST_F(MainWindowLanguage, MissingFileStartsInFrenchAndComesBackWithEightyLines)
 TEST_F(MainWindowLanguage, LineSixThatIsNoIntegerStartsInFrenchAndStartUpCompletes)
 {
     Start("Deutsch");
-    EXPECT_EQ(form->state.languageCode, dds::kFrenchCode);
     ExpectTextSet(dds::FrenchTexts());
-    EXPECT_TRUE(form->Timer2->isActive());
-    EXPECT_EQ(form->state.rangeNumber, 5);
+    EXPECT_TRUE(Find<QTimer>(*form, "Timer2")->isActive());
+    EXPECT_EQ(form->FrontPanel().State().range, 5);
     EXPECT_TRUE(services.errors.isEmpty()) << services.errors.join('\n').toStdString();
 }
 
@@ -273,23 +278,30 @@ TEST_F(MainWindowLanguage, UnknownCodeLeavesTheDesignedTexts)
     QWidget bare;
     const MainWindowLayout designed(&bare);
     Start("7");
-    EXPECT_EQ(form->state.languageCode, 7);
-    EXPECT_EQ(form->GroupBox1->title(), designed.GroupBox1->title());
-    EXPECT_EQ(form->Label9->text(), designed.Label9->text());
-    EXPECT_EQ(form->RxSlider1->toolTip(), designed.RxSlider1->toolTip());
+    EXPECT_EQ(Find<QGroupBox>(*form, "GroupBox1")->title(), designed.GroupBox1->title());
+    EXPECT_EQ(Find<QLabel>(*form, "Label9")->text(), designed.Label9->text());
+    EXPECT_EQ(Find<TRxSlider>(*form, "RxSlider1")->toolTip(), designed.RxSlider1->toolTip());
     EXPECT_EQ(Status(), "");
-    form->ApplyLanguageTexts();
-    EXPECT_EQ(form->Label14->text(), designed.Label14->text());
+    Find<QTimer>(*form, "Timer2")->stop();
+    Find<TDoubleSpeed>(*form, "DoubleSpeed9")->click(); // a preset applies the texts again
+    EXPECT_EQ(Find<QLabel>(*form, "Label14")->text(), designed.Label14->text());
 }
 
 TEST_F(MainWindowLanguage, EverySetFollowsTheConnectionState)
 {
-    Start("1");
-    for (int connected : {0, 1}) {
-        form->state.connectedFlag = connected;
-        for (int code : {dds::kEnglishCode, dds::kFrenchCode, dds::kGermanCode}) {
-            form->state.languageCode = code;
-            form->ApplyLanguageTexts();
+    const auto bus = std::make_shared<dds::VirtualHidBus>();
+    WriteSettings(FileWithLanguage("1"));
+    form = std::make_unique<TForm1>(services.For(bus, ProgramFolder()));
+    Find<QTimer>(*form, "Timer2")->stop();
+    const std::pair<const char*, int> buttons[] = {
+        {"ToolButton5", dds::kEnglishCode}, {"ToolButton6", dds::kFrenchCode}, {"ToolButton19", dds::kGermanCode}};
+    for (const bool connected : {false, true}) {
+        if (connected) {
+            bus->Plug(std::make_shared<dds::VirtualGenerator>());
+            ASSERT_TRUE(QTest::qWaitFor([this] { return form->FrontPanel().Connected(); }, 2000));
+        }
+        for (const auto& [button, code] : buttons) {
+            Find<QToolButton>(*form, button)->click();
             ExpectTextSet(*dds::TextsForLanguage(code));
         }
     }
@@ -299,44 +311,38 @@ TEST_F(MainWindowLanguage, EverySetFollowsTheConnectionState)
 TEST_F(MainWindowLanguage, WaveformDependentTitles)
 {
     Start("2");
-    form->state.waveformKind = 11;
-    form->ApplyLanguageTexts();
-    EXPECT_EQ(form->Label37->text(), "Modulationsindex");
-    EXPECT_EQ(form->Label38->text(), "");
-    EXPECT_EQ(form->Label9->text(), "Einschaltdauer");
-    form->state.waveformKind = 9;
-    form->ApplyLanguageTexts();
-    EXPECT_EQ(form->Label37->text(), "Frequenz des");
-    EXPECT_EQ(form->Label38->text(), Q("Trägersignals"));
-    EXPECT_EQ(form->Label37->x(), (form->Panel13->width() - form->Label37->width()) / 2);
+    Find<QTimer>(*form, "Timer2")->stop();
+    Find<TDoubleSpeed>(*form, "DoubleSpeed19")->click(); // frequency modulation
+    EXPECT_EQ(Find<QLabel>(*form, "Label37")->text(), "Modulationsindex");
+    EXPECT_EQ(Find<QLabel>(*form, "Label38")->text(), "");
+    EXPECT_EQ(Find<QLabel>(*form, "Label9")->text(), "Einschaltdauer");
+    Find<TDoubleSpeed>(*form, "DoubleSpeed16")->click(); // amplitude modulation
+    EXPECT_EQ(Find<QLabel>(*form, "Label37")->text(), "Frequenz des");
+    EXPECT_EQ(Find<QLabel>(*form, "Label38")->text(), Q("Trägersignals"));
+    EXPECT_EQ(Find<QLabel>(*form, "Label37")->x(), (Find<QFrame>(*form, "Panel13")->width() - Find<QLabel>(*form, "Label37")->width()) / 2);
 
-    form->state.waveformKind = 3;
-    form->ApplyLanguageTexts();
-    EXPECT_EQ(form->Label9->text(), "Neigung");
-    EXPECT_EQ(form->Label37->text(), "Frequenz des") << "other waveforms keep the coefficient titles";
-    QTest::mouseClick(form->ToolButton6, Qt::LeftButton);
-    EXPECT_EQ(form->Label9->text(), "Pente");
-    form->state.waveformKind = 0;
-    QTest::mouseClick(form->ToolButton5, Qt::LeftButton);
-    EXPECT_EQ(form->Label9->text(), "Pente") << "an unknown kind leaves the shape title";
+    Find<TDoubleSpeed>(*form, "DoubleSpeed10")->click(); // triangle
+    EXPECT_EQ(Find<QLabel>(*form, "Label9")->text(), "Neigung");
+    EXPECT_EQ(Find<QLabel>(*form, "Label37")->text(), "Frequenz des") << "other waveforms keep the coefficient titles";
+    QTest::mouseClick(Find<QToolButton>(*form, "ToolButton6"), Qt::LeftButton);
+    EXPECT_EQ(Find<QLabel>(*form, "Label9")->text(), "Pente");
 }
 
 TEST_F(MainWindowLanguage, TextWiderThanItsContainerGetsANegativeLeftEdge)
 {
     Start("1");
-    form->Panel12->resize(40, form->Panel12->height());
-    form->ApplyLanguageTexts();
-    ASSERT_GT(form->Label7->width(), 40);
-    EXPECT_LT(form->Label7->x(), 0);
-    EXPECT_EQ(form->Label7->x(), (40 - form->Label7->width()) / 2);
+    Find<QFrame>(*form, "Panel12")->resize(40, Find<QFrame>(*form, "Panel12")->height());
+    Find<QToolButton>(*form, "ToolButton6")->click();
+    ASSERT_GT(Find<QLabel>(*form, "Label7")->width(), 40);
+    EXPECT_LT(Find<QLabel>(*form, "Label7")->x(), 0);
+    EXPECT_EQ(Find<QLabel>(*form, "Label7")->x(), (40 - Find<QLabel>(*form, "Label7")->width()) / 2);
 }
 
 TEST_F(MainWindowLanguage, LanguageButtonRewritesOnlyLineSixAndIsRemembered)
 {
     Start("1");
     const QByteArray before = ReadSettings();
-    QTest::mouseClick(form->ToolButton19, Qt::LeftButton);
-    EXPECT_EQ(form->state.languageCode, 2);
+    QTest::mouseClick(Find<QToolButton>(*form, "ToolButton19"), Qt::LeftButton);
     ExpectTextSet(dds::GermanTexts());
     QByteArray expected = before;
     expected.replace("\r\n5\r\n1\r\n", "\r\n5\r\n2\r\n");
@@ -344,9 +350,9 @@ TEST_F(MainWindowLanguage, LanguageButtonRewritesOnlyLineSixAndIsRemembered)
 
     CreateWindow();
     ExpectTextSet(dds::GermanTexts());
-    QTest::mouseClick(form->ToolButton5, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(*form, "ToolButton5"), Qt::LeftButton);
     EXPECT_EQ(dds::ParseSettingsLines(ReadSettings())[5], "0");
-    QTest::mouseClick(form->ToolButton6, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(*form, "ToolButton6"), Qt::LeftButton);
     EXPECT_EQ(dds::ParseSettingsLines(ReadSettings())[5], "1");
     ExpectTextSet(dds::FrenchTexts());
     EXPECT_TRUE(services.errors.isEmpty()) << services.errors.join('\n').toStdString();

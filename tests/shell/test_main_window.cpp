@@ -9,11 +9,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "panel/front_panel.h"
 #include "shell/unit1.h"
 #include "test_services.h"
 #include "widgets/double_speed.h"
 #include "widgets/panel_status_bar.h"
 #include "widgets/rx_slider.h"
+#include "window_controls.h"
 
 namespace {
 
@@ -26,10 +28,10 @@ protected:
         EXPECT_TRUE(services.errors.isEmpty()) << services.errors.join('\n').toStdString();
     }
 
-    QString display() const { return form->Label10->text(); }
+    QString display() const { return Find<QLabel>(*form, "Label10")->text(); }
     bool displayCentred() const
     {
-        return form->Label10->x() == (form->Panel3->width() - form->Label10->width()) / 2;
+        return Find<QLabel>(*form, "Label10")->x() == (Find<QFrame>(*form, "Panel3")->width() - Find<QLabel>(*form, "Label10")->width()) / 2;
     }
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
@@ -41,117 +43,106 @@ TEST_F(MainWindow, StartsInTheTenKilohertzRangeAtItsLowestFrequency)
 {
     EXPECT_EQ(display(), "1000 Hz");
     EXPECT_TRUE(displayCentred());
-    EXPECT_EQ(form->state.rangeNumber, 5);
-    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 3200);
-    EXPECT_EQ(form->state.frequencyPlan.rangeClock, 3200000);
-    EXPECT_EQ(form->RxSlider1->MinValue(), 0);
-    EXPECT_EQ(form->RxSlider1->MaxValue(), 90);
-    EXPECT_EQ(form->RxSlider1->Increment(), 1);
-    EXPECT_EQ(form->RxSlider1->Value(), 0);
-    const auto ranges = form->rangeButtons();
-    for (std::size_t i = 0; i < ranges.size(); ++i)
-        EXPECT_EQ(ranges[i]->Down(), i == 4) << "range button " << i + 1;
-    EXPECT_FALSE(form->Label13->isVisibleTo(form.get()));
-    EXPECT_TRUE(form->Label13->text().startsWith("Freq:= 1000 - Nbre Echanti= 3200"));
+    EXPECT_EQ(form->FrontPanel().State().range, 5);
+    EXPECT_EQ(form->FrontPanel().State().sampleCount, 3200);
+    EXPECT_DOUBLE_EQ(form->FrontPanel().State().playedHertz, 1000.0) << "the range clock is 3.2 MHz";
+    EXPECT_EQ(Find<TRxSlider>(*form, "RxSlider1")->MinValue(), 0);
+    EXPECT_EQ(Find<TRxSlider>(*form, "RxSlider1")->MaxValue(), 90);
+    EXPECT_EQ(Find<TRxSlider>(*form, "RxSlider1")->Increment(), 1);
+    EXPECT_EQ(Find<TRxSlider>(*form, "RxSlider1")->Value(), 0);
+    for (int range = 1; range <= 7; ++range) {
+        const QByteArray name = "DoubleSpeed" + QByteArray::number(range);
+        EXPECT_EQ(Find<TDoubleSpeed>(*form, name.constData())->Down(), range == 5) << "range button " << range;
+    }
+    EXPECT_FALSE(Find<QLabel>(*form, "Label13")->isVisibleTo(form.get()));
+    EXPECT_TRUE(Find<QLabel>(*form, "Label13")->text().startsWith("Freq:= 1000 - Nbre Echanti= 3200"));
 }
 
 TEST_F(MainWindow, StartsNotConnectedWithTheOffsetGroupLocked)
 {
-    EXPECT_EQ(form->state.connectedFlag, 0);
-    EXPECT_TRUE(form->Panel11->isVisibleTo(form.get()));
-    EXPECT_TRUE(form->Panel1->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->Panel9->isVisibleTo(form.get()));
-    EXPECT_FALSE(form->GroupBox6->isEnabled());
-    EXPECT_TRUE(form->GroupBox3->isEnabled());
-    EXPECT_TRUE(form->state.workBitmap1.has_value());
-    EXPECT_FALSE(form->state.workBitmap2.has_value());
+    EXPECT_FALSE(form->FrontPanel().Connected());
+    EXPECT_TRUE(Find<QFrame>(*form, "Panel11")->isVisibleTo(form.get()));
+    EXPECT_TRUE(Find<QFrame>(*form, "Panel1")->isVisibleTo(form.get()));
+    EXPECT_FALSE(Find<QFrame>(*form, "Panel9")->isVisibleTo(form.get()));
+    EXPECT_FALSE(Find<QGroupBox>(*form, "GroupBox6")->isEnabled());
+    EXPECT_TRUE(Find<QGroupBox>(*form, "GroupBox3")->isEnabled());
 }
 
 TEST_F(MainWindow, TimersHaveTheirIntervalsAndOnlyTheNoiseTimerIsOff)
 {
-    EXPECT_EQ(form->Timer1->interval(), 1000);
-    EXPECT_EQ(form->Timer2->interval(), 100);
-    EXPECT_EQ(form->Timer3->interval(), 1000);
-    EXPECT_EQ(form->Timer4->interval(), 100);
-    EXPECT_TRUE(form->Timer1->isActive());
-    EXPECT_TRUE(form->Timer2->isActive());
-    EXPECT_TRUE(form->Timer3->isActive());
-    EXPECT_FALSE(form->Timer4->isActive());
-    EXPECT_EQ(form->state.pictureTickCounter, 0);
-}
-
-TEST_F(MainWindow, AcknowledgementTickOnlyCounts)
-{
-    form->generatorHolder.SetAcknowledgementCounter(7);
-    form->Timer1Timer();
-    EXPECT_EQ(form->generatorHolder.AcknowledgementCounter(), 8);
+    EXPECT_EQ(Find<QTimer>(*form, "Timer1")->interval(), 1000);
+    EXPECT_EQ(Find<QTimer>(*form, "Timer2")->interval(), 100);
+    EXPECT_EQ(Find<QTimer>(*form, "Timer3")->interval(), 1000);
+    EXPECT_EQ(Find<QTimer>(*form, "Timer4")->interval(), 100);
+    EXPECT_TRUE(Find<QTimer>(*form, "Timer1")->isActive());
+    EXPECT_TRUE(Find<QTimer>(*form, "Timer2")->isActive());
+    EXPECT_TRUE(Find<QTimer>(*form, "Timer3")->isActive());
+    EXPECT_FALSE(Find<QTimer>(*form, "Timer4")->isActive());
 }
 
 TEST_F(MainWindow, StartUpPictureLocksTheGroupsAndToolbarForTwentyTicks)
 {
-    QWidget* const locked[] = {form->GroupBox3, form->GroupBox6, form->GroupBox1, form->GroupBox5, form->ToolBar1};
-    for (int tick = 1; tick < TForm1::kPictureTicks; ++tick) {
-        form->Timer2Timer();
+    QWidget* const locked[] = {Find<QGroupBox>(*form, "GroupBox3"), Find<QGroupBox>(*form, "GroupBox6"), Find<QGroupBox>(*form, "GroupBox1"), Find<QGroupBox>(*form, "GroupBox5"), Find<QToolBar>(*form, "ToolBar1")};
+    for (int tick = 1; tick < 20; ++tick) {
+        Tick(Find<QTimer>(*form, "Timer2"));
         for (QWidget* widget : locked)
             ASSERT_FALSE(widget->isEnabled()) << widget->objectName().toStdString() << " at tick " << tick;
     }
-    EXPECT_TRUE(form->Timer2->isActive());
-    form->Timer2Timer();
-    EXPECT_EQ(form->state.pictureTickCounter, TForm1::kPictureTicks);
-    EXPECT_FALSE(form->Timer2->isActive());
+    EXPECT_TRUE(Find<QTimer>(*form, "Timer2")->isActive());
+    Tick(Find<QTimer>(*form, "Timer2"));
+    EXPECT_FALSE(Find<QTimer>(*form, "Timer2")->isActive());
     for (QWidget* widget : locked)
         EXPECT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
-    EXPECT_TRUE(form->Panel11->isVisibleTo(form.get())) << "the overlay stays without a generator";
+    EXPECT_TRUE(Find<QFrame>(*form, "Panel11")->isVisibleTo(form.get())) << "the overlay stays without a generator";
 }
 
 TEST_F(MainWindow, ClockTickWritesTimeAndDateIntoTheirPanels)
 {
-    form->setClockSource([] { return QDateTime({2026, 12, 31}, {23, 59, 59}); });
-    form->Timer3Timer();
-    EXPECT_EQ(form->StatusBar1->panelText(2), "  23:59:59  ");
-    EXPECT_EQ(form->StatusBar1->panelText(3), "  31/12/2026  ");
-    EXPECT_EQ(form->state.clockFields.secondText, "59");
-    form->setClockSource([] { return QDateTime({2026, 3, 1}, {9, 5, 0}); });
-    form->Timer3Timer();
-    EXPECT_EQ(form->StatusBar1->panelText(2), "  9:05:00  ");
-    EXPECT_EQ(form->StatusBar1->panelText(3), "  01/03/2026  ");
+    services.now = QDateTime({2026, 12, 31}, {23, 59, 59});
+    Tick(Find<QTimer>(*form, "Timer3"));
+    EXPECT_EQ(Find<PanelStatusBar>(*form, "StatusBar1")->panelText(2), "  23:59:59  ");
+    EXPECT_EQ(Find<PanelStatusBar>(*form, "StatusBar1")->panelText(3), "  31/12/2026  ");
+    services.now = QDateTime({2026, 3, 1}, {9, 5, 0});
+    Tick(Find<QTimer>(*form, "Timer3"));
+    EXPECT_EQ(Find<PanelStatusBar>(*form, "StatusBar1")->panelText(2), "  9:05:00  ");
+    EXPECT_EQ(Find<PanelStatusBar>(*form, "StatusBar1")->panelText(3), "  01/03/2026  ");
 }
 
 TEST_F(MainWindow, RangeButtonsRecomputeFromTheSamePosition)
 {
-    click(form->DoubleSpeed3);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed3"));
     EXPECT_EQ(display(), "10 Hz");
-    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 3200);
-    EXPECT_TRUE(form->DoubleSpeed3->Down());
-    EXPECT_FALSE(form->DoubleSpeed5->Down());
+    EXPECT_EQ(form->FrontPanel().State().sampleCount, 3200);
+    EXPECT_TRUE(Find<TDoubleSpeed>(*form, "DoubleSpeed3")->Down());
+    EXPECT_FALSE(Find<TDoubleSpeed>(*form, "DoubleSpeed5")->Down());
     EXPECT_TRUE(displayCentred());
 
-    click(form->DoubleSpeed1);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed1"));
     EXPECT_EQ(display(), "0.10 Hz");
-    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 3200);
+    EXPECT_EQ(form->FrontPanel().State().sampleCount, 3200);
     EXPECT_TRUE(displayCentred());
 
-    form->RxSlider1->setValue(90);
-    click(form->DoubleSpeed6);
+    Find<TRxSlider>(*form, "RxSlider1")->setValue(90);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed6"));
     EXPECT_EQ(display(), "100 kHz");
-    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 160);
-    EXPECT_EQ(form->state.rangeNumber, 6);
+    EXPECT_EQ(form->FrontPanel().State().sampleCount, 160);
+    EXPECT_EQ(form->FrontPanel().State().range, 6);
     EXPECT_TRUE(displayCentred());
 }
 
 TEST_F(MainWindow, ClickingTheRangeButtonAlreadyDownKeepsItDown)
 {
-    click(form->DoubleSpeed5);
-    EXPECT_TRUE(form->DoubleSpeed5->Down());
-    EXPECT_EQ(form->state.rangeNumber, 5);
-    click(form->DoubleSpeed5);
-    EXPECT_TRUE(form->DoubleSpeed5->Down());
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed5"));
+    EXPECT_TRUE(Find<TDoubleSpeed>(*form, "DoubleSpeed5")->Down());
+    EXPECT_EQ(form->FrontPanel().State().range, 5);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed5"));
+    EXPECT_TRUE(Find<TDoubleSpeed>(*form, "DoubleSpeed5")->Down());
     EXPECT_EQ(display(), "1000 Hz");
 }
 
 TEST_F(MainWindow, SliderMovesRecomputeTheDisplayAndCount)
 {
-    click(form->DoubleSpeed7);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed7"));
     const struct {
         int position;
         const char* text;
@@ -159,47 +150,39 @@ TEST_F(MainWindow, SliderMovesRecomputeTheDisplayAndCount)
     } cases[] = {{40, "500 kHz", 64}, {41, "550 kHz", 58}, {47, "550 kHz", 58}, {48, "600 kHz", 53},
                  {90, "1000 kHz", 32}};
     for (const auto& c : cases) {
-        form->RxSlider1->setValue(c.position);
+        Find<TRxSlider>(*form, "RxSlider1")->setValue(c.position);
         EXPECT_EQ(display(), c.text) << "position " << c.position;
-        EXPECT_EQ(form->state.frequencyPlan.sampleCount, c.count) << "position " << c.position;
+        EXPECT_EQ(form->FrontPanel().State().sampleCount, c.count) << "position " << c.position;
         EXPECT_TRUE(displayCentred()) << "position " << c.position;
     }
 }
 
 TEST_F(MainWindow, MinusAndPlusStepAndStopAtTheBounds)
 {
-    click(form->SpeedButton11);
-    EXPECT_EQ(form->RxSlider1->Value(), 0);
+    click(Find<QToolButton>(*form, "SpeedButton11"));
+    EXPECT_EQ(Find<TRxSlider>(*form, "RxSlider1")->Value(), 0);
     EXPECT_EQ(display(), "1000 Hz");
-    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 3200);
+    EXPECT_EQ(form->FrontPanel().State().sampleCount, 3200);
 
-    click(form->SpeedButton12);
-    EXPECT_EQ(form->RxSlider1->Value(), 1);
+    click(Find<QToolButton>(*form, "SpeedButton12"));
+    EXPECT_EQ(Find<TRxSlider>(*form, "RxSlider1")->Value(), 1);
     EXPECT_EQ(display(), "1100 Hz");
-    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 2909);
+    EXPECT_EQ(form->FrontPanel().State().sampleCount, 2909);
 
-    form->RxSlider1->setValue(90);
-    click(form->SpeedButton12);
-    EXPECT_EQ(form->RxSlider1->Value(), 90);
+    Find<TRxSlider>(*form, "RxSlider1")->setValue(90);
+    click(Find<QToolButton>(*form, "SpeedButton12"));
+    EXPECT_EQ(Find<TRxSlider>(*form, "RxSlider1")->Value(), 90);
     EXPECT_EQ(display(), "10000 Hz");
-    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 320);
+    EXPECT_EQ(form->FrontPanel().State().sampleCount, 320);
 
-    click(form->SpeedButton11);
-    EXPECT_EQ(form->RxSlider1->Value(), 89);
+    click(Find<QToolButton>(*form, "SpeedButton11"));
+    EXPECT_EQ(Find<TRxSlider>(*form, "RxSlider1")->Value(), 89);
     EXPECT_EQ(display(), "9900 Hz");
-}
-
-TEST_F(MainWindow, WithoutARangeASliderChangeComputesNothing)
-{
-    form->state.rangeNumber = 0;
-    form->RxSlider1->setValue(45);
-    EXPECT_EQ(display(), "1000 Hz");
-    EXPECT_EQ(form->state.frequencyPlan.sampleCount, 3200);
 }
 
 TEST_F(MainWindow, SampleNumberGridHoldsEveryIndex)
 {
-    QTableWidget* grid = form->StringGrid1;
+    QTableWidget* grid = Find<QTableWidget>(*form, "StringGrid1");
     EXPECT_EQ(grid->columnCount(), 3);
     EXPECT_EQ(grid->rowCount(), 3201);
     EXPECT_EQ(grid->rowHeight(0), 15);

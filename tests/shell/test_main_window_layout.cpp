@@ -17,6 +17,7 @@
 #include "widgets/panel_status_bar.h"
 #include "widgets/rx_gif_animator.h"
 #include "widgets/rx_slider.h"
+#include "window_controls.h"
 
 namespace {
 
@@ -79,6 +80,8 @@ const Placement kPlacements[] = {
     {"BitBtn1", "Form1", {1304, 712, 201, 17}},
 };
 
+QByteArray DoubleSpeed(int number) { return "DoubleSpeed" + QByteArray::number(number); }
+
 class MainWindowLayoutTest : public ::testing::Test {
 protected:
     QWidget* find(const char* name) const
@@ -101,14 +104,14 @@ TEST_F(MainWindowLayoutTest, EveryControlSitsInItsContainerAtItsPlace)
     }
 }
 
-TEST_F(MainWindowLayoutTest, MembersAreTheNamedControls)
+TEST(MainWindowLayoutMembers, AreTheNamedControls)
 {
-    EXPECT_EQ(form.RxSlider1, find("RxSlider1"));
-    EXPECT_EQ(form.DoubleSpeed20, find("DoubleSpeed20"));
-    EXPECT_EQ(form.Label36, find("Label36"));
-    EXPECT_EQ(form.antAngleLabel1, find("antAngleLabel1"));
-    EXPECT_EQ(form.presetButtons()[9], form.DoubleSpeed17) << "waveform kind 10 is the DC button";
-    EXPECT_EQ(form.presetButtons()[11], form.DoubleSpeed20) << "waveform kind 12 is the noise button";
+    QWidget host;
+    const MainWindowLayout ui(&host);
+    EXPECT_EQ(ui.RxSlider1, Find<TRxSlider>(host, "RxSlider1"));
+    EXPECT_EQ(ui.DoubleSpeed20, Find<TDoubleSpeed>(host, "DoubleSpeed20"));
+    EXPECT_EQ(ui.Label36, Find<QLabel>(host, "Label36"));
+    EXPECT_EQ(ui.antAngleLabel1, Find<TantAngleLabel>(host, "antAngleLabel1"));
 }
 
 TEST_F(MainWindowLayoutTest, WindowHasAFixedClientArea)
@@ -131,13 +134,13 @@ TEST_F(MainWindowLayoutTest, ToolbarHoldsItsThirteenEntriesInOrder)
     const char* const expected[] = {"ToolButton13", "ToolButton3",  "ToolButton8", "ToolButton2", "ToolButton4",
                                     "ToolButton9",  "ToolButton6",  "ToolButton5", "ToolButton19", "ToolButton10",
                                     "ToolButton7",  "ToolButton11", "ToolButton1"};
-    const QList<QAction*> actions = form.ToolBar1->actions();
+    const QList<QAction*> actions = Find<QToolBar>(form, "ToolBar1")->actions();
     ASSERT_GE(actions.size(), 13) << "entries added to the toolbar come after these";
     for (int i = 0; i < 13; ++i)
-        EXPECT_EQ(form.ToolBar1->widgetForAction(actions[i])->objectName(), expected[i]) << "entry " << i + 1;
-    EXPECT_EQ(form.ToolButton13->width(), 17);
-    for (QToolButton* button : {form.ToolButton3, form.ToolButton2, form.ToolButton4, form.ToolButton6,
-                                form.ToolButton5, form.ToolButton19, form.ToolButton7, form.ToolButton1}) {
+        EXPECT_EQ(Find<QToolBar>(form, "ToolBar1")->widgetForAction(actions[i])->objectName(), expected[i]) << "entry " << i + 1;
+    EXPECT_EQ(Find<QWidget>(form, "ToolButton13")->width(), 17);
+    for (QToolButton* button : {Find<QToolButton>(form, "ToolButton3"), Find<QToolButton>(form, "ToolButton2"), Find<QToolButton>(form, "ToolButton4"), Find<QToolButton>(form, "ToolButton6"),
+                                Find<QToolButton>(form, "ToolButton5"), Find<QToolButton>(form, "ToolButton19"), Find<QToolButton>(form, "ToolButton7"), Find<QToolButton>(form, "ToolButton1")}) {
         EXPECT_EQ(button->size(), QSize(31, 23)) << button->objectName().toStdString();
         EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor) << button->objectName().toStdString();
     }
@@ -145,11 +148,11 @@ TEST_F(MainWindowLayoutTest, ToolbarHoldsItsThirteenEntriesInOrder)
 
 TEST_F(MainWindowLayoutTest, StatusBarHasFourFixedPanels)
 {
-    ASSERT_EQ(form.StatusBar1->panelCount(), 4);
+    ASSERT_EQ(Find<PanelStatusBar>(form, "StatusBar1")->panelCount(), 4);
     const int widths[] = {350, 420, 100, 100};
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(form.StatusBar1->panelWidth(i), widths[i]);
-    EXPECT_THROW(form.StatusBar1->setPanelText(4, "x"), std::out_of_range);
+        EXPECT_EQ(Find<PanelStatusBar>(form, "StatusBar1")->panelWidth(i), widths[i]);
+    EXPECT_THROW(Find<PanelStatusBar>(form, "StatusBar1")->setPanelText(4, "x"), std::out_of_range);
 }
 
 TEST_F(MainWindowLayoutTest, GroupCaptionsAreBoldAndDesignFontsArePixelSized)
@@ -157,69 +160,71 @@ TEST_F(MainWindowLayoutTest, GroupCaptionsAreBoldAndDesignFontsArePixelSized)
     for (QGroupBox* group : form.findChildren<QGroupBox*>())
         EXPECT_TRUE(group->font().bold()) << group->objectName().toStdString();
     EXPECT_EQ(form.font().pixelSize(), 11);
-    EXPECT_EQ(form.Label10->font().pixelSize(), 35);
-    EXPECT_TRUE(form.Label10->font().bold());
-    EXPECT_EQ(form.Label10->palette().color(QPalette::WindowText), QColor(Qt::red));
-    EXPECT_EQ(form.Label7->font().pixelSize(), 16);
-    EXPECT_EQ(form.Label3->font().pixelSize(), 13);
+    EXPECT_EQ(Find<QLabel>(form, "Label10")->font().pixelSize(), 35);
+    EXPECT_TRUE(Find<QLabel>(form, "Label10")->font().bold());
+    EXPECT_EQ(Find<QLabel>(form, "Label10")->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(Find<QLabel>(form, "Label7")->font().pixelSize(), 16);
+    EXPECT_EQ(Find<QLabel>(form, "Label3")->font().pixelSize(), 13);
 }
 
 TEST_F(MainWindowLayoutTest, ButtonGroupsAndCaptionsAreSetUp)
 {
     const char* const captions[] = {"1", "10", "100", "1k", "10k", "100k", "1M"};
-    const auto ranges = form.rangeButtons();
-    for (std::size_t i = 0; i < ranges.size(); ++i) {
-        EXPECT_EQ(ranges[i]->Caption(), captions[i]);
-        EXPECT_EQ(ranges[i]->Caption2(), captions[i]);
-        EXPECT_EQ(ranges[i]->GroupIndex(), 4);
-        EXPECT_TRUE(ranges[i]->AllowAllUp());
+    for (int range = 1; range <= 7; ++range) {
+        const TDoubleSpeed* button = Find<TDoubleSpeed>(form, DoubleSpeed(range).constData());
+        EXPECT_EQ(button->Caption(), captions[range - 1]);
+        EXPECT_EQ(button->Caption2(), captions[range - 1]);
+        EXPECT_EQ(button->GroupIndex(), 4);
+        EXPECT_TRUE(button->AllowAllUp());
     }
-    for (TDoubleSpeed* preset : form.presetButtons())
-        EXPECT_EQ(preset->GroupIndex(), 4);
+    for (int preset = 8; preset <= 20; ++preset)
+        EXPECT_EQ(Find<TDoubleSpeed>(form, DoubleSpeed(preset).constData())->GroupIndex(), 4);
     // The filter-off radio is re-centred with its caption; only its row and size are fixed.
-    EXPECT_EQ(form.RadioButton1->parentWidget(), form.GroupBox7);
-    EXPECT_EQ(form.RadioButton1->y(), 24);
-    EXPECT_EQ(form.RadioButton1->size(), QSize(89, 17));
-    EXPECT_EQ(form.RadioButton2->text(), "F1");
-    EXPECT_EQ(form.RadioButton8->text(), "F7");
-    EXPECT_EQ(form.RxSlider2->Orientation(), soVertical);
-    EXPECT_EQ(form.JvDialButton1->Radius(), 25);
-    EXPECT_EQ(form.JvDialButton3->PointerShape(), psTriangle);
+    EXPECT_EQ(Find<QRadioButton>(form, "RadioButton1")->parentWidget(), Find<QGroupBox>(form, "GroupBox7"));
+    EXPECT_EQ(Find<QRadioButton>(form, "RadioButton1")->y(), 24);
+    EXPECT_EQ(Find<QRadioButton>(form, "RadioButton1")->size(), QSize(89, 17));
+    EXPECT_EQ(Find<QRadioButton>(form, "RadioButton2")->text(), "F1");
+    EXPECT_EQ(Find<QRadioButton>(form, "RadioButton8")->text(), "F7");
+    EXPECT_EQ(Find<TRxSlider>(form, "RxSlider2")->Orientation(), soVertical);
+    EXPECT_EQ(Find<TJvDialButton>(form, "JvDialButton1")->Radius(), 25);
+    EXPECT_EQ(Find<TJvDialButton>(form, "JvDialButton3")->PointerShape(), psTriangle);
 }
 
 TEST_F(MainWindowLayoutTest, EveryPictureIsFoundInTheResources)
 {
-    std::vector<QAbstractButton*> pictured{form.ToolButton3,  form.ToolButton2,  form.ToolButton4, form.ToolButton6,
-                                           form.ToolButton5,  form.ToolButton19, form.ToolButton7, form.ToolButton1,
-                                           form.SpeedButton13, form.SpeedButton8, form.SpeedButton10, form.SpeedButton9,
-                                           form.DoubleSpeed18};
-    for (TDoubleSpeed* preset : form.presetButtons())
-        pictured.push_back(preset);
+    std::vector<QAbstractButton*> pictured{Find<QToolButton>(form, "ToolButton3"),  Find<QToolButton>(form, "ToolButton2"),  Find<QToolButton>(form, "ToolButton4"), Find<QToolButton>(form, "ToolButton6"),
+                                           Find<QToolButton>(form, "ToolButton5"),  Find<QToolButton>(form, "ToolButton19"), Find<QToolButton>(form, "ToolButton7"), Find<QToolButton>(form, "ToolButton1"),
+                                           Find<QToolButton>(form, "SpeedButton13"), Find<QToolButton>(form, "SpeedButton8"), Find<QToolButton>(form, "SpeedButton10"), Find<QToolButton>(form, "SpeedButton9"),
+                                           Find<TDoubleSpeed>(form, "DoubleSpeed18")};
+    for (int preset = 8; preset <= 20; ++preset)
+        pictured.push_back(Find<TDoubleSpeed>(form, DoubleSpeed(preset).constData()));
     for (QAbstractButton* button : pictured)
         EXPECT_FALSE(button->icon().pixmap(button->iconSize()).isNull()) << button->objectName().toStdString();
-    EXPECT_GT(form.RxGIFAnimator1->FrameCount(), 1);
-    EXPECT_GT(form.RxGIFAnimator2->FrameCount(), 1);
+    EXPECT_GT(Find<TRxGIFAnimator>(form, "RxGIFAnimator1")->FrameCount(), 1);
+    EXPECT_GT(Find<TRxGIFAnimator>(form, "RxGIFAnimator2")->FrameCount(), 1);
     EXPECT_FALSE(form.windowIcon().isNull());
 }
 
 TEST_F(MainWindowLayoutTest, PlotStartsWithTheDesignValues)
 {
-    EXPECT_EQ(form.GraphXY1->BackColor(), QColor(Qt::black));
-    EXPECT_EQ(form.GraphXY1->GridColor(), QColor(Qt::white));
-    EXPECT_EQ(form.GraphXY1->PositionCaption(), TPositionCaption::TopLeft);
-    EXPECT_EQ(form.GraphXY1->Font().pixelSize(), 11);
+    EXPECT_EQ(Find<TGraphXY>(form, "GraphXY1")->BackColor(), QColor(Qt::black));
+    EXPECT_EQ(Find<TGraphXY>(form, "GraphXY1")->GridColor(), QColor(Qt::white));
+    EXPECT_EQ(Find<TGraphXY>(form, "GraphXY1")->PositionCaption(), TPositionCaption::TopLeft);
+    EXPECT_EQ(Find<TGraphXY>(form, "GraphXY1")->Font().pixelSize(), 11);
 }
 
 TEST_F(MainWindowLayoutTest, WorkingControlsNeverShowInTheClientArea)
 {
     const QRect client(QPoint(0, 0), form.size());
     // The only visible controls allowed to lie over them: the plot group and the status bar.
-    const QRegion covers = QRegion(form.GroupBox2->geometry()) + QRegion(form.StatusBar1->geometry());
-    for (QWidget* working : form.workingControls()) {
+    const QRegion covers = QRegion(Find<QGroupBox>(form, "GroupBox2")->geometry()) + QRegion(Find<PanelStatusBar>(form, "StatusBar1")->geometry());
+    QWidget bare;
+    for (const QWidget* designed : MainWindowLayout(&bare).workingControls()) {
+        QWidget* working = Find(form, designed->objectName().toLatin1().constData());
         ASSERT_EQ(working->parentWidget(), &form);
         const QRegion exposed = QRegion(working->geometry().intersected(client)) - covers;
         EXPECT_TRUE(exposed.isEmpty()) << working->objectName().toStdString();
-        EXPECT_LT(form.children().indexOf(working), form.children().indexOf(form.GroupBox2))
+        EXPECT_LT(form.children().indexOf(working), form.children().indexOf(Find<QGroupBox>(form, "GroupBox2")))
             << working->objectName().toStdString() << " must lie below the plot group";
     }
 }
@@ -230,9 +235,9 @@ TEST_F(MainWindowLayoutTest, WorkingControlsNeverShowInTheClientArea)
 TEST_F(MainWindowLayoutTest, StatusBarHidesTheWorkingLabelsBelowIt)
 {
     form.show();
-    const QRect bar = form.StatusBar1->geometry();
+    const QRect bar = Find<PanelStatusBar>(form, "StatusBar1")->geometry();
     const QImage before = form.grab(bar).toImage();
-    for (QLabel* label : {form.Label32, form.Label35, form.Label33}) {
+    for (QLabel* label : {Find<QLabel>(form, "Label32"), Find<QLabel>(form, "Label35"), Find<QLabel>(form, "Label33")}) {
         label->setText(QStringLiteral("3200 échantillons"));
         label->setStyleSheet(QStringLiteral("background: red"));
     }
@@ -254,7 +259,7 @@ TEST_F(MainWindowLayoutTest, NoControlCrossesTheFrameOfItsGroup)
 TEST_F(MainWindowLayoutTest, GroupFrameLineRunsThroughTheMiddleOfTheCaption)
 {
     form.show();
-    auto* group = static_cast<CaptionGroupBox*>(form.GroupBox6);
+    auto* group = static_cast<CaptionGroupBox*>(Find<QGroupBox>(form, "GroupBox6"));
     const QImage picture = group->grab().toImage();
     const QRgb shadow = group->palette().color(QPalette::Mid).rgb();
     const QRect caption = group->captionRect();
@@ -285,10 +290,10 @@ TEST_F(MainWindowLayoutTest, DisabledGroupGreysEveryLabelTheColouredOnesIncluded
         return count;
     };
     const std::pair<QGroupBox*, QList<QLabel*>> groups[] = {
-        {form.GroupBox3, {form.Label10}},
-        {form.GroupBox6, {form.Label7, form.Label8, form.Label36, form.Label14}},
-        {form.GroupBox1, {form.Label3, form.Label4, form.Label5, form.Label6}},
-        {form.GroupBox5, {form.Label21, form.Label16, form.Label19}},
+        {Find<QGroupBox>(form, "GroupBox3"), {Find<QLabel>(form, "Label10")}},
+        {Find<QGroupBox>(form, "GroupBox6"), {Find<QLabel>(form, "Label7"), Find<QLabel>(form, "Label8"), Find<QLabel>(form, "Label36"), Find<QLabel>(form, "Label14")}},
+        {Find<QGroupBox>(form, "GroupBox1"), {Find<QLabel>(form, "Label3"), Find<QLabel>(form, "Label4"), Find<QLabel>(form, "Label5"), Find<QLabel>(form, "Label6")}},
+        {Find<QGroupBox>(form, "GroupBox5"), {Find<QLabel>(form, "Label21"), Find<QLabel>(form, "Label16"), Find<QLabel>(form, "Label19")}},
     };
     for (const auto& [group, labels] : groups) {
         group->setEnabled(true);
@@ -303,8 +308,8 @@ TEST_F(MainWindowLayoutTest, DisabledGroupGreysEveryLabelTheColouredOnesIncluded
         for (QLabel* label : labels)
             EXPECT_GT(inkPixels(label, colourOf(label)), 0) << label->objectName().toStdString();
     }
-    EXPECT_EQ(colourOf(form.Label10), QColor(Qt::red));
-    EXPECT_EQ(colourOf(form.Label3), QColor(Qt::blue));
+    EXPECT_EQ(colourOf(Find<QLabel>(form, "Label10")), QColor(Qt::red));
+    EXPECT_EQ(colourOf(Find<QLabel>(form, "Label3")), QColor(Qt::blue));
 }
 
 } // namespace

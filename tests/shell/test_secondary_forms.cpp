@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "panel/front_panel.h"
 #include "device/virtual_hid_bus.h"
 #include "shell/click_label.h"
 #include "shell/error_reporter.h"
@@ -26,6 +27,7 @@
 #include "widgets/double_speed.h"
 #include "widgets/graphic_gauge.h"
 #include "widgets/rx_gif_animator.h"
+#include "window_controls.h"
 
 namespace {
 
@@ -226,9 +228,13 @@ protected:
     void SetUp() override
     {
         RecordingTest::SetUp();
-        form = std::make_unique<TForm1>(dds::WindowServices{std::make_shared<dds::VirtualHidBus>(), ProgramFolder(),
-                                                            ProgramFolder() + "user/",
-                                                            [this](const QString& m) { errors << m; }, Opener()});
+        dds::WindowServices services;
+        services.hidBackend = std::make_shared<dds::VirtualHidBus>();
+        services.programFolder = ProgramFolder();
+        services.userSettingsFolder = ProgramFolder() + "user/";
+        services.errorSink = [this](const QString& m) { errors << m; };
+        services.urlOpener = Opener();
+        form = std::make_unique<TForm1>(std::move(services));
     }
     void TearDown() override
     {
@@ -246,8 +252,8 @@ private:
 
 TEST_F(MainWindowWindows, SecondaryWindowsStartHidden)
 {
-    for (QWidget* window : std::initializer_list<QWidget*>{form->Form2.get(), form->Form3.get(), form->Form4.get(),
-                                                           form->Form5.get(), form->Form6.get()}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{Find<TForm2>(*form, "Form2"), Find<TForm3>(*form, "Form3"), Find<TForm4>(*form, "Form4"),
+                                                           Find<TForm5>(*form, "Form5"), Find<TForm6>(*form, "Form6")}) {
         ASSERT_NE(window, nullptr);
         EXPECT_FALSE(window->isVisible());
         EXPECT_FALSE(OnTop(*window));
@@ -269,15 +275,15 @@ struct SecondaryWindowUse {
 void ClickButton(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
 const SecondaryWindowUse kSecondaryWindowUses[] = {
-    {"transfer window", [](TForm1& f) -> QWidget* { return f.Form2.get(); },
-     [](TForm1& f) { ClickButton(f.SpeedButton4); }, [](TForm1& f) { ClickButton(f.SpeedButton5); }},
-    {"wait window", [](TForm1& f) -> QWidget* { return f.Form3.get(); },
-     [](TForm1& f) { ClickButton(f.SpeedButton6); }, [](TForm1& f) { ClickButton(f.SpeedButton7); }},
-    {"work window", [](TForm1& f) -> QWidget* { return f.Form5.get(); }, [](TForm1& f) { ClickButton(f.BitBtn1); },
-     [](TForm1& f) { f.Form5->close(); }}, // the operator closes it with its frame
-    {"about window", [](TForm1& f) -> QWidget* { return f.Form6.get(); },
-     [](TForm1& f) { ClickButton(f.ToolButton7); },
-     [](TForm1& f) { QTest::mouseClick(f.Form6->Image1, Qt::LeftButton, {}, QPoint(2, 2)); }},
+    {"transfer window", [](TForm1& f) -> QWidget* { return Find<TForm2>(f, "Form2"); },
+     [](TForm1& f) { ClickButton(Find<QToolButton>(f, "SpeedButton4")); }, [](TForm1& f) { ClickButton(Find<QToolButton>(f, "SpeedButton5")); }},
+    {"wait window", [](TForm1& f) -> QWidget* { return Find<TForm3>(f, "Form3"); },
+     [](TForm1& f) { ClickButton(Find<QToolButton>(f, "SpeedButton6")); }, [](TForm1& f) { ClickButton(Find<QToolButton>(f, "SpeedButton7")); }},
+    {"work window", [](TForm1& f) -> QWidget* { return Find<TForm5>(f, "Form5"); }, [](TForm1& f) { ClickButton(Find<QPushButton>(f, "BitBtn1")); },
+     [](TForm1& f) { Find<TForm5>(f, "Form5")->close(); }}, // the operator closes it with its frame
+    {"about window", [](TForm1& f) -> QWidget* { return Find<TForm6>(f, "Form6"); },
+     [](TForm1& f) { ClickButton(Find<QToolButton>(f, "ToolButton7")); },
+     [](TForm1& f) { QTest::mouseClick(Find<TForm6>(f, "Form6")->Image1, Qt::LeftButton, {}, QPoint(2, 2)); }},
 };
 
 class SecondaryWindowsOfTheMainWindow : public MainWindowWindows {
@@ -285,17 +291,17 @@ protected:
     void SetUp() override
     {
         MainWindowWindows::SetUp();
-        form->Timer2->stop(); // the test ticks the start-up picture itself
+        Find<QTimer>(*form, "Timer2")->stop(); // the test ticks the start-up picture itself
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == form.get(); }, 5000));
     }
     // The start-up picture comes with the first tick of its timer and goes with the last.
-    void ShowTheStartUpPicture() { form->Timer2Timer(); }
+    void ShowTheStartUpPicture() { Tick(Find<QTimer>(*form, "Timer2")); }
     void EndTheStartUpPicture()
     {
-        while (form->Form4->isVisible())
-            form->Timer2Timer();
+        while (Find<TForm4>(*form, "Form4")->isVisible())
+            Tick(Find<QTimer>(*form, "Timer2"));
     }
     bool BelongsToTheMainWindow(QWidget& window) const
     {
@@ -306,26 +312,26 @@ protected:
     // window went away and still once the desktop has had its say.
     void ExpectTheKeysWork(const char* after)
     {
-        const int before = form->state.waveformKind;
-        ClickButton(before == 2 ? form->DoubleSpeed10 : form->DoubleSpeed9);
-        const int changed = form->state.waveformKind;
+        const int before = static_cast<int>(form->FrontPanel().State().kind);
+        ClickButton(before == 2 ? Find<TDoubleSpeed>(*form, "DoubleSpeed10") : Find<TDoubleSpeed>(*form, "DoubleSpeed9"));
+        const int changed = static_cast<int>(form->FrontPanel().State().kind);
         ASSERT_NE(changed, before);
         QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(form->state.waveformKind, before) << after;
+        EXPECT_EQ(static_cast<int>(form->FrontPanel().State().kind), before) << after;
         QTest::qWait(30);
         QTest::keyClick(form.get(), Qt::Key_Y, Qt::ControlModifier);
-        EXPECT_EQ(form->state.waveformKind, changed) << after;
+        EXPECT_EQ(static_cast<int>(form->FrontPanel().State().kind), changed) << after;
     }
 };
 
 TEST_F(SecondaryWindowsOfTheMainWindow, BelongToItWheneverShownAndKeepTheirShowingPattern)
 {
     ShowTheStartUpPicture();
-    EXPECT_TRUE(BelongsToTheMainWindow(*form->Form4)) << "picture window";
-    EXPECT_TRUE(OnTop(*form->Form4));
+    EXPECT_TRUE(BelongsToTheMainWindow(*Find<TForm4>(*form, "Form4"))) << "picture window";
+    EXPECT_TRUE(OnTop(*Find<TForm4>(*form, "Form4")));
     EndTheStartUpPicture();
-    for (QWidget* window : std::initializer_list<QWidget*>{form->Form2.get(), form->Form3.get(), form->Form4.get(),
-                                                           form->Form5.get(), form->Form6.get()}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{Find<TForm2>(*form, "Form2"), Find<TForm3>(*form, "Form3"), Find<TForm4>(*form, "Form4"),
+                                                           Find<TForm5>(*form, "Form5"), Find<TForm6>(*form, "Form6")}) {
         const std::string name = window->metaObject()->className();
         EXPECT_EQ(window->parentWidget(), form.get()) << name;
         for (int showing = 1; showing <= 2; ++showing) { // the style change between must not cut it loose
@@ -345,7 +351,7 @@ TEST_F(SecondaryWindowsOfTheMainWindow, BelongToItWheneverShownAndKeepTheirShowi
 TEST_F(SecondaryWindowsOfTheMainWindow, TheMainWindowsKeysWorkOnceEachHasGone)
 {
     ShowTheStartUpPicture();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == form->Form4.get(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == Find<TForm4>(*form, "Form4"); }, 5000));
     EndTheStartUpPicture();
     EXPECT_EQ(QApplication::activeWindow(), form.get()) << "picture window";
     ExpectTheKeysWork("picture window");
@@ -366,12 +372,12 @@ TEST_F(SecondaryWindowsOfTheMainWindow, AWindowHiddenWithoutTheKeyboardLeavesItW
 {
     ShowTheStartUpPicture();
     EndTheStartUpPicture();
-    ClickButton(form->ToolButton7);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == form->Form6.get(); }, 5000));
-    ClickButton(form->SpeedButton6); // the wait window comes and goes before the desktop gives it the keyboard
-    dds::HideToNormal(*form->Form3);
-    EXPECT_EQ(QApplication::activeWindow(), form->Form6.get());
-    QTest::mouseClick(form->Form6->Image1, Qt::LeftButton, {}, QPoint(2, 2));
+    ClickButton(Find<QToolButton>(*form, "ToolButton7"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == Find<TForm6>(*form, "Form6"); }, 5000));
+    ClickButton(Find<QToolButton>(*form, "SpeedButton6")); // the wait window comes and goes before the desktop gives it the keyboard
+    dds::HideToNormal(*Find<TForm3>(*form, "Form3"));
+    EXPECT_EQ(QApplication::activeWindow(), Find<TForm6>(*form, "Form6"));
+    QTest::mouseClick(Find<TForm6>(*form, "Form6")->Image1, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_EQ(QApplication::activeWindow(), form.get());
 }
 
@@ -379,8 +385,8 @@ TEST_F(SecondaryWindowsOfTheMainWindow, TheMainWindowGoesWhileTheAboutWindowHasT
 {
     ShowTheStartUpPicture();
     EndTheStartUpPicture();
-    ClickButton(form->ToolButton7);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == form->Form6.get(); }, 5000));
+    ClickButton(Find<QToolButton>(*form, "ToolButton7"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == Find<TForm6>(*form, "Form6"); }, 5000));
     form.reset();
     EXPECT_EQ(QApplication::activeWindow(), nullptr);
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
@@ -388,37 +394,37 @@ TEST_F(SecondaryWindowsOfTheMainWindow, TheMainWindowGoesWhileTheAboutWindowHasT
 
 TEST_F(MainWindowWindows, PictureWindowIsUpForTwentyTicks)
 {
-    for (int tick = 1; tick < TForm1::kPictureTicks; ++tick) {
-        form->Timer2Timer();
-        ASSERT_TRUE(form->Form4->isVisible()) << tick;
-        EXPECT_TRUE(OnTop(*form->Form4));
+    for (int tick = 1; tick < 20; ++tick) {
+        Tick(Find<QTimer>(*form, "Timer2"));
+        ASSERT_TRUE(Find<TForm4>(*form, "Form4")->isVisible()) << tick;
+        EXPECT_TRUE(OnTop(*Find<TForm4>(*form, "Form4")));
     }
-    form->Timer2Timer();
-    EXPECT_FALSE(form->Form4->isVisible());
-    EXPECT_FALSE(OnTop(*form->Form4));
-    EXPECT_FALSE(form->Timer2->isActive());
+    Tick(Find<QTimer>(*form, "Timer2"));
+    EXPECT_FALSE(Find<TForm4>(*form, "Form4")->isVisible());
+    EXPECT_FALSE(OnTop(*Find<TForm4>(*form, "Form4")));
+    EXPECT_FALSE(Find<QTimer>(*form, "Timer2")->isActive());
 }
 
 TEST_F(MainWindowWindows, AboutButtonShowsTheAboutWindow)
 {
-    Click(form->ToolButton7);
-    EXPECT_TRUE(form->Form6->isVisible());
-    EXPECT_TRUE(OnTop(*form->Form6));
+    Click(Find<QToolButton>(*form, "ToolButton7"));
+    EXPECT_TRUE(Find<TForm6>(*form, "Form6")->isVisible());
+    EXPECT_TRUE(OnTop(*Find<TForm6>(*form, "Form6")));
 }
 
 TEST_F(MainWindowWindows, DiagnosticButtonsShowAndHideTheirWindows)
 {
-    Click(form->SpeedButton4);
-    EXPECT_TRUE(form->Form2->isVisible());
-    Click(form->SpeedButton6);
-    EXPECT_TRUE(form->Form3->isVisible());
-    Click(form->SpeedButton5);
-    EXPECT_FALSE(form->Form2->isVisible());
-    EXPECT_FALSE(OnTop(*form->Form2));
-    Click(form->SpeedButton7);
-    EXPECT_FALSE(form->Form3->isVisible());
-    Click(form->BitBtn1);
-    EXPECT_TRUE(form->Form5->isVisible());
+    Click(Find<QToolButton>(*form, "SpeedButton4"));
+    EXPECT_TRUE(Find<TForm2>(*form, "Form2")->isVisible());
+    Click(Find<QToolButton>(*form, "SpeedButton6"));
+    EXPECT_TRUE(Find<TForm3>(*form, "Form3")->isVisible());
+    Click(Find<QToolButton>(*form, "SpeedButton5"));
+    EXPECT_FALSE(Find<TForm2>(*form, "Form2")->isVisible());
+    EXPECT_FALSE(OnTop(*Find<TForm2>(*form, "Form2")));
+    Click(Find<QToolButton>(*form, "SpeedButton7"));
+    EXPECT_FALSE(Find<TForm3>(*form, "Form3")->isVisible());
+    Click(Find<QPushButton>(*form, "BitBtn1"));
+    EXPECT_TRUE(Find<TForm5>(*form, "Form5")->isVisible());
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
@@ -431,10 +437,10 @@ TEST_F(MainWindowWindows, GuideButtonOpensTheGuideBesideTheProgramAsAFile)
     file.close();
     // Each language opens the guide at its own section.
     const std::pair<QToolButton*, const char*> languages[] = {
-        {form->ToolButton19, "de"}, {form->ToolButton5, "en"}, {form->ToolButton6, "fr"}};
+        {Find<QToolButton>(*form, "ToolButton19"), "de"}, {Find<QToolButton>(*form, "ToolButton5"), "en"}, {Find<QToolButton>(*form, "ToolButton6"), "fr"}};
     for (const auto& [languageButton, section] : languages) {
         Click(languageButton);
-        Click(form->ToolButton1);
+        Click(Find<QToolButton>(*form, "ToolButton1"));
         ASSERT_FALSE(opened.isEmpty());
         EXPECT_TRUE(opened.last().isLocalFile());
         EXPECT_EQ(QFileInfo(opened.last().toLocalFile()), QFileInfo(guide));
@@ -446,7 +452,7 @@ TEST_F(MainWindowWindows, GuideButtonOpensTheGuideBesideTheProgramAsAFile)
 
 TEST_F(MainWindowWindows, MissingGuideIsReportedAndNothingOpens)
 {
-    Click(form->ToolButton1);
+    Click(Find<QToolButton>(*form, "ToolButton1"));
     EXPECT_TRUE(opened.isEmpty());
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("utlisation_soft.htm")) << errors[0].toStdString();

@@ -5,11 +5,14 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "panel/front_panel.h"
 #include "shell/unit2.h"
 #include "shell/unit3.h"
+#include "shell/unit5.h"
 #include "test_device_fixture.h"
 #include "widgets/double_speed.h"
 #include "widgets/graphic_gauge.h"
+#include "window_controls.h"
 
 namespace {
 
@@ -38,16 +41,16 @@ protected:
     void SetUp() override
     {
         DeviceWindow::SetUp();
+        services.scratchFolder = folder.path();
         StartConnected();
-        form->sampleFolder = [this] { return folder.path(); };
     }
 
-    void transfer() { QTest::mouseClick(form->SpeedButton10, Qt::LeftButton); }
+    void transfer() { QTest::mouseClick(Find<QToolButton>(*form, "SpeedButton10"), Qt::LeftButton); }
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     bool inputsEnabled() const
     {
-        return form->GroupBox3->isEnabled() && form->GroupBox6->isEnabled() && form->GroupBox1->isEnabled() &&
-               form->GroupBox5->isEnabled() && form->ToolBar1->isEnabled();
+        return Find<QGroupBox>(*form, "GroupBox3")->isEnabled() && Find<QGroupBox>(*form, "GroupBox6")->isEnabled() && Find<QGroupBox>(*form, "GroupBox1")->isEnabled() &&
+               Find<QGroupBox>(*form, "GroupBox5")->isEnabled() && Find<QToolBar>(*form, "ToolBar1")->isEnabled();
     }
     // Runs `action`; returns what the error box would have shown meanwhile.
     QStringList errorsDuring(const std::function<void()>& action)
@@ -63,42 +66,40 @@ protected:
 
 TEST_F(TransferButton, FullLengthTriangleReachesTheGeneratorAndTheWindowsReturnToNormal)
 {
-    click(form->DoubleSpeed10); // triangle, range 5 at 1000 Hz: 3200 samples
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed10")); // triangle, range 5 at 1000 Hz: 3200 samples
     transfer();
     EXPECT_EQ(SentCodes(), TransferCodes(51, true)); // the filter stays off: nothing more
     const dds::GeneratorModel model = generator->Model();
     EXPECT_EQ(model.range, 5);
     EXPECT_EQ(model.kind, 3);
     EXPECT_EQ(model.sampleCount, 3200);
-    EXPECT_EQ(model.samples, form->state.transferBytes);
+    EXPECT_EQ(model.samples, SampleList());
     EXPECT_EQ(model.transfersClosed, 1);
 
-    EXPECT_EQ(form->ListBox2->count(), 3200);
-    EXPECT_EQ(form->ListBox2->item(100)->text(), QString::number(form->state.transferBytes[100]));
-    EXPECT_EQ(form->Label23->text(), "Largeur de IMAGE1= 3200");
-    EXPECT_EQ(form->Label30->text(), "Nbre ligne dans ListBox2= 3200");
-    EXPECT_EQ(form->Label32->text(), "51");
-    EXPECT_TRUE(form->Label34->text().endsWith(": 3162"));
-    EXPECT_EQ(form->Form2->GraphicGauge1->MaxValue(), 51);
-    EXPECT_EQ(form->Form2->GraphicGauge1->Progress(), 51);
-    ASSERT_TRUE(form->state.workBitmap2.has_value());
-    EXPECT_EQ(form->state.workBitmap2->size(), QSize(3200, 256));
+    EXPECT_EQ(Find<QListWidget>(*form, "ListBox2")->count(), 3200);
+    EXPECT_EQ(Find<QLabel>(*form, "Label23")->text(), "Largeur de IMAGE1= 3200");
+    EXPECT_EQ(Find<QLabel>(*form, "Label30")->text(), "Nbre ligne dans ListBox2= 3200");
+    EXPECT_EQ(Find<QLabel>(*form, "Label32")->text(), "51");
+    EXPECT_TRUE(Find<QLabel>(*form, "Label34")->text().endsWith(": 3162"));
+    EXPECT_EQ(Find<TForm2>(*form, "Form2")->GraphicGauge1->MaxValue(), 51);
+    EXPECT_EQ(Find<TForm2>(*form, "Form2")->GraphicGauge1->Progress(), 51);
+    EXPECT_EQ(Find<TForm5>(*form, "Form5")->Image2->pixmap().size(), QSize(3200, 256));
     EXPECT_TRUE(QFileInfo::exists(folder.filePath("Sample.bmp")));
 
-    EXPECT_FALSE(form->Form2->isVisible());
-    EXPECT_FALSE(form->Form3->isVisible());
+    EXPECT_FALSE(Find<TForm2>(*form, "Form2")->isVisible());
+    EXPECT_FALSE(Find<TForm3>(*form, "Form3")->isVisible());
     EXPECT_TRUE(inputsEnabled());
 }
 
 TEST_F(TransferButton, SineOnRangeThreeSelectsItsFilterOnceOnly)
 {
-    click(form->DoubleSpeed3);
-    click(form->DoubleSpeed8);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed3"));
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed8"));
     transfer();
     Codes first = SentCodes();
     ASSERT_FALSE(first.empty());
     EXPECT_EQ(first.back(), 14);
-    EXPECT_TRUE(form->RadioButton4->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>(*form, "RadioButton4")->isChecked());
     EXPECT_EQ(generator->Model().filter, 3);
 
     const size_t before = Sent().size();
@@ -112,17 +113,17 @@ TEST_F(TransferButton, SineOnRangeThreeSelectsItsFilterOnceOnly)
 
 TEST_F(TransferButton, WhiteNoiseSendsNoBlocksAndLeavesTheGaugeAlone)
 {
-    click(form->DoubleSpeed3);
-    click(form->DoubleSpeed8);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed3"));
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed8"));
     transfer(); // leaves the gauge full and "F3" checked
-    const int progress = form->Form2->GraphicGauge1->Progress();
+    const int progress = Find<TForm2>(*form, "Form2")->GraphicGauge1->Progress();
     const size_t before = Sent().size();
-    click(form->DoubleSpeed20);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed20"));
     transfer();
     const Codes all = SentCodes();
     EXPECT_EQ(Codes(all.begin() + static_cast<std::ptrdiff_t>(before), all.end()), (Codes{3, 9, 7, 6, 11}));
-    EXPECT_EQ(form->Form2->GraphicGauge1->Progress(), progress);
-    EXPECT_TRUE(form->RadioButton1->isChecked());
+    EXPECT_EQ(Find<TForm2>(*form, "Form2")->GraphicGauge1->Progress(), progress);
+    EXPECT_TRUE(Find<QRadioButton>(*form, "RadioButton1")->isChecked());
     EXPECT_TRUE(generator->Model().noiseMode);
 }
 
@@ -132,7 +133,7 @@ TEST_F(TransferButton, InputsStayLockedAndTheTwoWindowsNeverShowTogether)
     std::vector<Glimpse> seen;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, [&] {
-        seen.push_back({form->Form3->isVisible(), form->Form2->isVisible(), inputsEnabled()});
+        seen.push_back({Find<TForm3>(*form, "Form3")->isVisible(), Find<TForm2>(*form, "Form2")->isVisible(), inputsEnabled()});
     });
     watcher.start(5);
     transfer();
@@ -143,15 +144,14 @@ TEST_F(TransferButton, InputsStayLockedAndTheTwoWindowsNeverShowTogether)
         EXPECT_FALSE(glimpse.inputsEnabled);
     }
     EXPECT_TRUE(seen.back().transferWindow);
-    EXPECT_EQ(form->state.drawingFlag, 0);
 }
 
 TEST_F(TransferButton, RectangleEdgeColumnReadsNearTheMiddle)
 {
-    click(form->DoubleSpeed9);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed9"));
     int edge = 0;
     for (int i = 1; i < 3200 && edge == 0; ++i)
-        if (form->state.waveformTable[i] == 255 && form->state.waveformTable[i + 1] == 1)
+        if (form->FrontPanel().State().table[i] == 255 && form->FrontPanel().State().table[i + 1] == 1)
             edge = i;
     ASSERT_GT(edge, 0) << "the rectangle has its edge from 255 to 1";
     transfer();
@@ -162,36 +162,55 @@ TEST_F(TransferButton, RectangleEdgeColumnReadsNearTheMiddle)
 
 TEST_F(TransferButton, OutOfRangeEntriesStillGiveBytesFromTheirOwnColumns)
 {
-    click(form->DoubleSpeed17); // DC
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed17")); // DC
+    dds::WaveformTable table = form->FrontPanel().State().table;
     for (int i = 2000; i <= 2003; ++i)
-        form->state.waveformTable[i] = 5000; // as a loaded file may hold
+        table[i] = 5000; // as a loaded file may hold
+    form->FrontPanel().LoadTable(table);
     transfer();
     ASSERT_EQ(generator->Model().samples.size(), 3200u);
     EXPECT_EQ(generator->Model().samples[2001], 255);
     EXPECT_EQ(generator->Model().samples[2002], 255);
 }
 
-TEST_F(TransferButton, UnwritableFolderAbandonsTheTransferBeforeAnyReport)
+class TransferButtonWithoutAWorkFolder : public TransferButton {
+protected:
+    void SetUp() override
+    {
+        DeviceWindow::SetUp();
+        services.scratchFolder = QStringLiteral("/proc");
+        StartConnected();
+    }
+};
+
+TEST_F(TransferButtonWithoutAWorkFolder, AbandonsTheTransferBeforeAnyReport)
 {
-    form->sampleFolder = [] { return QStringLiteral("/proc"); };
     const QStringList shown = errorsDuring([this] { transfer(); });
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown.front().startsWith(QString::fromUtf8("Impossible de créer le fichier")));
     EXPECT_TRUE(SentCodes().empty());
-    EXPECT_FALSE(form->Form3->isVisible());
-    EXPECT_FALSE(form->Form2->isVisible());
+    EXPECT_FALSE(Find<TForm3>(*form, "Form3")->isVisible());
+    EXPECT_FALSE(Find<TForm2>(*form, "Form2")->isVisible());
     EXPECT_TRUE(inputsEnabled());
 }
 
-TEST_F(TransferButton, SilentGeneratorStillGetsTheWholeWaveform)
+class TransferButtonWithShortWaits : public TransferButton {
+protected:
+    void SetUp() override
+    {
+        services.acknowledgementPeriod = 10ms;
+        TransferButton::SetUp();
+    }
+};
+
+TEST_F(TransferButtonWithShortWaits, SilentGeneratorStillGetsTheWholeWaveform)
 {
     generator->SetAcknowledging(false);
-    form->acknowledgementPeriod = 10ms;
-    click(form->DoubleSpeed10);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed10"));
     transfer();
     EXPECT_EQ(SentCodes(), TransferCodes(51, true));
     EXPECT_EQ(generator->Model().samples.size(), 3200u);
-    EXPECT_FALSE(form->Timer1->isActive());
+    EXPECT_FALSE(Find<QTimer>(*form, "Timer1")->isActive());
 }
 
 TEST_F(TransferButton, ClosingTheWindowMidTransferStopsItBeforeTheRelease)
@@ -209,7 +228,7 @@ TEST_F(TransferButton, ClosingTheWindowMidTransferStopsItBeforeTheRelease)
     poll.start(5);
     transfer();
     EXPECT_EQ(SentCodes(), (Codes{3, 4, 2}));
-    EXPECT_EQ(form->generatorHolder.Generator(), nullptr);
+    EXPECT_TRUE(form->FrontPanel().State().generatorPath.empty());
     EXPECT_EQ(generator->Model().transfersClosed, 0);
     EXPECT_TRUE(inputsEnabled());
 }
@@ -221,6 +240,5 @@ TEST_F(TransferButton, UnplugMidTransferEndsTheProgramWithNothingWrittenAfterwar
     transfer(); // the removal, not the product's 5000 ms, ends the first block's wait
     EXPECT_EQ(SentCodes(), (Codes{3, 4}));
     EXPECT_EQ(terminationRequests, 1);
-    EXPECT_EQ(form->generatorHolder.Generator(), nullptr);
-    EXPECT_EQ(form->generatorHolder.Report()[1], dds::gcHostClosing); // offered, refused, then nothing
+    EXPECT_TRUE(form->FrontPanel().State().generatorPath.empty());
 }

@@ -3,8 +3,10 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "panel/front_panel.h"
 #include "test_device_fixture.h"
 #include "widgets/double_speed.h"
+#include "window_controls.h"
 
 using namespace std::chrono_literals;
 
@@ -12,30 +14,30 @@ class UndoDuringTransfer : public DeviceWindow {};
 
 TEST_F(UndoDuringTransfer, KeysDoNothingUntilTheTransferEnds)
 {
+    services.acknowledgementPeriod = 20ms; // every block waits out its time-out
     StartConnected();
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    const dds::WaveformTable sine = form->state.waveformTable;
-    QTest::mouseClick(form->DoubleSpeed9, Qt::LeftButton);
-    const dds::WaveformTable rectangle = form->state.waveformTable;
+    const dds::WaveformTable sine = form->FrontPanel().State().table;
+    QTest::mouseClick(Find<TDoubleSpeed>(*form, "DoubleSpeed9"), Qt::LeftButton);
+    const dds::WaveformTable rectangle = form->FrontPanel().State().table;
 
-    generator->SetAcknowledging(false); // every block waits out its time-out
-    form->acknowledgementPeriod = 20ms;
+    generator->SetAcknowledging(false);
     bool pressedDuringTransfer = false;
     QTimer::singleShot(60, form.get(), [&] {
-        pressedDuringTransfer = !form->ToolBar1->isEnabled();
+        pressedDuringTransfer = !Find<QToolBar>(*form, "ToolBar1")->isEnabled();
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key_Z,
                         Qt::ControlModifier);
     });
-    QTest::mouseClick(form->SpeedButton10, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(*form, "SpeedButton10"), Qt::LeftButton);
     ASSERT_TRUE(pressedDuringTransfer);
-    EXPECT_EQ(form->state.waveformTable, rectangle);
-    EXPECT_EQ(form->state.waveformKind, 2);
+    EXPECT_EQ(form->FrontPanel().State().table, rectangle);
+    EXPECT_EQ(static_cast<int>(form->FrontPanel().State().kind), 2);
 
     form->activateWindow(); // the transfer's windows took the focus while they were shown
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form->state.waveformTable, sine);
-    EXPECT_EQ(form->state.waveformKind, 1);
+    EXPECT_EQ(form->FrontPanel().State().table, sine);
+    EXPECT_EQ(static_cast<int>(form->FrontPanel().State().kind), 1);
 }

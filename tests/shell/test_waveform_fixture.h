@@ -8,9 +8,11 @@
 #include <optional>
 
 #include "editor/graph_xy.h"
+#include "panel/front_panel.h"
 #include "shell/unit1.h"
 #include "shell/wave_file_dialogs.h"
 #include "test_services.h"
+#include "window_controls.h"
 
 // Answers the window's file questions from a script and remembers what it was asked.
 class ScriptedWaveFileDialogs : public dds::WaveFileDialogs {
@@ -69,12 +71,13 @@ private:
 // dialogs scripted.
 class WaveformWindow : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { CreateWindow(services.For()); }
+    void CreateWindow(dds::WindowServices windowServices)
     {
-        form = std::make_unique<TForm1>(services.For());
+        windowServices.waveFileDialogs = std::make_shared<ScriptedWaveFileDialogs>(dialogs);
+        form = std::make_unique<TForm1>(std::move(windowServices));
         // The start-up picture locks the groups on its ticks; these tests are about what follows.
-        form->Timer2->stop();
-        form->setWaveFileDialogs(std::make_unique<ScriptedWaveFileDialogs>(dialogs));
+        Find<QTimer>(*form, "Timer2")->stop();
         errors.clear();
     }
     void TearDown() override { form.reset(); }
@@ -86,16 +89,18 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    dds::WaveformTable table() const { return form->state.waveformTable; }
-    const std::vector<dds::PlotPoint>& trace(int n) const { return form->GraphXY1->TracePoints(n); }
+    dds::WaveformTable table() const { return form->FrontPanel().State().table; }
+    int kind() const { return static_cast<int>(form->FrontPanel().State().kind); }
+    const std::vector<dds::PlotPoint>& trace(int n) const { return Find<TGraphXY>(*form, "GraphXY1")->TracePoints(n); }
     // The plotted waveform matches the table point for point.
     bool plotShowsTable() const
     {
+        const dds::WaveformTable shown = table();
         const auto& points = trace(0);
         if (points.size() != 3200)
             return false;
         for (int n = 1; n <= 3200; ++n)
-            if (points[std::size_t(n - 1)].x != n || points[std::size_t(n - 1)].y != form->state.waveformTable[n])
+            if (points[std::size_t(n - 1)].x != n || points[std::size_t(n - 1)].y != shown[n])
                 return false;
         return true;
     }

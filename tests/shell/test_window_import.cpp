@@ -2,12 +2,15 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "panel/front_panel.h"
 #include "editor/waveform_import.h"
 #include "shell/addition_texts.h"
+#include "shell/language_texts.h"
 #include "test_waveform_fixture.h"
 #include "wav_bytes.h"
 #include "widgets/double_speed.h"
 #include "widgets/panel_status_bar.h"
+#include "window_controls.h"
 
 namespace {
 
@@ -31,9 +34,9 @@ protected:
     void open(const QString& file)
     {
         dialogs.openAnswers << file;
-        click(form->ToolButton2);
+        click(Find<QToolButton>(*form, "ToolButton2"));
     }
-    QString status() const { return form->StatusBar1->panelText(1); }
+    QString status() const { return Find<PanelStatusBar>(*form, "StatusBar1")->panelText(1); }
     QTemporaryDir folder;
 };
 
@@ -44,39 +47,38 @@ TEST(OpenDialog, OffersTheWaveformFileFirstThenTheImportedFormats)
 
 TEST_F(WindowImport, ACsvReplacesTheTableAsAnOpenedFileDoes)
 {
-    click(form->ToolButton6); // French, whatever an earlier run stored
-    click(form->DoubleSpeed9); // rectangle: the kind must survive the import
+    click(Find<QToolButton>(*form, "ToolButton6")); // French, whatever an earlier run stored
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed9")); // rectangle: the kind must survive the import
     const QString csv = write("scope.csv", "Time;Volt\r\n0;-2,5\r\n1;2,5\r\n");
     open(csv);
     ASSERT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
     EXPECT_EQ(table(), dds::ImportWaveformFile(csv.toStdString()).table);
     EXPECT_EQ(table()[801], 128);
     EXPECT_TRUE(plotShowsTable());
-    EXPECT_EQ(form->state.waveformKind, 2);
-    EXPECT_TRUE(form->Panel4->isHidden());
-    for (TDoubleSpeed* preset : form->presetButtons())
-        EXPECT_FALSE(preset->Down());
+    EXPECT_EQ(static_cast<int>(form->FrontPanel().State().kind), 2);
+    EXPECT_TRUE(Find<QFrame>(*form, "Panel4")->isHidden());
+    EXPECT_FALSE(form->FrontPanel().State().presetDown);
     EXPECT_EQ(status(), QString::fromUtf8("2 échantillons → 3200, mis à l'échelle de −2,5..2,5"));
 }
 
 TEST_F(WindowImport, StatusFollowsTheInterfaceLanguage)
 {
     const QString wav = write("tone.wav", QByteArray::fromStdString(Wav(1, 16, 1, {-32768, 0, 32767})));
-    click(form->ToolButton5); // English
+    click(Find<QToolButton>(*form, "ToolButton5")); // English
     open(wav);
     EXPECT_EQ(status(), QString::fromUtf8("3 samples → 3200, full scale −1..1"));
-    click(form->ToolButton19); // German
+    click(Find<QToolButton>(*form, "ToolButton19")); // German
     open(write("codes.txt", "0\n300\n"));
     EXPECT_EQ(status(), QString::fromUtf8("2 Abtastwerte → 3200, skaliert von 0..300"));
     dds::ImportSummary limited{3, dds::AppliedScale::ByteCodes, 0, 255, 12};
-    EXPECT_EQ(dds::ImportStatusText(limited, 1), "3 échantillons → 3200, octets pris comme codes, 12 limités à 0..255");
+    EXPECT_EQ(dds::ImportStatusText(limited, dds::MessageTexts(1).additions), "3 échantillons → 3200, octets pris comme codes, 12 limités à 0..255");
     limited.scale = dds::AppliedScale::Raw;
-    EXPECT_EQ(dds::ImportStatusText(limited, 0), "3 samples → 3200, values taken as codes, 12 limited to 0..255");
+    EXPECT_EQ(dds::ImportStatusText(limited, dds::MessageTexts(0).additions), "3 samples → 3200, values taken as codes, 12 limited to 0..255");
 }
 
 TEST_F(WindowImport, BadInputChangesNothingAndNamesLineAndColumn)
 {
-    click(form->DoubleSpeed10);
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed10"));
     const dds::WaveformTable before = table();
     const QString bad = write("bad.csv", "1;2\n3;4\n5;x7\n");
     open(bad);
@@ -85,9 +87,9 @@ TEST_F(WindowImport, BadInputChangesNothingAndNamesLineAndColumn)
                                            "numérique correcte").arg(bad));
     EXPECT_EQ(table(), before);
     EXPECT_TRUE(plotShowsTable());
-    EXPECT_EQ(form->state.waveformKind, 3);
-    EXPECT_FALSE(form->Panel4->isHidden());
-    EXPECT_TRUE(form->DoubleSpeed10->Down());
+    EXPECT_EQ(static_cast<int>(form->FrontPanel().State().kind), 3);
+    EXPECT_FALSE(Find<QFrame>(*form, "Panel4")->isHidden());
+    EXPECT_TRUE(Find<TDoubleSpeed>(*form, "DoubleSpeed10")->Down());
 
     errors.clear();
     open(write("short.wav", QByteArray::fromStdString(Wav(1, 16, 1, {1, 2, 3}).substr(0, 46))));
