@@ -42,6 +42,7 @@ constexpr LanguageTexts kFrenchTexts{
         ", octets pris comme codes",
         ", %1 limités à 0..255",
         ',',
+        "Distant",
     },
     .guideAnchor = "fr",
 };
@@ -84,6 +85,7 @@ constexpr LanguageTexts kEnglishTexts{
         ", bytes taken as codes",
         ", %1 limited to 0..255",
         '.',
+        "Remote",
     },
     .guideAnchor = "en",
 };
@@ -126,6 +128,7 @@ constexpr LanguageTexts kGermanTexts{
         ", Bytes als Codes übernommen",
         ", %1 auf 0..255 begrenzt",
         ',',
+        "Fern",
     },
     .guideAnchor = "de",
 };

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Clients no one here wrote, from Debian, drive the instrument: PyVISA with pyvisa-py and lxi-tools
-# against `ddsgen-cli serve` on the virtual generator. The uploads
+# against `ddsgen-cli serve` and the window's --listen, each on the virtual generator. The uploads
 # they cause must be byte-identical to `ddsgen-cli transfer`'s for the same settings (the reports
 # from the header, code 3, to the last closing report, code 6). The filter command after it is not
 # compared: the front panel sends it only when it changes, as the window does; `transfer` always.
-# Usage: real_clients.sh DDSGEN_CLI. Exits 77 (skipped) when the clients are not installed.
+# Usage: real_clients.sh DDSGEN_CLI DDSGEN. Exits 77 (skipped) when the clients are not installed.
 set -euo pipefail
 cli=$1
+window=$2
 here=$(cd "$(dirname "$0")" && pwd)
 python=/usr/bin/python3
 if ! "$python" -c 'import pyvisa, pyvisa_py' 2>/dev/null; then
@@ -78,5 +79,16 @@ stop
 "$cli" transfer --virtual --frequency 1000 --file "$work/codes.csv" --offset 127 \
   --report-log "$work/transfer-arbitrary.log" >/dev/null
 same "$work/serve-arbitrary.log" "$work/transfer-arbitrary.log" "serve's upload equals transfer's (1000 codes)"
+
+# The window from a folder of its own, where it keeps its settings and work picture.
+cp "$window" "$work/ddsgen"
+serve window env QT_QPA_PLATFORM=offscreen "$work/ddsgen" --virtual-generator --listen 0 \
+  --report-log "$work/window.log"
+"$python" "$here/pyvisa_client.py" "$port" preset
+lxi_checks
+kill -TERM "$pid"
+wait "$pid" || true
+pid=
+same "$work/window.log" "$work/transfer-preset.log" "the window's upload equals transfer's (1500 Hz, triangle)"
 
 echo "real clients: every check passed"
