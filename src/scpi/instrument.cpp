@@ -13,21 +13,6 @@ namespace {
 
 // What decides the bytes a transfer sends: the generator it goes to, the range, N, the kind and,
 // but for white noise (which the generator makes itself), the table.
-// "blocks 12-51 of 51", "block 7 of 52": 1-based numbers, runs joined.
-std::string NamedBlocks(const std::vector<int>& blocks, int total)
-{
-    std::string runs;
-    for (std::size_t i = 0; i < blocks.size();) {
-        std::size_t last = i;
-        while (last + 1 < blocks.size() && blocks[last + 1] == blocks[last] + 1)
-            ++last;
-        runs += (runs.empty() ? "" : ", ") + std::to_string(blocks[i])
-                + (last > i ? "-" + std::to_string(blocks[last]) : "");
-        i = last + 1;
-    }
-    return (blocks.size() == 1 ? "block " : "blocks ") + runs + " of " + std::to_string(total);
-}
-
 // The error a transfer's outcome deserves, if any: blocks that never reached the generator or
 // that it did not acknowledge, each named.
 std::optional<ScpiError> UploadFault(const TransferOutcome& outcome)
@@ -42,10 +27,10 @@ std::optional<ScpiError> UploadFault(const TransferOutcome& outcome)
         for (int b = static_cast<int>(outcome.blocks.size()) + 1; b <= total; ++b)
             notSent.push_back(b);
         return ScpiError(error::kHardwareMissing, "the transfer ended early"
-                                                      + (notSent.empty() ? "" : "; " + NamedBlocks(notSent, total) + " not sent"));
+                                                      + (notSent.empty() ? "" : "; " + BlockNumbersText(notSent, total) + " not sent"));
     }
     if (!timedOut.empty())
-        return ScpiError(error::kHardware, NamedBlocks(timedOut, total) + " not acknowledged");
+        return ScpiError(error::kHardware, BlockNumbersText(timedOut, total) + " not acknowledged");
     return std::nullopt;
 }
 
