@@ -2,6 +2,7 @@
 
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QThread>
 
 #include <algorithm>
 #include <stdexcept>
@@ -58,8 +59,10 @@ void ScpiServer::Accept()
         clients_.push_back(client);
         std::weak_ptr<Client> weak = client;
         connect(socket, &QTcpSocket::readyRead, this, [this, weak] {
-            if (const auto c = weak.lock())
+            if (const auto c = weak.lock()) {
                 ReadFrom(c);
+                RunNext(); // at once when nothing runs: a round trip costs no extra turn of the loop
+            }
         });
         connect(socket, &QTcpSocket::disconnected, this, [this, weak] {
             if (const auto c = weak.lock())
@@ -119,7 +122,8 @@ void ScpiServer::RunNext()
         arrivals_.pop_front();
     if (running_ || arrivals_.empty())
         return;
-    if (!mayExecute_()) {
+    // A modal box's own event loop is a wait too: messages run only on the program's main loop.
+    if (QThread::currentThread()->loopLevel() > 1 || !mayExecute_()) {
         retry_.start();
         return;
     }
@@ -143,6 +147,7 @@ void ScpiServer::Answer(Client& client, const std::string& response)
     if (response.empty() || !client.socket)
         return;
     client.socket->write(response.data(), static_cast<qint64>(response.size()));
+    client.socket->flush(); // now, not on the loop's next turn
     if (static_cast<std::size_t>(client.socket->bytesToWrite()) > limits_.unreadOutput)
         client.socket->abort(); // it does not read its answers: closing it keeps the others served
 }
