@@ -144,10 +144,10 @@ std::string LxiBenchmark(int port, int clients)
     std::vector<std::string> results(static_cast<std::size_t>(clients));
     for (int i = 0; i < clients; ++i)
         threads.emplace_back([&, i] {
-            const std::string out =
-                Run("lxi benchmark -a 127.0.0.1 -p " + std::to_string(port) + " -r -c 2000 2>&1");
+            const std::string out = Run("lxi benchmark -a 127.0.0.1 -p " + std::to_string(port) + " -r -c 2000 2>&1");
             const auto at = out.find("Result: ");
-            results[static_cast<std::size_t>(i)] = at == std::string::npos ? "?" : out.substr(at + 8, out.find(' ', at + 8) - at - 8);
+            results[static_cast<std::size_t>(i)] =
+                at == std::string::npos ? "?" : out.substr(at + 8, out.find(' ', at + 8) - at - 8);
         });
     for (auto& t : threads)
         t.join();
@@ -210,7 +210,9 @@ int main()
     const auto at = transfer.find("\"milliseconds\":");
     std::printf("FREQ 1500;FUNC SIN;*OPC? (one upload, N = 2133): median %.1f ms over 10; "
                 "ddsgen-cli transfer's own transfer time at the same setting: %s ms\n",
-                Median(latencies), at == std::string::npos ? "?" : transfer.substr(at + 15, transfer.find_first_of(",}", at) - at - 15).c_str());
+                Median(latencies),
+                at == std::string::npos ? "?"
+                                        : transfer.substr(at + 15, transfer.find_first_of(",}", at) - at - 15).c_str());
 
     std::printf("serve's resident memory: %ld kB before the queries", ResidentKilobytes(serve->pid));
     for (int i = 1; i <= 100'000; ++i)

@@ -32,9 +32,8 @@ double ApplySuffix(double value, const std::string& suffix, std::span<const Unit
         return value;
     if (units.empty())
         throw ScpiError(error::kSuffixNotAllowed);
-    const auto unit = std::find_if(units.begin(), units.end(), [&](const UnitSuffix& u) {
-        return Mnemonic{u.name}.Matches(suffix);
-    });
+    const auto unit =
+        std::find_if(units.begin(), units.end(), [&](const UnitSuffix& u) { return Mnemonic{u.name}.Matches(suffix); });
     if (unit == units.end())
         throw ScpiError(error::kInvalidSuffix, suffix);
     return value * unit->factor;

@@ -26,8 +26,9 @@ std::optional<ScpiError> UploadFault(const TransferOutcome& outcome)
         std::vector<int> notSent;
         for (int b = static_cast<int>(outcome.blocks.size()) + 1; b <= total; ++b)
             notSent.push_back(b);
-        return ScpiError(error::kHardwareMissing, "the transfer ended early"
-                                                      + (notSent.empty() ? "" : "; " + BlockNumbersText(notSent, total) + " not sent"));
+        return ScpiError(error::kHardwareMissing,
+                         "the transfer ended early"
+                             + (notSent.empty() ? "" : "; " + BlockNumbersText(notSent, total) + " not sent"));
     }
     if (!timedOut.empty())
         return ScpiError(error::kHardware, BlockNumbersText(timedOut, total) + " not acknowledged");

@@ -23,9 +23,9 @@ constexpr const char* kVersion = "1.0.0";
 constexpr UnitSuffix kHertz[] = {{"HZ", 1}, {"KHZ", 1e3}, {"MHZ", 1e6}, {"MAHZ", 1e6}};
 
 // FUNCtion's choices: the twelve presets in kind order, then the loaded table.
-constexpr Mnemonic kFunctions[] = {{"SINusoid"}, {"SQUare"},    {"TRIangle"}, {"NRAMp"}, {"PRAMp"},
-                                   {"CAPacitor"}, {"CHARge"},   {"DISCharge"}, {"AM"},   {"DC"},
-                                   {"FM"},        {"NOISe"},    {"ARBitrary"}};
+constexpr Mnemonic kFunctions[] = {{"SINusoid"},  {"SQUare"}, {"TRIangle"},  {"NRAMp"}, {"PRAMp"},
+                                   {"CAPacitor"}, {"CHARge"}, {"DISCharge"}, {"AM"},    {"DC"},
+                                   {"FM"},        {"NOISe"},  {"ARBitrary"}};
 constexpr std::size_t kArbitrary = 12;
 
 constexpr Mnemonic kFilters[] = {{"OFF"}, {"F1"}, {"F2"}, {"F3"}, {"F4"}, {"F5"}, {"F6"}, {"F7"}};
@@ -213,7 +213,8 @@ void AddInstrumentCommands(CommandTree& commands, Instrument& instrument)
     commands.Add("[SOURce:]FUNCtion", bind(&InstrumentBinding::SetFunction));
     commands.Add("[SOURce:]FUNCtion?", answer([](InstrumentBinding& b) { return b.Function(); }));
     for (const ShapeControl& control : kShapeControls) {
-        commands.Add(control.command, [binding, &control](CommandCall& call) { binding->SetShapeControl(call, control); });
+        commands.Add(control.command,
+                     [binding, &control](CommandCall& call) { binding->SetShapeControl(call, control); });
         commands.Add(control.query, answer([&control](InstrumentBinding& b) {
                          return std::to_string(b.panel().State().shape.*control.field);
                      }));

@@ -188,7 +188,7 @@ ProgramData ProgramParser::Hash()
         ProgramData data{ProgramData::Type::NonDecimal, {}, {}, 0};
         while (!AtEnd() && IsMnemonicChar(Peek())) {
             const char d = static_cast<char>(Peek() & ~0x20);
-            const std::uint64_t digit = IsDigit(Peek()) ? static_cast<std::uint64_t>(Peek() - '0')
+            const std::uint64_t digit = IsDigit(Peek())          ? static_cast<std::uint64_t>(Peek() - '0')
                                         : (d >= 'A' && d <= 'F') ? static_cast<std::uint64_t>(d - 'A' + 10)
                                                                  : base;
             if (digit >= base)

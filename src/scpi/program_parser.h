@@ -12,8 +12,8 @@ namespace dds::scpi {
 struct ProgramData {
     enum class Type { Character, Decimal, NonDecimal, String, Block };
     Type type = Type::Character;
-    std::string text;      // the mnemonic, the number, the string's characters or the block's bytes
-    std::string suffix;    // Decimal: the unit written after the number, if any
+    std::string text;        // the mnemonic, the number, the string's characters or the block's bytes
+    std::string suffix;      // Decimal: the unit written after the number, if any
     std::uint64_t value = 0; // NonDecimal: the number #H, #Q or #B wrote
 };
 

@@ -26,10 +26,10 @@ class ScpiServer : public QObject {
     Q_OBJECT
 public:
     struct Limits {
-        std::size_t clients = 32;                               // further connections are closed at once
-        std::size_t message = MessageSplitter::kDefaultLimit;   // a longer message is refused (-363)
-        std::size_t queuedInput = std::size_t{4} << 20;         // a client's waiting messages; reading pauses
-        std::size_t unreadOutput = std::size_t{4} << 20;        // a client that leaves more unread is closed
+        std::size_t clients = 32;                             // further connections are closed at once
+        std::size_t message = MessageSplitter::kDefaultLimit; // a longer message is refused (-363)
+        std::size_t queuedInput = std::size_t{4} << 20;       // a client's waiting messages; reading pauses
+        std::size_t unreadOutput = std::size_t{4} << 20;      // a client that leaves more unread is closed
     };
     using SessionFactory = std::function<std::unique_ptr<Session>()>;
 

@@ -1,7 +1,7 @@
 #include "shell/language_texts.h"
+#include "shell/unit1.h"
 #include "widgets/double_speed.h"
 #include "widgets/panel_status_bar.h"
-#include "shell/unit1.h"
 
 void TForm1::ShowRemoteClients(int clients)
 {

@@ -118,7 +118,8 @@ TEST(ScpiServer, BadInputGetsItsErrorOrTheConnectionClosedAndOthersAreServed)
     }
     const auto garbage = f.Connect();
     garbage->write(QByteArray("\x01\xfe\x80 \xff\n", 6) + QByteArray(5000, 'x') + "\nSYST:ERR?;ERR?;ERR?\n");
-    EXPECT_EQ(ServerFixture::ReadLine(*garbage), "-101,\"Invalid character\";-363,\"Input buffer overrun\";0,\"No error\"\n");
+    EXPECT_EQ(ServerFixture::ReadLine(*garbage),
+              "-101,\"Invalid character\";-363,\"Input buffer overrun\";0,\"No error\"\n");
     for (int i = 0; i < 200; ++i)
         f.Connect()->abort();
     steady->write("NOTE?\n");

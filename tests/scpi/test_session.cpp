@@ -36,9 +36,8 @@ struct SessionFixture {
         });
         tree.Add("[SOURce:]FREQuency:PLAYed?", [this](CommandCall& c) { c.Respond("played"); });
         static constexpr Mnemonic kShapes[] = {{"SINusoid"}, {"SQUare"}};
-        tree.Add("[SOURce:]FUNCtion", [this](CommandCall& c) {
-            log += "func " + std::to_string(c.Choice(0, kShapes)) + ";";
-        });
+        tree.Add("[SOURce:]FUNCtion",
+                 [this](CommandCall& c) { log += "func " + std::to_string(c.Choice(0, kShapes)) + ";"; });
         tree.Add("[SOURce:]FUNCtion:AMPLitude", [this](CommandCall& c) {
             c.ExpectParameters(1);
             log += "ampl " + std::to_string(c.Integer(0, 0, 100)) + ";";
