@@ -3,7 +3,8 @@
 # fonts-liberation2: the Arial-metric faces the window's layout was measured in, as the package
 # recommends them. qt6-translations-l10n: Qt's own texts in the desktop's language, which the
 # package depends on and the tests of the file dialogs read. nlohmann-json3-dev: ddsgen-cli's
-# --json output (headers only, nothing at run time).
+# --json output (headers only, nothing at run time). python3-pyvisa-py and lxi-tools: the SCPI
+# clients the instrument's tests drive it with (for Debian's /usr/bin/python3).
 set -euo pipefail
 source "$(dirname "$0")/install-missing.sh"
 install_missing \
@@ -12,4 +13,5 @@ install_missing \
   libhidapi-dev libudev-dev \
   nlohmann-json3-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
-  fonts-liberation2 qt6-translations-l10n
+  fonts-liberation2 qt6-translations-l10n \
+  python3-pyvisa-py lxi-tools

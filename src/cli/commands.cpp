@@ -12,6 +12,7 @@ const std::vector<CliCommand>& AllCommands()
         ImportCommand(),
         PreviewCommand(),
         SetCommand(),
+        ServeCommand(),
     };
     return commands;
 }

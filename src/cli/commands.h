@@ -10,4 +10,5 @@ CliCommand ListCommand();
 CliCommand ImportCommand();
 CliCommand PreviewCommand();
 CliCommand SetCommand();
+CliCommand ServeCommand();
 } // namespace dds::cli

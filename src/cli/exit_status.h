@@ -16,10 +16,7 @@ enum ExitStatus : int {
     // quit button does.
 };
 
-// "blocks 12-51 of 51", "block 7 of 52", "blocks 1, 3-4 of 52": `blocks` are 1-based
-// acknowledged-report numbers, the tail counting as the last, in increasing order.
-std::string BlocksText(const std::vector<int>& blocks, int total);
-// The same followed by " not acknowledged".
+// `BlockNumbersText` of the blocks followed by " not acknowledged".
 std::string NotAcknowledgedText(const std::vector<int>& blocks, int total);
 
 } // namespace dds::cli

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <csignal>
 #include <iterator>
+#include <utility>
 #include <stdexcept>
 
 #if !defined(_WIN32)
@@ -48,9 +49,10 @@ void OnSignal(int signal)
 #if defined(_WIN32)
 class InterruptWatch::Waker {
 public:
-    Waker()
+    explicit Waker(const std::function<void()>& woken)
     {
         uiDispatcher = QAbstractEventDispatcher::instance();
+        awake_ = QObject::connect(uiDispatcher.load(), &QAbstractEventDispatcher::awake, woken);
         for (std::size_t i = 0; i < std::size(kSignals); ++i)
             previous_[i] = std::signal(kSignals[i], OnSignal);
     }
@@ -58,10 +60,12 @@ public:
     {
         for (std::size_t i = 0; i < std::size(kSignals); ++i)
             std::signal(kSignals[i], previous_[i]);
+        QObject::disconnect(awake_);
         uiDispatcher = nullptr;
     }
 
 private:
+    QMetaObject::Connection awake_;
     static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGBREAK};
     void (*previous_[std::size(kSignals)])(int) = {};
 };
@@ -69,7 +73,7 @@ private:
 // The self-pipe: the handler writes a byte, and a notifier on the UI thread wakes the event loop.
 class InterruptWatch::Waker {
 public:
-    Waker()
+    explicit Waker(const std::function<void()>& woken)
     {
         if (::pipe(fds_) != 0)
             throw std::runtime_error("cannot watch for interruptions (no pipe)");
@@ -77,10 +81,11 @@ public:
             ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
         wakeFd = fds_[1];
         notifier_ = std::make_unique<QSocketNotifier>(fds_[0], QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this, woken] {
             char drained[16];
             while (::read(fds_[0], drained, sizeof drained) > 0) {
             }
+            woken();
         });
         struct sigaction action {};
         action.sa_handler = OnSignal;
@@ -106,13 +111,19 @@ private:
 };
 #endif
 
-InterruptWatch::InterruptWatch()
+InterruptWatch::InterruptWatch(std::function<void()> onSignal) : onSignal_(std::move(onSignal))
 {
     caughtSignal = 0;
-    waker_ = std::make_unique<Waker>();
+    waker_ = std::make_unique<Waker>([this] { Woken(); });
 }
 
 InterruptWatch::~InterruptWatch() = default;
+
+void InterruptWatch::Woken()
+{
+    if (Requested() && onSignal_)
+        std::exchange(onSignal_, {})();
+}
 
 int InterruptWatch::Signal() const
 {

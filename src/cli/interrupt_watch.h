@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 
 namespace dds::cli {
@@ -7,9 +8,10 @@ namespace dds::cli {
 // talks to the generator: instead of ending the process, the signal is noted and wakes the event
 // loop, so the command stops at the next report and closes as the quit button does. The previous
 // handling comes back when the watch ends. One watch at a time; create it on the UI thread.
+// `onSignal`, when given, runs on the UI thread once a signal has come.
 class InterruptWatch {
 public:
-    InterruptWatch();
+    explicit InterruptWatch(std::function<void()> onSignal = {});
     ~InterruptWatch();
     InterruptWatch(const InterruptWatch&) = delete;
     InterruptWatch& operator=(const InterruptWatch&) = delete;
@@ -22,6 +24,9 @@ public:
 
 private:
     class Waker;
+    void Woken();
+
+    std::function<void()> onSignal_;
     std::unique_ptr<Waker> waker_;
 };
 

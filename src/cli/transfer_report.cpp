@@ -5,6 +5,7 @@
 
 #include "cli/exit_status.h"
 #include "device/generator_commands.h"
+#include "panel/transfer_outcome.h"
 
 namespace dds::cli {
 namespace {
@@ -90,7 +91,7 @@ std::string TransferReport::Text() const
         return line.str();
     std::vector<std::string> neverSent;
     if (!BlocksNeverSent().empty())
-        neverSent.push_back(BlocksText(BlocksNeverSent(), AcknowledgedReports()));
+        neverSent.push_back(BlockNumbersText(BlocksNeverSent(), AcknowledgedReports()));
     for (const std::string& part : PartsNeverSent())
         neverSent.push_back("the " + part);
     line << " (" << Outcome() << ": " << (neverSent.empty() ? "everything was sent" : Listed(neverSent) + " never sent")

@@ -17,6 +17,7 @@ struct HidInterfaceInfo {
     uint16_t version = 0;
     uint16_t inputReportLength = 0;  // report id byte included
     uint16_t outputReportLength = 0; // report id byte included
+    std::string serialNumber;        // the USB serial number string, empty when it has none
 };
 
 enum class HidAccess {

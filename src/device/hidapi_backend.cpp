@@ -226,6 +226,9 @@ std::vector<HidInterfaceInfo> HidapiBackend::enumerate()
         info.vendorId = entry->vendor_id;
         info.productId = entry->product_id;
         info.version = entry->release_number;
+        if (entry->serial_number) // USB string descriptors are ASCII in practice
+            for (const wchar_t* c = entry->serial_number; *c; ++c)
+                info.serialNumber += *c < 0x80 ? static_cast<char>(*c) : '?';
         const ReportLengths lengths = KnownLengths(info, LengthsOf(info.path));
         info.inputReportLength = lengths.input;
         info.outputReportLength = lengths.output;

@@ -19,6 +19,7 @@ HidInterfaceInfo GeneratorInterface(const std::string& path)
     info.vendorId = kGeneratorVendorId;
     info.productId = kGeneratorProductId;
     info.version = 0x0100;
+    info.serialNumber = "virtual";
     info.inputReportLength = VirtualGenerator::kReportSize;
     info.outputReportLength = VirtualGenerator::kReportSize;
     return info;

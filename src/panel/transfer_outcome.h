@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "device/transfer_engine.h"
@@ -23,6 +24,10 @@ struct TransferOutcome {
     int filter = -1;                // the filter selected at the end, 0..7; -1 when it ended early
     bool operator==(const TransferOutcome&) const = default;
 };
+
+// "blocks 12-51 of 51", "block 7 of 52", "blocks 1, 3-4 of 52": 1-based acknowledged-report
+// numbers in increasing order (the tail counting as the last), runs joined.
+std::string BlockNumbersText(const std::vector<int>& blocks, int total);
 
 // The outcome of sending `request` as the engine's summary tells it.
 TransferOutcome OutcomeOf(const TransferRequest& request, const TransferSummary& summary);

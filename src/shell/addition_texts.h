@@ -5,8 +5,8 @@
 
 namespace dds {
 
-// Texts of the window's later additions (import, the played-bytes overlay), UTF-8, per
-// interface language, part of each language's set in language_texts.
+// Texts of the window's later additions (import, the played-bytes overlay, remote control), UTF-8,
+// per interface language, part of each language's set in language_texts.
 struct AdditionTexts {
     const char* playedHint;        // the overlay's toolbar button
     const char* importedSamples;   // "%1 samples → 3200"
@@ -16,6 +16,7 @@ struct AdditionTexts {
     const char* bytesAsCodes;      // 8-bit WAV
     const char* limited;           // ", %1 limited to 0..255"
     char decimalSeparator;
+    const char* remoteClient;      // status bar panel 1 while a SCPI client is connected
 };
 
 // The status line after an import, e.g. "1000 échantillons → 3200, mis à l'échelle de −2,5..2,5".

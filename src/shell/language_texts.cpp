@@ -33,17 +33,17 @@ constexpr LanguageTexts kFrenchTexts{
     .hint = &HintRow::french,
     .amCoefficientTitles = {"Coefficient fréquence", "de la porteuse"},
     .fmCoefficientTitles = {"Coefficient fréquence", "de la modulation"},
-    .additions =
-        {
-            "Afficher ce que le générateur jouera vraiment (P)",
-            "%1 échantillons → 3200",
-            ", mis à l'échelle de %1..%2",
-            ", valeurs prises comme codes",
-            ", pleine échelle −1..1",
-            ", octets pris comme codes",
-            ", %1 limités à 0..255",
-            ',',
-        },
+    .additions = {
+        "Afficher ce que le générateur jouera vraiment (P)",
+        "%1 échantillons → 3200",
+        ", mis à l'échelle de %1..%2",
+        ", valeurs prises comme codes",
+        ", pleine échelle −1..1",
+        ", octets pris comme codes",
+        ", %1 limités à 0..255",
+        ',',
+        "Distant",
+    },
     .guideAnchor = "fr",
 };
 
@@ -76,17 +76,17 @@ constexpr LanguageTexts kEnglishTexts{
     .hint = &HintRow::english,
     .amCoefficientTitles = {"Coefficient carrier", "frequency"},
     .fmCoefficientTitles = {"Coefficient of", "frequency modulation"},
-    .additions =
-        {
-            "Show what the generator will really play (P)",
-            "%1 samples → 3200",
-            ", scaled from %1..%2",
-            ", values taken as codes",
-            ", full scale −1..1",
-            ", bytes taken as codes",
-            ", %1 limited to 0..255",
-            '.',
-        },
+    .additions = {
+        "Show what the generator will really play (P)",
+        "%1 samples → 3200",
+        ", scaled from %1..%2",
+        ", values taken as codes",
+        ", full scale −1..1",
+        ", bytes taken as codes",
+        ", %1 limited to 0..255",
+        '.',
+        "Remote",
+    },
     .guideAnchor = "en",
 };
 
@@ -119,17 +119,17 @@ constexpr LanguageTexts kGermanTexts{
     .hint = &HintRow::german,
     .amCoefficientTitles = {"Frequenz des", "Trägersignals"},
     .fmCoefficientTitles = {"Modulationsindex", ""},
-    .additions =
-        {
-            "Anzeigen, was der Generator wirklich ausgibt (P)",
-            "%1 Abtastwerte → 3200",
-            ", skaliert von %1..%2",
-            ", Werte als Codes übernommen",
-            ", Vollaussteuerung −1..1",
-            ", Bytes als Codes übernommen",
-            ", %1 auf 0..255 begrenzt",
-            ',',
-        },
+    .additions = {
+        "Anzeigen, was der Generator wirklich ausgibt (P)",
+        "%1 Abtastwerte → 3200",
+        ", skaliert von %1..%2",
+        ", Werte als Codes übernommen",
+        ", Vollaussteuerung −1..1",
+        ", Bytes als Codes übernommen",
+        ", %1 auf 0..255 begrenzt",
+        ',',
+        "Fern",
+    },
     .guideAnchor = "de",
 };
 

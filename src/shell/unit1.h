@@ -43,6 +43,9 @@ public:
     ~TForm1() override;
 
     dds::FrontPanel& FrontPanel();
+    // How many SCPI clients the window's instrument has (--listen): panel 1 of the status bar says
+    // "Distant" while there is one, but in draw mode, where it holds the drawing readout.
+    void ShowRemoteClients(int clients);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -279,6 +282,10 @@ private:
     void UpdatePlayedOverlay();
     void PlayedInputsChanged();
     void ApplyAdditionTexts();
+
+    // Remote control through --listen (unit1_remote.cpp).
+    int remoteClients_ = 0;
+    void ShowRemoteStatus();
 
     // The front panel, made once the window is built.
     std::unique_ptr<dds::WindowFrontPanel> frontPanel_;

@@ -78,6 +78,7 @@ void TForm1::LeaveDrawMode()
     ui.GroupBox1->setEnabled(true);
     ui.GroupBox6->setEnabled(true);
     ui.StatusBar1->setPanelText(MainWindowLayout::kCursorPanel, QString::fromStdString(dds::BlankReadout()));
+    ShowRemoteStatus();
 }
 
 void TForm1::SpeedButton9Click()

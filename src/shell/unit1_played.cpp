@@ -64,6 +64,7 @@ void TForm1::ApplyAdditionTexts()
     const dds::LanguageTexts* texts = dds::TextsForLanguage(state.languageCode);
     if (PlayedButton && texts)
         PlayedButton->setToolTip(QString::fromUtf8(texts->additions.playedHint));
+    ShowRemoteStatus();
 }
 
 void TForm1::PlayedButtonClick()

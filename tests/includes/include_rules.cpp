@@ -26,7 +26,7 @@ bool StartsWith(std::string_view text, std::string_view prefix)
 
 std::optional<std::string> QtModuleOf(const std::string& header, const fs::path& qtInclude)
 {
-    for (const char* module : {"Core", "Gui", "Widgets", "Test"})
+    for (const char* module : {"Core", "Gui", "Widgets", "Test", "Network"})
         if (fs::exists(qtInclude / (std::string("Qt") + module) / header))
             return std::string("Qt ") + module;
     return std::nullopt;

@@ -1,0 +1,227 @@
+// The SCPI instrument's figures, measured against `ddsgen-cli serve --virtual` and, in the same run,
+// a 20-line Python responder (scpi_responder.py) as the reference: *IDN? round trips per second
+// with one client and with 8 (our own client and `lxi benchmark` when lxi-tools is installed), the
+// latency of `FREQ ...;*OPC?` (one upload each) beside the transfer time `ddsgen-cli transfer`
+// reports for the same setting, and serve's resident memory along 100 000 queries.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A child process that names its port on its standard output or error: the Python responder's
+// first line is the port, serve's "listening on" line ends in it. The pipe stays open, so that a
+// later line of the child finds a reader.
+struct Child {
+    pid_t pid = -1;
+    int port = 0;
+    int output = -1;
+    ~Child()
+    {
+        if (pid > 0) {
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+        }
+        close(output);
+    }
+};
+
+std::unique_ptr<Child> Start(std::vector<std::string> args, int outputFd)
+{
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0)
+        throw std::runtime_error("pipe");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], outputFd);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    auto child = std::make_unique<Child>();
+    if (posix_spawn(&child->pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+        throw std::runtime_error("cannot start " + args[0]);
+    close(pipeFds[1]);
+    child->output = pipeFds[0];
+    std::string text;
+    for (char c = 0; read(child->output, &c, 1) == 1;) {
+        if (c != '\n') {
+            text += c;
+        } else if (text.find("listening on") != std::string::npos || text.find(':') == std::string::npos) {
+            break;
+        } else {
+            text.clear();
+        }
+    }
+    const auto colon = text.rfind(':');
+    child->port = std::stoi(colon == std::string::npos ? text : text.substr(colon + 1));
+    return child;
+}
+
+int Connect(int port)
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+        throw std::runtime_error("cannot connect");
+    const int one = 1;
+    setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+    return fd;
+}
+
+std::string Query(int fd, const std::string& message)
+{
+    const std::string line = message + "\n";
+    if (write(fd, line.data(), line.size()) != static_cast<ssize_t>(line.size()))
+        throw std::runtime_error("write");
+    std::string answer;
+    char c = 0;
+    while (read(fd, &c, 1) == 1 && c != '\n')
+        answer += c;
+    return answer;
+}
+
+// *IDN? round trips per second, `clients` connections each asking `each` times.
+double RoundTrips(int port, int clients, int each)
+{
+    std::vector<std::thread> threads;
+    const auto start = Clock::now();
+    for (int i = 0; i < clients; ++i)
+        threads.emplace_back([port, each] {
+            const int fd = Connect(port);
+            for (int q = 0; q < each; ++q)
+                Query(fd, "*IDN?");
+            close(fd);
+        });
+    for (auto& t : threads)
+        t.join();
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    return clients * each / seconds;
+}
+
+std::string Run(const std::string& command)
+{
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (fgets(buffer, sizeof buffer, pipe))
+            output += buffer;
+        pclose(pipe);
+    }
+    return output;
+}
+
+std::string LxiBenchmark(int port, int clients)
+{
+    if (Run("command -v lxi").empty())
+        return "lxi-tools not installed";
+    std::vector<std::thread> threads;
+    std::vector<std::string> results(static_cast<std::size_t>(clients));
+    for (int i = 0; i < clients; ++i)
+        threads.emplace_back([&, i] {
+            const std::string out = Run("lxi benchmark -a 127.0.0.1 -p " + std::to_string(port) + " -r -c 2000 2>&1");
+            const auto at = out.find("Result: ");
+            results[static_cast<std::size_t>(i)] =
+                at == std::string::npos ? "?" : out.substr(at + 8, out.find(' ', at + 8) - at - 8);
+        });
+    for (auto& t : threads)
+        t.join();
+    double total = 0;
+    for (const std::string& r : results)
+        total += std::atof(r.c_str());
+    return std::to_string(static_cast<long>(total)) + " requests/s";
+}
+
+long ResidentKilobytes(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}
+
+std::string Load()
+{
+    std::ifstream loadavg("/proc/loadavg");
+    std::string one, five, fifteen;
+    loadavg >> one >> five >> fifteen;
+    return one + " " + five + " " + fifteen;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main()
+{
+    std::cout << "load average at start: " << Load() << "\n";
+    const auto serve = Start({DDSGEN_CLI, "serve", "--virtual", "--listen", "127.0.0.1:0"}, 2);
+    const auto python = Start({"/usr/bin/python3", SCPI_RESPONDER}, 1);
+    const int kEach = 2000;
+    for (const int clients : {1, 8}) {
+        const double ours = RoundTrips(serve->port, clients, kEach);
+        const double reference = RoundTrips(python->port, clients, kEach);
+        std::printf("*IDN? round trips, %d client%s: serve %.0f/s, Python responder %.0f/s, ratio %.2f\n", clients,
+                    clients == 1 ? "" : "s", ours, reference, ours / reference);
+        std::cout << "  lxi benchmark, " << clients << " at once: serve " << LxiBenchmark(serve->port, clients)
+                  << ", Python responder " << LxiBenchmark(python->port, clients) << "\n";
+    }
+
+    const int fd = Connect(serve->port);
+    std::vector<double> latencies;
+    for (int i = 0; i < 10; ++i) {
+        const auto start = Clock::now();
+        Query(fd, i % 2 == 0 ? "FREQ 1500;FUNC SIN;*OPC?" : "FREQ 1000;FUNC SIN;*OPC?");
+        latencies.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    const std::string transfer =
+        Run(std::string(DDSGEN_CLI) + " transfer --virtual --frequency 1500 --kind 1 --json 2>/dev/null");
+    const auto at = transfer.find("\"milliseconds\":");
+    std::printf("FREQ 1500;FUNC SIN;*OPC? (one upload, N = 2133): median %.1f ms over 10; "
+                "ddsgen-cli transfer's own transfer time at the same setting: %s ms\n",
+                Median(latencies),
+                at == std::string::npos ? "?"
+                                        : transfer.substr(at + 15, transfer.find_first_of(",}", at) - at - 15).c_str());
+
+    std::printf("serve's resident memory: %ld kB before the queries", ResidentKilobytes(serve->pid));
+    for (int i = 1; i <= 100'000; ++i)
+        if (Query(fd, i % 2 ? "*IDN?" : "FREQ?;:SYST:ERR?").empty())
+            throw std::runtime_error("no answer");
+        else if (i % 25'000 == 0)
+            std::printf(", %ld kB after %d", ResidentKilobytes(serve->pid), i);
+    std::printf("\n");
+    close(fd);
+    std::cout << "load average at end: " << Load() << "\n";
+    return 0;
+}
