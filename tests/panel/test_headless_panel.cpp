@@ -104,8 +104,9 @@ TEST_F(HeadlessPanelTest, AGeneratorUnpluggedDuringATransferEndsItAndNamesTheBlo
     const TransferOutcome outcome = panel.Transfer();
     EXPECT_TRUE(outcome.stopped);
     EXPECT_TRUE(outcome.generatorVanished);
-    EXPECT_EQ(outcome.acknowledged + outcome.timedOut + outcome.notSent, 52);
+    EXPECT_EQ(static_cast<int>(outcome.blocks.size()) + outcome.notSent, 52);
     EXPECT_GE(outcome.notSent, 47);
     EXPECT_EQ(outcome.filter, -1);
-    EXPECT_FALSE(panel.Connected());
+    // The holder tells of the loss once the transfer has returned to the event loop.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !panel.Connected(); }, 2000));
 }
