@@ -91,7 +91,7 @@ TEST(Instrument, UploadFaultsAreQueuedWithTheBlocksNamed)
     vanishing.unplugAfterReports = 10;
     const Case cases[] = {
         {silent, true, "-240,\"Hardware error;blocks 1-35 of 35 not acknowledged\""},
-        {vanishing, true, "-241,\"Hardware missing;the transfer ended early; blocks 7-35 of 35 not sent\""},
+        {vanishing, true, "-241,\"Hardware missing;the transfer ended early; blocks 8-35 of 35 not sent\""},
         {{}, false, "-241,\"Hardware missing;no generator is connected; nothing was sent\""},
     };
     for (const Case& c : cases) {
