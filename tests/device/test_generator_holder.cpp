@@ -5,11 +5,12 @@
 #include <memory>
 
 #include "device/generator_commands.h"
-#include "device/transfer_bytes.h"
 #include "device/generator_holder.h"
 #include "device/hid_device.h"
+#include "device/transfer_bytes.h"
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
+#include "event_waits.h"
 #include "synthesis/waveform_synthesis.h"
 
 using namespace dds;
@@ -133,7 +134,7 @@ std::vector<ClaimResult> ClaimAnswers(GeneratorHolder& holder, VirtualHidBus& bu
     holder.Controller().OnArrival = [&](TJvHidDevice* device) { answers.push_back(holder.Claim(device)); };
     for (const auto& interface : interfaces)
         bus.Attach(interface);
-    QTest::qWaitFor([&] { return answers.size() == interfaces.size(); }, 2000);
+    EXPECT_TRUE(test::WaitFor("an answer for every interface", [&] { return answers.size() == interfaces.size(); }));
     return answers;
 }
 

@@ -52,7 +52,7 @@ TEST_F(DeviceWindow, PluggedInGeneratorIsConnectedOnlyOnceTheEventLoopRuns)
     EXPECT_EQ(form->state.connectedFlag, 0);
     EXPECT_TRUE(form->Panel11->isVisibleTo(form.get()));
     const QString notConnected = form->StatusBar1->panelText(0);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("the generator to connect", [this] { return form->state.connectedFlag == 1; }));
     EXPECT_FALSE(form->Panel1->isVisibleTo(form.get()));
     EXPECT_TRUE(form->Panel9->isVisibleTo(form.get()));
     EXPECT_FALSE(form->Panel11->isVisibleTo(form.get()));
@@ -71,7 +71,7 @@ TEST_F(DeviceWindow, GeneratorPluggedInLaterConnectsTheSameWay)
     CreateWindow();
     Pump();
     bus->Plug(generator, std::chrono::milliseconds(20));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("the generator to connect", [this] { return form->state.connectedFlag == 1; }));
     EXPECT_EQ(generator->Model().offsetByte, 128);
 }
 
@@ -80,7 +80,7 @@ TEST_F(DeviceWindow, AnotherDeviceArrivingResendsTheOffsetAndItsRemovalChangesNo
     StartConnected();
     auto mouse = OtherDevice();
     bus->Plug(mouse);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !Sent().empty(); }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("a report after the arrival", [this] { return !Sent().empty(); }));
     EXPECT_EQ(SentCodes(), (Codes{dds::gcOffset}));
     EXPECT_EQ(Sent()[0][2], 128);
     EXPECT_EQ(mouse->WriteCount(), 0u);
@@ -95,7 +95,7 @@ TEST_F(DeviceWindow, UnpluggingTheGeneratorShowsNotConnectedAndEndsTheProgram)
 {
     StartConnected();
     bus->Unplug(*generator);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return terminationRequests == 1; }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("the program to be ended", [this] { return terminationRequests == 1; }));
     EXPECT_EQ(form->state.connectedFlag, 0);
     EXPECT_TRUE(form->Panel1->isVisibleTo(form.get()));
     EXPECT_FALSE(form->Panel9->isVisibleTo(form.get()));
@@ -219,7 +219,8 @@ TEST_F(DeviceWindow, GeneratorWithoutAccessConnectsOncePluggedInAgainWithTheRule
         } else {
             bus->Attach(generator); // there already when the unplug's notice is handled
         }
-        ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000)) << apart;
+        ASSERT_TRUE(dds::test::WaitFor("the generator to connect", [this] { return form->state.connectedFlag == 1; }))
+            << apart;
         EXPECT_EQ(terminationRequests, 0);
         EXPECT_TRUE(form->Panel9->isVisibleTo(form.get()));
         ASSERT_FALSE(generator->Written().empty());
@@ -252,7 +253,7 @@ TEST_F(DeviceWindow, ErrorBoxDuringStartUpLetsTheGeneratorConnectOnlyAfterStartU
     ASSERT_FALSE(services.errors.isEmpty());
     EXPECT_TRUE(services.errors[0].startsWith(QStringLiteral("Erreur d'entrée/sortie"))) << services.errors[0].toStdString();
     EXPECT_EQ(form->state.connectedFlag, 0) << "connected inside start-up";
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("the generator to connect", [this] { return form->state.connectedFlag == 1; }));
     FinishStartUpPicture();
     EXPECT_TRUE(form->Panel9->isVisibleTo(form.get()));
     EXPECT_TRUE(form->SpeedButton10->isVisibleTo(form.get()));
@@ -267,7 +268,7 @@ TEST_F(DeviceWindow, ASecondGeneratorIsLeftAloneWhileOneIsHeld)
     StartConnected();
     auto second = OtherDevice(dds::VirtualHidInterface::Openness::ReadWrite, 0x04D8, 9, "virtual:second");
     bus->Plug(second);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !Sent().empty(); }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("a report after the arrival", [this] { return !Sent().empty(); }));
     EXPECT_EQ(second->WriteCount(), 0u);
     EXPECT_EQ(form->generatorHolder.Generator()->PnPInfo().DevicePath(), dds::VirtualGenerator::kPath);
     bus->Unplug(*second);
@@ -285,7 +286,8 @@ TEST_F(DeviceWindow, OnlyAnAcknowledgementSetsTheCounter)
     Pump();
     EXPECT_EQ(form->generatorHolder.AcknowledgementCounter(), 0);
     generator->QueueInput(Report{0, 1});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->generatorHolder.AcknowledgementCounter() == 1; }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("the acknowledgement",
+                                   [this] { return form->generatorHolder.AcknowledgementCounter() == 1; }));
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
+#include "event_waits.h"
 #include "shell/unit1.h"
 #include "test_services.h"
 
@@ -35,7 +36,7 @@ protected:
     {
         bus->Attach(generator);
         CreateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return form->state.connectedFlag == 1; }, 2000));
+        ASSERT_TRUE(dds::test::WaitFor("the generator to connect", [this] { return form->state.connectedFlag == 1; }));
         FinishStartUpPicture();
         sentBefore_ = generator->WriteCount();
     }
@@ -45,7 +46,7 @@ protected:
         while (form->Timer2->isActive())
             form->Timer2Timer();
     }
-    static void Pump() { QTest::qWait(30); }
+    static void Pump() { dds::test::RunQueuedEvents(); }
 
     // Reports written since the window connected.
     std::vector<Report> Sent() const

@@ -228,7 +228,7 @@ TEST_F(TransferFaults, UnplugAtEveryReportEndsTheProgramWithNothingWrittenAfterT
         generator->UnplugAfter(generator->WriteCount() + k, [this] { bus->Unplug(*generator); });
         FaultTally::Instance().Inject();
         transferTriangle();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return terminationRequests > 0; }, 2000));
+        EXPECT_TRUE(dds::test::WaitFor("the program to be ended", [this] { return terminationRequests > 0; }));
 
         EXPECT_EQ(terminationRequests, 1);
         EXPECT_EQ(form->generatorHolder.Generator(), nullptr);

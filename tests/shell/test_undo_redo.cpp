@@ -5,6 +5,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "event_waits.h"
 #include "test_waveform_fixture.h"
 #include "widgets/double_speed.h"
 #include "widgets/jv_dial_button.h"
@@ -120,7 +121,9 @@ TEST_F(UndoRedo, WhiteNoiseIsOneStepAndUndoingItStopsTheAnimation)
     const dds::EditSnapshot triangle = state();
     click(form->DoubleSpeed20);
     ASSERT_TRUE(form->Timer4->isActive());
-    QTest::qWait(350); // three ticks or so
+    const auto ticks = std::make_shared<int>(0); // outlives this body while the timer runs
+    QObject::connect(form->Timer4, &QTimer::timeout, form.get(), [ticks] { ++*ticks; });
+    ASSERT_TRUE(dds::test::WaitFor("three ticks of the noise", [&ticks] { return *ticks >= 3; }));
     ASSERT_NE(state().table, triangle.table);
     EXPECT_EQ(form->editHistory.undoSteps(), 2u) << "the ticks are not steps";
 
