@@ -6,10 +6,11 @@
 # wait_for SECONDS WHAT COMMAND...: runs COMMAND every tenth of a second until it succeeds. After
 # SECONDS, prints "gave up after SECONDS s waiting for WHAT" and fails.
 wait_for() {
-    local limit=$1 what=$2 started=$SECONDS
+    local limit=$1 what=$2 started
+    started=$(now)
     shift 2
     until "$@"; do
-        if [ $((SECONDS - started)) -ge "$limit" ]; then
+        if [ $(($(now) - started)) -ge $((limit * 10)) ]; then
             echo "gave up after $limit s waiting for $what"
             return 1
         fi
