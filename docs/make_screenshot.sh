@@ -21,26 +21,31 @@ with open(sys.argv[1], "w", newline="") as f:
 PY
 cat > "$run/shoot.sh" <<'SH'
 set -e
+source "$3/window-clicks.sh"
 cd "$1"
 ./ddsgen &
-sleep 4.5
+program=$!
+# Each step waits for the window it shows or hides; the repaint that follows at once gets half a
+# second to reach the screen before the shot.
+windows_shown() { [ "$(xdotool search --onlyvisible --pid $program 2>/dev/null | wc -l)" -eq "$1" ]; }
 # The window is centred on the 1280 x 1024 screen; its client area is 959 x 725 at (160, 149).
-shot() { import -window root screen.png; convert screen.png -crop 959x725+160+149 +repage "$2"; }
-shot x "$2/screenshot.png"
+shot() { sleep 0.5; import -window root screen.png; convert screen.png -crop 959x725+160+149 +repage "$1"; }
+wait_for "$window_wait" "the main window to show" main_window_shown $program
+wait_until_unlocked
+shot "$2/screenshot.png"
 xdotool mousemove $((160 + 332)) $((149 + 176)) click 1   # range button 1M
 xdotool mousemove $((160 + 188)) $((149 + 116)) click 1   # the frequency slider takes the keys
 xdotool key Home
 for _ in $(seq 70); do xdotool key Right; done
 xdotool key p
-sleep 0.5
-shot x "$2/screenshot-played.png"
+shot "$2/screenshot-played.png"
 xdotool key p
 xdotool mousemove $((160 + 71)) $((149 + 14)) click 1     # open
-sleep 1.5
+wait_for "$window_wait" "the open dialog to show" windows_shown 2
 xdotool type --delay 20 "$1/scope.csv"
 xdotool key Return
-sleep 1
-shot x "$2/screenshot-import.png"
-kill %1
+wait_for "$window_wait" "the open dialog to close" windows_shown 1
+shot "$2/screenshot-import.png"
+kill $program
 SH
-xvfb-run -a -s "-screen 0 1280x1024x24" bash "$run/shoot.sh" "$run" "$here"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash "$run/shoot.sh" "$run" "$here" "$here/../scripts"

@@ -12,9 +12,11 @@ root=$work/bookworm
 source "$(dirname "$0")/debian-root.sh"
 
 [ "$(id -u)" -eq 0 ] || { echo "check-fresh-install.sh needs root (debootstrap, chroot)"; exit 2; }
+source "$(dirname "$0")/check-waits.sh"
 in_root() { chroot "$root" "$@"; }
 as_owner() { chroot "$root" su owner -c "$1"; }
 trap 'unmount_system "$root"' EXIT
+started=$(now)
 
 step "bootstrapping a minimal Debian 12 in $root"
 unmount_system "$root"
@@ -42,7 +44,7 @@ blocks=$(grep -c '^0004' "$root/tmp/cli.log")
 step "the window under Xvfb, as user owner"
 apt_install "$root" "$work/xtools.log" --no-install-recommends xvfb xdotool x11-apps x11-utils
 cp "$(dirname "$0")/drive-window.sh" "$root/tmp/drive-window.sh"
-cp "$(dirname "$0")/window-clicks.sh" "$root/tmp/window-clicks.sh"
+cp "$(dirname "$0")/window-clicks.sh" "$(dirname "$0")/check-waits.sh" "$root/tmp/"
 as_owner 'bash /tmp/drive-window.sh' | tee "$work/window.log"
 grep -qx 'ddsgen ended with 0' "$work/window.log" || fail "the window did not end cleanly through its quit button"
 gui_blocks=$(grep -c '^0004' "$root/tmp/gui.log" || true)
@@ -56,4 +58,4 @@ for shot in start after; do
         cp "$root/tmp/$shot.xwd" "$work/$shot.xwd"
     fi
 done
-echo "fresh install checked: $blocks + $gui_blocks sample blocks, screenshots in $work"
+echo "fresh install checked: $blocks + $gui_blocks sample blocks, screenshots in $work, in $(seconds_since "$started")"

@@ -11,25 +11,30 @@ Xvfb :7 -screen 0 1400x900x24 >/tmp/xvfb.log 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
 export DISPLAY=:7
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+display_answers() { xdpyinfo >/dev/null 2>&1; }
+wait_for "$window_wait" "Xvfb to answer" display_answers
 
+started=$(now)
 ddsgen --virtual-generator --report-log /tmp/gui.log >/tmp/ddsgen.out 2>&1 &
 program=$!
-window=$(xdotool search --sync --onlyvisible --pid $program | head -n 1)
-# The start-up picture keeps the controls locked for two seconds.
-sleep 3
+window=""
+if ! { wait_for "$window_wait" "the main window to show" main_window_shown $program && wait_until_unlocked; }; then
+    kill $program
+    cat /tmp/ddsgen.out
+    exit 1
+fi
+echo "window up and unlocked after $(seconds_since "$started")"
 xwd -root -silent >/tmp/start.xwd
 
-click_transfer "$window" /tmp/gui.log
+started=$(now)
+click_transfer "$window" /tmp/gui.log && echo "transfer ended after $(seconds_since "$started")"
 xwd -root -silent >/tmp/after.xwd
 
-click_quit "$window"
-for _ in $(seq 50); do kill -0 $program 2>/dev/null || break; sleep 0.1; done
-if kill -0 $program 2>/dev/null; then
-    echo "ddsgen still running after quit"
-    kill $program
-else
+if click_quit "$window" $program; then
     wait $program
     echo "ddsgen ended with $?"
+else
+    echo "ddsgen still running after quit"
+    kill $program
 fi
 cat /tmp/ddsgen.out

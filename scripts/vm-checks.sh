@@ -2,8 +2,12 @@
 # The first process of the check-real-backend.sh virtual machine: the installed program and
 # ddsgen-cli against a generator on the kernel's HID bus (ddsgen-uhid-generator), through the
 # system backend (hidapi on hidraw, the report descriptor from sysfs, udev plug notices).
-# Prints one "VM-CHECK PASS|FAIL name" line a check, then powers the machine off.
+# Prints one "VM-CHECK PASS|FAIL name [time]" line a check, the time since the line before, then
+# powers the machine off. Each wait is for its event, bounded by minutes: the machine may be
+# emulated on a busy host.
 export PATH=/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
+limit=300
+export WINDOW_WAIT_SECONDS=$limit
 source /usr/local/bin/window-clicks.sh
 mountpoint -q /proc || mount -t proc proc /proc
 mountpoint -q /sys || mount -t sysfs sys /sys
@@ -13,20 +17,20 @@ mount -t tmpfs tmp /tmp
 mount -t tmpfs run /run
 exec >/dev/ttyS0 2>&1
 
+lap=$(now)
 check() {
-    local name=$1
+    local name=$1 outcome=FAIL
     shift
-    if "$@"; then echo "VM-CHECK PASS $name"; else echo "VM-CHECK FAIL $name"; fi
+    "$@" && outcome=PASS
+    echo "VM-CHECK $outcome $name [$(seconds_since "$lap")]"
+    lap=$(now)
 }
 model_is() { grep -qx "$2 $3" "$1"; }
 hidraw_count() { ls /dev/hidraw* 2>/dev/null | wc -l; }
-wait_for() { # wait_for SECONDS COMMAND...: until the command succeeds
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do [ $SECONDS -ge $deadline ] && return 1; sleep 0.1; done
-}
 generator_plugged() { [ "$(hidraw_count)" -ge 1 ]; }
 generator_unplugged() { [ "$(hidraw_count)" -eq 0 ]; }
+# The generator rewrites its model file after every report it is sent.
+wait_for_model() { wait_for $limit "the generator's model to say $2 $3" model_is "$1" "$2" "$3"; }
 
 modprobe uhid
 check uhid-is-there test -c /dev/uhid
@@ -36,7 +40,7 @@ udevadm trigger && udevadm settle
 echo "== ddsgen-cli through hidraw"
 ddsgen-uhid-generator --model /tmp/cli-model >/tmp/generator.out 2>&1 &
 generator=$!
-check generator-appears wait_for 60 generator_plugged
+check generator-appears wait_for $limit "a hidraw node for the generator" generator_plugged
 cat /tmp/generator.out
 udevadm settle
 check udev-rule-tags-the-generator sh -c 'udevadm info -q property /dev/hidraw0 | grep -q "^TAGS=.*:uaccess:"'
@@ -54,33 +58,35 @@ sent=$?
 tail -1 /tmp/cli.out
 check cli-transfer-succeeds test $sent -eq 0
 check cli-every-block-acknowledged grep -q '11 acknowledged, 0 timed out' /tmp/cli.out
+check generator-saw-the-transfer-closed wait_for_model /tmp/cli-model transfers_closed 1
 kill -TERM $generator && wait $generator
 cat /tmp/cli-model
 check generator-got-the-range model_is /tmp/cli-model range 3
 check generator-got-every-sample model_is /tmp/cli-model samples_received 640
-check generator-saw-the-transfer-closed model_is /tmp/cli-model transfers_closed 1
-check generator-disappears wait_for 60 generator_unplugged
+check generator-disappears wait_for $limit "the generator's hidraw node to go" generator_unplugged
 
 echo "== the window: plugged after start-up, transfer, unplugged"
 Xvfb :1 -screen 0 1280x1024x24 >/tmp/xvfb.log 2>&1 &
 export DISPLAY=:1
-wait_for 60 xdpyinfo >/dev/null 2>&1
+display_answers() { xdpyinfo >/dev/null 2>&1; }
+wait_for $limit "Xvfb to answer" display_answers
 cd /root
 ddsgen --report-log /tmp/window.log >/tmp/window.out 2>&1 &
 program=$!
-window=$(xdotool search --sync --onlyvisible --pid $program | head -n 1)
-sleep 3 # the start-up picture keeps the controls locked for two seconds
+window_unlocked() { wait_for $limit "the main window to show" main_window_shown $program && wait_until_unlocked; }
+check window-comes-up-unlocked window_unlocked
 ddsgen-uhid-generator --model /tmp/window-model >/tmp/generator2.out 2>&1 &
 generator=$!
-check window-sees-the-plugged-generator wait_for 60 test -s /tmp/window.log
-sleep 0.5
-click_transfer "$window" /tmp/window.log
+# Connecting ends with the offset report (code 10), sent after the host-connected one.
+check window-sees-the-plugged-generator wait_for $limit "the offset report (code 10) in the window's log" \
+    grep -q '^000a' /tmp/window.log
+check window-transfer-ends click_transfer "$window" /tmp/window.log
+check window-transfer-closed wait_for_model /tmp/window-model transfers_closed 1
 kill -TERM $generator && wait $generator
 cat /tmp/window-model
-check window-transfer-closed model_is /tmp/window-model transfers_closed 1
 sample_count=$(sed -n 's/^sample_count //p' /tmp/window-model)
 check window-sent-every-sample model_is /tmp/window-model samples_received "$sample_count"
-check window-ends-when-the-generator-is-unplugged wait_for 60 sh -c "! kill -0 $program 2>/dev/null"
+check window-ends-when-the-generator-is-unplugged wait_for $limit "the window to end" process_ended $program
 wait $program
 ended=$?
 cat /tmp/window.out

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # check.sh WINDOWS_BUILD LINUX_BUILD DIST: the Windows build proven under Wine and Xvfb, against
-# the Linux build. One line per check, then "N passed, N failed"; exits 1 when any failed.
+# the Linux build. One line per check, ending with the time it took in brackets (a test program's
+# own run, else the time since the line before), then "N passed, N failed"; exits 1 when any
+# failed. Each wait is for its event, with a generous bound and a line naming it when it gives up.
 # Work files go to WINDOWS_BUILD/check (test output, logs, the two Wine prefixes).
 set -uo pipefail
 # Nothing of the caller's Qt settings reaches the programs, on either side.
 unset "${!QT_@}" "${!WINEQT_@}"
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/env.sh"
+source "$REPO_ROOT/scripts/check-waits.sh"
 build="$(realpath "${1:-build-windows}")"
 linux="$(realpath "${2:-build}")"
 dist="$(realpath "${3:-dist}")"
@@ -18,8 +21,12 @@ linux_cli="$linux/src/cli/ddsgen-cli"
 linux_window="$linux/src/shell/ddsgen"
 
 passed=0 failed=0
-pass() { echo "PASS  $1"; passed=$((passed + 1)); }
-fail() { echo "FAIL  $1${2:+ ($2)}"; failed=$((failed + 1)); }
+started=$(now) lap=$(now)
+# pass NAME [TIME], fail NAME [DETAIL [TIME]]
+pass() { echo "PASS  $1 [${2:-$(seconds_since "$lap")}]"; passed=$((passed + 1)); lap=$(now); }
+fail() { echo "FAIL  $1${2:+ ($2)} [${3:-$(seconds_since "$lap")}]"; failed=$((failed + 1)); lap=$(now); }
+# ended_as STATUS SECONDS: how a program run under `timeout SECONDS` ended.
+ended_as() { if [ "$1" -eq 124 ]; then echo "still running after $2 s: stopped"; else echo "status $1"; fi; }
 check() { local name=$1; shift; if "$@"; then pass "$name"; else fail "$name" "see $work"; fi; }
 
 # --- Wine and a display --------------------------------------------------------------------
@@ -32,7 +39,7 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" LANG=C.UT
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1400x900x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+wait_for 120 "Xvfb's display number" test -s "$work/display" || exit 1
 export DISPLAY=":$(cat "$work/display")"
 prefixes=()
 cleanup() {
@@ -62,12 +69,14 @@ export WINEPATH
 WINEQT_QPA_FONTDIR=$(winpath /usr/share/fonts/truetype/liberation2)
 export WINEQT_QPA_FONTDIR
 mapfile -t tests < <(find "$build/tests" -name 'test_*.exe' | sort)
-# All at once, each with its own time limit (WINDOWS_TEST_SECONDS, 600 by default).
+# All at once, each with its own time limit (WINDOWS_TEST_SECONDS, 1200 by default).
+test_seconds=${WINDOWS_TEST_SECONDS:-1200}
 running=()
 for program in "${tests[@]}"; do
   name=$(basename "$program" .exe)
-  (cd "$(dirname "$program")" && timeout "${WINDOWS_TEST_SECONDS:-600}" wine "$program" >"$work/$name.txt" 2>&1
-    echo $? >"$work/$name.status") &
+  (cd "$(dirname "$program")" && begun=$(now) && timeout "$test_seconds" wine "$program" >"$work/$name.txt" 2>&1
+    echo $? >"$work/$name.status"
+    seconds_since "$begun" >"$work/$name.time") &
   running+=($!)
 done
 wait "${running[@]}"
@@ -78,10 +87,11 @@ for program in "${tests[@]}"; do
   status=$(cat "$work/$name.status")
   summary=$(grep -E '^\[  PASSED  \]' "$out" | tail -1 | sed 's/\[  PASSED  \] //; s/\.$//')
   skipped=$(grep -E '^\[  SKIPPED \] [A-Za-z]' "$out" | sed 's/ (.*//' | sort -u | wc -l)
+  took=$(cat "$work/$name.time")
   if [ $status -eq 0 ] && grep -q '^\[  PASSED  \]' "$out"; then
-    pass "$name under Wine: $summary, $skipped skipped"
+    pass "$name under Wine: $summary, $skipped skipped" "$took"
   else
-    fail "$name under Wine" "status $status, $(grep -E '^\[  FAILED  \] [A-Za-z]' "$out" | sed 's/ (.*//' | sort -u | wc -l) failed; $out"
+    fail "$name under Wine" "$(ended_as "$status" "$test_seconds"), $(grep -E '^\[  FAILED  \] [A-Za-z]' "$out" | sed 's/ (.*//' | sort -u | wc -l) failed; $out" "$took"
   fi
 done
 grep -hE '^\[  SKIPPED \] [A-Za-z]' "$work"/test_*.txt | sed 's/ (.*//' | sort -u >"$work/skipped.txt"
@@ -132,24 +142,22 @@ cli=("wine" "$installed/ddsgen-cli.exe")
 source "$REPO_ROOT/scripts/window-clicks.sh"
 # drive_window LOG COMMAND...: starts the window with the virtual generator and a report log, clicks
 # the transfer button once the start-up picture is gone, then quit; true when it ended by itself.
+# A wait that gives up says so on standard error.
 drive_window() {
   local log=$1; shift
   "$@" >"$log.out" 2>&1 &
-  local program=$! window=""
-  for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name 'USB - DDS|DDS – ' 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    sleep 0.2
-  done
-  [ -n "$window" ] || { kill $program; return 1; }
-  sleep 4 # the start-up picture locks the controls for two seconds
+  local program=$!
+  window=""
+  if ! { wait_for "$window_wait" "the main window ($(basename "$log"))" main_window_up && wait_until_unlocked; } >&2; then
+    kill $program
+    return 1
+  fi
   window_offsets "$window"
-  click_transfer "$window" "$log" >"$log.clicks"
-  click_quit "$window"
-  for _ in $(seq 100); do kill -0 $program 2>/dev/null || break; sleep 0.1; done
-  if kill -0 $program 2>/dev/null; then kill $program; return 1; fi
+  click_transfer "$window" "$log" >"$log.clicks" || { cat "$log.clicks" >&2; kill $program; return 1; }
+  click_quit "$window" $program >&2 || { kill $program; return 1; }
   wait $program
 }
+main_window_up() { window=$(xdotool search --onlyvisible --name 'USB - DDS|DDS – ' 2>/dev/null | head -n 1) && [ -n "$window" ]; }
 # window_offsets WINDOW: where the client area starts inside the X window. Without a window
 # manager Wine draws the frame itself: equal borders left, right and below, the caption on top.
 window_offsets() {
@@ -270,8 +278,8 @@ check "waveform saved into and loaded back from \"Hélène Документы\" 
 uninstalled() {
   wine "$installed/uninstall.exe" /S >/dev/null 2>&1
   wineserver -w
-  for _ in $(seq 50); do [ -e "$installed/ddsgen.exe" ] || break; sleep 0.2; done
-  [ ! -e "$installed/ddsgen.exe" ] && [ ! -e "$menu/ddsgen.lnk" ]
+  wait_for 120 "the uninstaller to remove ddsgen.exe" test ! -e "$installed/ddsgen.exe" &&
+    [ ! -e "$menu/ddsgen.lnk" ]
 }
 check "silent uninstall removes the programs and the Start-menu entry" uninstalled
 
@@ -279,5 +287,5 @@ if [ -s "$work/skipped.txt" ]; then
   echo "Skipped under Wine:"
   sed 's/^/  /' "$work/skipped.txt"
 fi
-echo "$passed passed, $failed failed"
+echo "$passed passed, $failed failed, in $(seconds_since "$started") (load average at the end: $(cut -d' ' -f1-3 /proc/loadavg))"
 [ "$failed" -eq 0 ]

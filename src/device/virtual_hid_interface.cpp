@@ -57,6 +57,12 @@ size_t VirtualHidInterface::OpenHandles() const
     return static_cast<size_t>(openHandles_);
 }
 
+size_t VirtualHidInterface::PendingInput() const
+{
+    std::lock_guard lock(mutex_);
+    return input_.size();
+}
+
 void VirtualHidInterface::HandleOpened(int delta)
 {
     std::lock_guard lock(mutex_);

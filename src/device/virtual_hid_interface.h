@@ -36,6 +36,8 @@ public:
     std::vector<Report> Written() const;
     size_t WriteCount() const;
     size_t OpenHandles() const;
+    // Input reports queued and not yet read.
+    size_t PendingInput() const;
 
     // Used by the bus and by the interface's handles.
     void SetAttached(bool attached);

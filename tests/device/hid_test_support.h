@@ -1,9 +1,7 @@
 #pragma once
 #include "device/hid_controller.h"
 #include "device/virtual_hid_bus.h"
-
-#include <QCoreApplication>
-#include <QTest>
+#include "event_waits.h"
 
 #include <memory>
 #include <string>
@@ -25,8 +23,11 @@ inline std::shared_ptr<VirtualHidInterface> MakeInterface(
     return std::make_shared<VirtualHidInterface>(info, openness);
 }
 
-// Lets queued plug notices and hand-overs run.
-inline void Pump(int milliseconds = 20) { QTest::qWait(milliseconds); }
+// Runs the queued plug notices and what they queue in turn.
+inline void Pump()
+{
+    RunQueuedEvents();
+}
 
 // Records the controller's events in order as "arrival:path", "removal:path", "change".
 struct EventLog {

@@ -2,6 +2,7 @@
 
 #include "device/generator_commands.h"
 #include "device/virtual_hid_bus.h"
+#include "event_waits.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,7 +17,7 @@ TEST(BackendOptions, VirtualGeneratorAppearsShortlyAfterStartAndItsReportsAreLog
     const std::string log = dir.filePath("wire.log").toStdString();
     const auto backend = dds::MakeBackend(dds::BackendChoiceFromOptions({"--virtual-generator", "--report-log", log}));
     EXPECT_TRUE(backend->enumerate().empty()) << "not yet plugged in at start";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !backend->enumerate().empty(); }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("the virtual generator to appear", [&] { return !backend->enumerate().empty(); }));
     const dds::HidInterfaceInfo generator = backend->enumerate().at(0);
     EXPECT_EQ(generator.vendorId, dds::kGeneratorVendorId);
     EXPECT_EQ(generator.productId, dds::kGeneratorProductId);

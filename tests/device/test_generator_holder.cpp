@@ -12,6 +12,7 @@
 #include "device/transfer_bytes.h"
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
+#include "event_waits.h"
 #include "synthesis/waveform_synthesis.h"
 
 using namespace dds;
@@ -138,7 +139,7 @@ std::vector<ClaimResult> ClaimAnswers(GeneratorHolder& holder, VirtualHidBus& bu
         {.arrival = [&](TJvHidDevice*, ClaimResult answer) { answers.push_back(answer); }, .lost = {}, .data = {}});
     for (const auto& interface : interfaces)
         bus.Attach(interface);
-    QTest::qWaitFor([&] { return answers.size() == interfaces.size(); }, 2000);
+    EXPECT_TRUE(test::WaitFor("an answer for every interface", [&] { return answers.size() == interfaces.size(); }));
     return answers;
 }
 
@@ -246,5 +247,5 @@ TEST_F(VirtualTransfer, TicksRaiseTheCounterAndOnlyAnAcknowledgementSetsIt)
     EXPECT_EQ(holder.AcknowledgementCount(), 1);
     holder.TickAcknowledgement();
     generator->QueueInput({0, 1});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return holder.AcknowledgementCount() == 1; }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("the acknowledgement", [this] { return holder.AcknowledgementCount() == 1; }));
 }

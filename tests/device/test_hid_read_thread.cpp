@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 
 using dds::VirtualHidBus;
 using dds::VirtualHidInterface;
 using dds::test::MakeInterface;
 using dds::test::Pump;
+using dds::test::WaitFor;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -56,7 +59,7 @@ TEST_F(HidReadThreadTest, ReportsReachTheHandlerOnTheUiThreadWithTheIdSplitOff)
     ASSERT_TRUE(device->Reading());
     generator->QueueInput({0, 1, 2, 3});
     generator->QueueInput({7, 9});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return received.size() == 2; }, 2000));
+    ASSERT_TRUE(WaitFor("both reports", [this] { return received.size() == 2; }));
     EXPECT_EQ(received[0].reportId, 0);
     EXPECT_EQ(received[0].data, (std::vector<uint8_t>{1, 2, 3}));
     EXPECT_TRUE(received[0].onUiThread);
@@ -94,12 +97,13 @@ TEST_F(HidReadThreadTest, StoppingWhileAHandOverIsPendingDoesNotDeadlock)
 {
     device->SetDataHandler(Recorder());
     generator->QueueInput({0, 42});
-    // Give the thread time to read the report and block on the hand-over; no events run meanwhile.
-    QThread::msleep(150);
+    // No events run here, so once the thread has taken the report it blocks on handing it over.
     QElapsedTimer clock;
     clock.start();
+    while (generator->PendingInput() > 0 && clock.elapsed() < dds::test::kEventWait.count())
+        QThread::msleep(1);
+    ASSERT_EQ(generator->PendingInput(), 0u) << "the thread did not take the report in " << clock.elapsed() << " ms";
     device->SetDataHandler({});
-    EXPECT_LT(clock.elapsed(), 2000);
     ASSERT_EQ(received.size(), 1u) << "the pending hand-over is served while stopping";
     EXPECT_EQ(received[0].data, (std::vector<uint8_t>{42}));
 }
@@ -109,22 +113,22 @@ TEST_F(HidReadThreadTest, AFailingReadWaitsTheSleepTimeBeforeTryingAgain)
     // Shared with the handler: the thread may still report a failure while the fixture stops it,
     // after this body has ended.
     struct Failures {
-        int count = 0;
+        std::vector<std::chrono::steady_clock::time_point> times;
         uint32_t lastCode = 0;
     };
     const auto failures = std::make_shared<Failures>();
     device->SetReadSleepTime(50);
     device->SetDataErrorHandler([failures](TJvHidDevice*, uint32_t code) {
-        ++failures->count;
+        failures->times.push_back(std::chrono::steady_clock::now());
         failures->lastCode = code;
     });
     device->SetDataHandler(Recorder());
     bus->Unplug(*generator); // reads fail from now on
-    QTest::qWait(300);
-    const Failures seen = *failures;
-    EXPECT_GE(seen.count, 2);
-    EXPECT_LE(seen.count, 8) << "a read that cannot start must not spin";
-    EXPECT_NE(seen.lastCode, 0u);
+    ASSERT_TRUE(WaitFor("three failed reads", [&failures] { return failures->times.size() >= 3; }));
+    EXPECT_NE(failures->lastCode, 0u);
+    // A read that cannot start must not spin: a slow machine only makes the pauses longer.
+    for (size_t retry = 1; retry < 3; ++retry)
+        EXPECT_GE(failures->times[retry] - failures->times[retry - 1], 50ms) << "retry " << retry;
 }
 
 TEST_F(HidReadThreadTest, StopRequestFromTheThreadsOwnHandlerIsRefused)
@@ -143,7 +147,7 @@ TEST_F(HidReadThreadTest, StopRequestFromTheThreadsOwnHandlerIsRefused)
         }
     });
     generator->QueueInput({0, 1});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return refused == 2; }, 2000));
+    ASSERT_TRUE(WaitFor("both stop requests to be refused", [&] { return refused == 2; }));
     ASSERT_NE(device, nullptr) << "a refused release leaves the device with its holder";
     EXPECT_TRUE(device->Reading());
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "device/plug_polling.h"
+#include "event_waits.h"
 
 using dds::PlugPolling;
 using namespace std::chrono_literals;
@@ -25,7 +26,7 @@ struct FakeSystem {
     void waitTicks(int ticks)
     {
         const int target = listed + ticks;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return listed >= target; }, 2000));
+        ASSERT_TRUE(dds::test::WaitFor("the next ticks of the polling", [&] { return listed >= target; }));
     }
 };
 

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "event_waits.h"
 #include "device/generator_commands.h"
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
@@ -70,7 +71,7 @@ TEST_F(HeadlessPanelTest, ConnectsAgainAfterTheGeneratorWasUnplugged)
     panel.SetEvents({{}, [&](bool connected) { connections.push_back(connected); }, {}, {}});
     Connect();
     bus->Unplug(*generator);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.Connected(); }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("the panel to hear of the loss", [&] { return !panel.Connected(); }));
     bus->Plug(generator);
     ASSERT_TRUE(panel.WaitForGenerator(2000ms));
     EXPECT_EQ(connections, (std::vector<bool>{true, false, true}));
@@ -108,5 +109,5 @@ TEST_F(HeadlessPanelTest, AGeneratorUnpluggedDuringATransferEndsItAndNamesTheBlo
     EXPECT_GE(outcome.notSent, 47);
     EXPECT_EQ(outcome.filter, -1);
     // The holder tells of the loss once the transfer has returned to the event loop.
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !panel.Connected(); }, 2000));
+    EXPECT_TRUE(dds::test::WaitFor("the panel to hear of the loss", [this] { return !panel.Connected(); }));
 }

@@ -2,6 +2,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "event_waits.h"
 #include "test_device_fixture.h"
 #include "widgets/rx_slider.h"
 #include "window_controls.h"
@@ -159,7 +160,7 @@ TEST_F(DeviceCommandsWithoutGenerator, ControlsStillUpdateTheirLabelsAndNothingI
     EXPECT_EQ(generator->WriteCount(), 0u);
     // The steps were taken all the same: from 50, with the last one's direction (up) in the buffer.
     bus->Plug(generator);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->FrontPanel().Connected(); }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("the generator to connect", [this] { return form->FrontPanel().Connected(); }));
     ReleaseAmplitudeAt(*form, 50);
     const Report step = generator->Written().back();
     EXPECT_EQ(step[1], dds::gcAmplitudeStep);

@@ -52,7 +52,7 @@ TEST_F(DeviceWindow, PluggedInGeneratorIsConnectedOnlyOnceTheEventLoopRuns)
     EXPECT_FALSE(form->FrontPanel().Connected());
     EXPECT_TRUE(Find<QFrame>(*form, "Panel11")->isVisibleTo(form.get()));
     const QString notConnected = Find<PanelStatusBar>(*form, "StatusBar1")->panelText(0);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->FrontPanel().Connected(); }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("the generator to connect", [this] { return form->FrontPanel().Connected(); }));
     EXPECT_FALSE(Find<QFrame>(*form, "Panel1")->isVisibleTo(form.get()));
     EXPECT_TRUE(Find<QFrame>(*form, "Panel9")->isVisibleTo(form.get()));
     EXPECT_FALSE(Find<QFrame>(*form, "Panel11")->isVisibleTo(form.get()));
@@ -71,7 +71,7 @@ TEST_F(DeviceWindow, GeneratorPluggedInLaterConnectsTheSameWay)
     CreateWindow();
     Pump();
     bus->Plug(generator, std::chrono::milliseconds(20));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->FrontPanel().Connected(); }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("the generator to connect", [this] { return form->FrontPanel().Connected(); }));
     EXPECT_EQ(generator->Model().offsetByte, 128);
 }
 
@@ -80,7 +80,7 @@ TEST_F(DeviceWindow, AnotherDeviceArrivingResendsTheOffsetAndItsRemovalChangesNo
     StartConnected();
     auto mouse = OtherDevice();
     bus->Plug(mouse);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !Sent().empty(); }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("a report after the arrival", [this] { return !Sent().empty(); }));
     EXPECT_EQ(SentCodes(), (Codes{dds::gcOffset}));
     EXPECT_EQ(Sent()[0][2], 128);
     EXPECT_EQ(mouse->WriteCount(), 0u);
@@ -95,7 +95,7 @@ TEST_F(DeviceWindow, UnpluggingTheGeneratorShowsNotConnectedAndEndsTheProgram)
 {
     StartConnected();
     bus->Unplug(*generator);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return terminationRequests == 1; }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("the program to be ended", [this] { return terminationRequests == 1; }));
     ExpectEndedNotConnected();
     EXPECT_TRUE(Sent().empty()) << "the closing command cannot reach an unplugged generator";
     EXPECT_EQ(generator->OpenHandles(), 0u);
@@ -207,7 +207,7 @@ TEST_F(DeviceWindow, GeneratorWithoutAccessConnectsOncePluggedInAgainWithTheRule
         } else {
             bus->Attach(generator); // there already when the unplug's notice is handled
         }
-        ASSERT_TRUE(QTest::qWaitFor([this] { return form->FrontPanel().Connected(); }, 2000)) << apart;
+        ASSERT_TRUE(dds::test::WaitFor("the generator to connect", [this] { return form->FrontPanel().Connected(); })) << apart;
         EXPECT_EQ(terminationRequests, 0);
         EXPECT_TRUE(Find<QFrame>(*form, "Panel9")->isVisibleTo(form.get()));
         ASSERT_FALSE(generator->Written().empty());
@@ -239,7 +239,7 @@ TEST_F(DeviceWindow, ErrorBoxDuringStartUpLetsTheGeneratorConnectOnlyAfterStartU
     ASSERT_FALSE(services.errors.isEmpty());
     EXPECT_TRUE(services.errors[0].startsWith(QStringLiteral("Erreur d'entrée/sortie"))) << services.errors[0].toStdString();
     EXPECT_FALSE(form->FrontPanel().Connected()) << "connected inside start-up";
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->FrontPanel().Connected(); }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("the generator to connect", [this] { return form->FrontPanel().Connected(); }));
     FinishStartUpPicture();
     EXPECT_TRUE(Find<QFrame>(*form, "Panel9")->isVisibleTo(form.get()));
     EXPECT_TRUE(Find<QToolButton>(*form, "SpeedButton10")->isVisibleTo(form.get()));
@@ -263,7 +263,7 @@ TEST_F(DeviceWindow, ASecondGeneratorIsLeftAloneWhileOneIsHeld)
     StartConnected();
     auto second = OtherDevice(dds::VirtualHidInterface::Openness::ReadWrite, 0x04D8, 9, "virtual:second");
     bus->Plug(second);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !Sent().empty(); }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("a report after the arrival", [this] { return !Sent().empty(); }));
     EXPECT_EQ(second->WriteCount(), 0u);
     EXPECT_EQ(form->FrontPanel().State().generatorPath, dds::VirtualGenerator::kPath);
     bus->Unplug(*second);

@@ -12,6 +12,7 @@
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
 #include "panel/front_panel.h"
+#include "event_waits.h"
 #include "shell/unit1.h"
 #include "test_services.h"
 #include "window_controls.h"
@@ -34,7 +35,7 @@ protected:
     {
         bus->Attach(generator);
         CreateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return form->FrontPanel().Connected(); }, 2000));
+        ASSERT_TRUE(dds::test::WaitFor("the generator to connect", [this] { return form->FrontPanel().Connected(); }));
         FinishStartUpPicture();
         sentBefore_ = generator->WriteCount();
     }
@@ -44,7 +45,7 @@ protected:
         while (Find<QTimer>(*form, "Timer2")->isActive())
             Tick(Find<QTimer>(*form, "Timer2"));
     }
-    static void Pump() { QTest::qWait(30); }
+    static void Pump() { dds::test::RunQueuedEvents(); }
 
     // What the removal handler leaves: the program asked once to end, the generator let go, the
     // not-connected panels shown and the generator's groups locked.

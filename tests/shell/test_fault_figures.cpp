@@ -236,7 +236,7 @@ TEST_F(TransferFaults, UnplugAtEveryReportStopsTheTransferThereAndEndsInTheNotCo
             FaultTally::Instance().Inject();
             click(presetButton());
             click(Find<QToolButton>(*form, "SpeedButton10"));
-            EXPECT_TRUE(QTest::qWaitFor([this] { return terminationRequests > 0; }, 2000));
+            EXPECT_TRUE(dds::test::WaitFor("the program to be ended", [this] { return terminationRequests > 0; }));
             ExpectEndedNotConnected(); // not undone by the transfer's end
             EXPECT_FALSE(Find<TForm2>(*form, "Form2")->isVisible());
             EXPECT_FALSE(Find<TForm3>(*form, "Form3")->isVisible());

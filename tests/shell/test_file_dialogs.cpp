@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "event_waits.h"
 #include "shell/qt_translations.h"
 #include "shell/settings_file.h"
 #include "shell/unit1.h"
@@ -62,14 +63,11 @@ protected:
     QModelIndex listEntry(QListView* list, const QString& folder)
     {
         const auto* model = dialog->findChild<QFileSystemModel*>();
-        QModelIndex index;
-        for (int wait = 0; wait < 100 && !index.isValid(); ++wait) {
-            QTest::qWait(20);
-            index = model->index(folder);
-            if (index.isValid() && list->visualRect(index).isEmpty())
-                index = {};
-        }
-        return index;
+        const auto listed = [&] {
+            return model->index(folder).isValid() && !list->visualRect(model->index(folder)).isEmpty();
+        };
+        EXPECT_TRUE(dds::test::WaitFor("the folder list to show the entry", listed)) << folder.toStdString();
+        return listed() ? model->index(folder) : QModelIndex();
     }
 
     QTemporaryDir root;

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "event_waits.h"
 #include "device/report_log.h"
 #include "device/virtual_generator.h"
 #include "device/virtual_hid_bus.h"
@@ -99,7 +100,7 @@ protected:
     {
         services.scratchFolder = folder.path();
         window = std::make_unique<TForm1>(services.For(windowSide.backend));
-        ASSERT_TRUE(QTest::qWaitFor([this] { return window->FrontPanel().Connected(); }, 2000));
+        ASSERT_TRUE(dds::test::WaitFor("the generator to connect", [this] { return window->FrontPanel().Connected(); }));
         // The operator waits out the start-up picture.
         QTimer* picture = Find<QTimer>(*window, "Timer2");
         while (picture->isActive())

@@ -1,3 +1,4 @@
+#include "event_waits.h"
 #include "shell/language_texts.h"
 
 #include <QApplication>
@@ -299,7 +300,7 @@ TEST_F(MainWindowLanguage, EverySetFollowsTheConnectionState)
     for (const bool connected : {false, true}) {
         if (connected) {
             bus->Plug(std::make_shared<dds::VirtualGenerator>());
-            ASSERT_TRUE(QTest::qWaitFor([this] { return form->FrontPanel().Connected(); }, 2000));
+            ASSERT_TRUE(dds::test::WaitFor("the generator to connect", [this] { return form->FrontPanel().Connected(); }));
         }
         for (const auto& [button, code] : buttons) {
             Find<QToolButton>(*form, button)->click();

@@ -10,6 +10,7 @@
 #include <dbt.h>
 
 #include "device/hidapi_backend.h"
+#include "event_waits.h"
 #include "shell/unit1.h"
 #include "test_services.h"
 
@@ -44,7 +45,7 @@ protected:
             GTEST_SKIP() << "needs the windows platform (QT_QPA_PLATFORM=windows): offscreen windows have no HWND";
         form = std::make_unique<TForm1>(services.For(backend));
         form->show();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return backend->enumerations > 0; }, 5000));
+        ASSERT_TRUE(dds::test::WaitFor("the first enumeration", [this] { return backend->enumerations > 0; }));
     }
     void TearDown() override
     {
@@ -66,14 +67,14 @@ TEST_F(PlugNotices, NodesChangedOnTheMainWindowEnumeratesAgain)
 {
     const int before = backend->enumerations;
     Post(DBT_DEVNODES_CHANGED);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return backend->enumerations > before; }, 5000));
+    EXPECT_TRUE(dds::test::WaitFor("an enumeration after the notice", [&] { return backend->enumerations > before; }));
 }
 
 TEST_F(PlugNotices, OtherDeviceChangeEventsAreLeftAlone)
 {
     const int before = backend->enumerations;
     Post(DBT_CONFIGCHANGED);
-    QTest::qWait(300);
+    QTest::qWait(300); // a slow machine may hide a wrong enumeration, never invent one
     EXPECT_EQ(backend->enumerations, before);
 }
 

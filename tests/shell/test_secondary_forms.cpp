@@ -13,6 +13,7 @@
 
 #include "device/virtual_hid_bus.h"
 #include "panel/front_panel.h"
+#include "event_waits.h"
 #include "shell/click_label.h"
 #include "shell/error_reporter.h"
 #include "shell/settings_file.h"
@@ -298,7 +299,8 @@ protected:
         Find<QTimer>(*form, "Timer2")->stop(); // the test ticks the start-up picture itself
         form->show();
         form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == form.get(); }, 5000));
+        ASSERT_TRUE(dds::test::WaitFor("the main window to be active",
+                                       [this] { return QApplication::activeWindow() == form.get(); }));
     }
     // The start-up picture comes with the first tick of its timer and goes with the last.
     void ShowTheStartUpPicture() { Tick(Find<QTimer>(*form, "Timer2")); }
@@ -357,7 +359,7 @@ TEST_F(SecondaryWindowsOfTheMainWindow, BelongToItWheneverShownAndKeepTheirShowi
 TEST_F(SecondaryWindowsOfTheMainWindow, TheMainWindowsKeysWorkOnceEachHasGone)
 {
     ShowTheStartUpPicture();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == Find<TForm4>(*form, "Form4"); }, 5000));
+    ASSERT_TRUE(dds::test::WaitFor("the start-up picture to be active", [this] { return QApplication::activeWindow() == Find<TForm4>(*form, "Form4"); }));
     EndTheStartUpPicture();
     EXPECT_EQ(QApplication::activeWindow(), form.get()) << "picture window";
     ExpectTheKeysWork("picture window");
@@ -365,7 +367,9 @@ TEST_F(SecondaryWindowsOfTheMainWindow, TheMainWindowsKeysWorkOnceEachHasGone)
         QWidget* window = use.window(*form);
         use.show(*form);
         // The desktop gives the window the keyboard, as it would a new window of the program.
-        ASSERT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 5000)) << use.name;
+        ASSERT_TRUE(dds::test::WaitFor("the window to be active", [window] {
+            return QApplication::activeWindow() == window;
+        })) << use.name;
         use.hide(*form);
         ASSERT_FALSE(window->isVisible()) << use.name;
         EXPECT_EQ(QApplication::activeWindow(), form.get()) << use.name;
@@ -379,7 +383,7 @@ TEST_F(SecondaryWindowsOfTheMainWindow, AWindowHiddenWithoutTheKeyboardLeavesItW
     ShowTheStartUpPicture();
     EndTheStartUpPicture();
     ClickButton(Find<QToolButton>(*form, "ToolButton7"));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == Find<TForm6>(*form, "Form6"); }, 5000));
+    ASSERT_TRUE(dds::test::WaitFor("the about window to be active", [this] { return QApplication::activeWindow() == Find<TForm6>(*form, "Form6"); }));
     ClickButton(Find<QToolButton>(
         *form, "SpeedButton6")); // the wait window comes and goes before the desktop gives it the keyboard
     dds::HideToNormal(*Find<TForm3>(*form, "Form3"));
@@ -393,7 +397,7 @@ TEST_F(SecondaryWindowsOfTheMainWindow, TheMainWindowGoesWhileTheAboutWindowHasT
     ShowTheStartUpPicture();
     EndTheStartUpPicture();
     ClickButton(Find<QToolButton>(*form, "ToolButton7"));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == Find<TForm6>(*form, "Form6"); }, 5000));
+    ASSERT_TRUE(dds::test::WaitFor("the about window to be active", [this] { return QApplication::activeWindow() == Find<TForm6>(*form, "Form6"); }));
     form.reset();
     EXPECT_EQ(QApplication::activeWindow(), nullptr);
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();

@@ -5,6 +5,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "event_waits.h"
 #include "panel/front_panel.h"
 #include "shell/unit2.h"
 #include "shell/unit3.h"
@@ -240,6 +241,6 @@ TEST_F(TransferButton, UnplugMidTransferEndsTheProgramWithNothingWrittenAfterwar
     transfer(); // the removal, not the product's 5000 ms, ends the first block's wait
     EXPECT_EQ(SentCodes(), (Codes{3, 4}));
     // The removal steps come once the transfer has unwound, so that its end cannot undo them.
-    ASSERT_TRUE(QTest::qWaitFor([this] { return terminationRequests > 0; }, 2000));
+    ASSERT_TRUE(dds::test::WaitFor("the program to be ended", [this] { return terminationRequests > 0; }));
     ExpectEndedNotConnected();
 }

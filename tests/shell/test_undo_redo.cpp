@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "panel/front_panel.h"
+#include "event_waits.h"
 #include "test_waveform_fixture.h"
 #include "widgets/double_speed.h"
 #include "widgets/jv_dial_button.h"
@@ -122,8 +123,11 @@ TEST_F(UndoRedo, WhiteNoiseIsOneStepAndUndoingItStopsTheAnimation)
     click(Find<TDoubleSpeed>(*form, "DoubleSpeed10"));
     const dds::EditSnapshot triangle = state();
     click(Find<TDoubleSpeed>(*form, "DoubleSpeed20"));
-    ASSERT_TRUE(Find<QTimer>(*form, "Timer4")->isActive());
-    QTest::qWait(350); // three ticks or so
+    QTimer* noiseTimer = Find<QTimer>(*form, "Timer4");
+    ASSERT_TRUE(noiseTimer->isActive());
+    const auto ticks = std::make_shared<int>(0); // outlives this body while the timer runs
+    QObject::connect(noiseTimer, &QTimer::timeout, form.get(), [ticks] { ++*ticks; });
+    ASSERT_TRUE(dds::test::WaitFor("three ticks of the noise", [&ticks] { return *ticks >= 3; }));
     ASSERT_NE(state().table, triangle.table);
     // The ticks are not steps: one undo goes back past all of them.
 

@@ -3,8 +3,9 @@
 // through the virtual generator's model: every sample block acknowledged. It lets the system
 // backend be tested end to end on a Linux that has /dev/uhid.
 //   ddsgen-uhid-generator [--model FILE]
-// Runs until SIGTERM or SIGINT, then removes the device and writes what the generator was told
-// (one "key value" line each) to FILE, or to standard output.
+// Writes what the generator was told (one "key value" line each) to FILE after every report, so a
+// check can wait for it, and once more when SIGTERM or SIGINT ends it and the device is removed;
+// without FILE, to standard output at the end only.
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
@@ -14,6 +15,7 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -80,15 +82,17 @@ void ForwardInput(int fd, dds::VirtualGenerator& generator, const std::atomic<bo
     }
 }
 
-// One event from the kernel: output reports go to the generator's model.
-void HandleEvent(int fd, dds::VirtualGenerator& generator)
+// One event from the kernel: output reports go to the generator's model. True for an output report.
+bool HandleEvent(int fd, dds::VirtualGenerator& generator)
 {
     uhid_event event{};
     if (read(fd, &event, sizeof event) <= 0)
-        return;
+        return false;
     if (event.type == UHID_OUTPUT) {
         generator.Write(event.u.output.data, event.u.output.size);
-    } else if (event.type == UHID_GET_REPORT) {
+        return true;
+    }
+    if (event.type == UHID_GET_REPORT) {
         uhid_event reply{};
         reply.type = UHID_GET_REPORT_REPLY;
         reply.u.get_report_reply.id = event.u.get_report.id;
@@ -100,6 +104,7 @@ void HandleEvent(int fd, dds::VirtualGenerator& generator)
         reply.u.set_report_reply.id = event.u.set_report.id;
         Send(fd, reply);
     }
+    return false;
 }
 
 void WriteModel(std::ostream& out, const dds::GeneratorModel& model)
@@ -112,6 +117,18 @@ void WriteModel(std::ostream& out, const dds::GeneratorModel& model)
         << "transfers_closed " << model.transfersClosed << '\n'
         << "filter " << model.filter << '\n'
         << "offset_byte " << model.offsetByte << '\n';
+}
+
+// Written beside and renamed into place, so a reader never sees half a model.
+void SaveModel(const std::string& file, const dds::GeneratorModel& model)
+{
+    const std::string partial = file + ".partial";
+    {
+        std::ofstream out(partial);
+        WriteModel(out, model);
+    }
+    if (std::rename(partial.c_str(), file.c_str()) != 0)
+        std::cerr << "ddsgen-uhid-generator: " << file << ": " << std::strerror(errno) << '\n';
 }
 
 } // namespace
@@ -141,7 +158,10 @@ int main(int argc, char** argv)
     std::thread input([&] { ForwardInput(fd, generator, running); });
 
     QSocketNotifier kernel(fd, QSocketNotifier::Read);
-    QObject::connect(&kernel, &QSocketNotifier::activated, [&] { HandleEvent(fd, generator); });
+    QObject::connect(&kernel, &QSocketNotifier::activated, [&] {
+        if (HandleEvent(fd, generator) && !modelFile.empty())
+            SaveModel(modelFile, generator.Model());
+    });
     QSocketNotifier stop(gSignalPipe[0], QSocketNotifier::Read);
     QObject::connect(&stop, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
     std::cout << "ddsgen-uhid-generator: created" << std::endl;
@@ -153,11 +173,9 @@ int main(int argc, char** argv)
     destroy.type = UHID_DESTROY;
     Send(fd, destroy);
     close(fd);
-    if (modelFile.empty()) {
+    if (modelFile.empty())
         WriteModel(std::cout, generator.Model());
-    } else {
-        std::ofstream out(modelFile);
-        WriteModel(out, generator.Model());
-    }
+    else
+        SaveModel(modelFile, generator.Model());
     return 0;
 }
