@@ -15,6 +15,9 @@ const AdditionTexts kFrench{
     ", pleine échelle −1..1",
     ", octets pris comme codes",
     ", %1 limités à 0..255",
+    ", 1 ligne d'en-tête ignorée",
+    ", %1 lignes d'en-tête ignorées",
+    "Le générateur produit lui-même le bruit",
     ',',
 };
 
@@ -26,6 +29,9 @@ const AdditionTexts kEnglish{
     ", full scale −1..1",
     ", bytes taken as codes",
     ", %1 limited to 0..255",
+    ", 1 header line skipped",
+    ", %1 header lines skipped",
+    "The generator makes the noise itself",
     '.',
 };
 
@@ -37,6 +43,9 @@ const AdditionTexts kGerman{
     ", Vollaussteuerung −1..1",
     ", Bytes als Codes übernommen",
     ", %1 auf 0..255 begrenzt",
+    ", 1 Kopfzeile übersprungen",
+    ", %1 Kopfzeilen übersprungen",
+    "Der Generator erzeugt das Rauschen selbst",
     ',',
 };
 
@@ -91,6 +100,9 @@ std::string ImportStatusText(const ImportSummary& summary, int languageCode)
     }
     if (summary.limited > 0)
         text += Replaced(t.limited, "%1", std::to_string(summary.limited));
+    if (summary.skippedLines > 0)
+        text += Replaced(summary.skippedLines == 1 ? t.skippedLine : t.skippedLines, "%1",
+                         std::to_string(summary.skippedLines));
     return text;
 }
 

@@ -314,7 +314,10 @@ private:
     bool AcceptsEdits() const;
     void PlayedInputsChanged();
     void ApplyAdditionTexts();
-    std::optional<dds::Stamp> lastStamp_; // the stroke's previous stamp, for Shift's straight line
+    void ClearStaleImportStatus();
+    QString importStatus_;                            // the status line of the last import
+    std::optional<dds::WaveformTable> importedTable_; // the table it speaks of, until the table changes
+    std::optional<dds::Stamp> lastStamp_; // the stroke's previous stamp, or the press, for Shift's straight line
     QTimer* playedTimer_ = nullptr;
     bool playedOverlayShown_ = false;
 };

@@ -94,10 +94,13 @@ void TForm1::JvDialButton3Change()
     dds::SetCentredText(*Label29, QString::number(JvDialButton3->Position()), *Panel10);
 }
 
-void TForm1::GraphXY1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+void TForm1::GraphXY1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
     state.drawingFlag = 1;
-    lastStamp_.reset();
+    // The press paints nothing; a straight stroke of Shift starts here all the same.
+    lastStamp_ =
+        dds::StampAt(static_cast<int32_t>(dds::NearestWhole(GraphXY1->XFromPixel(x))), JvDialButton3->Position(),
+                     static_cast<int32_t>(dds::NearestWhole(GraphXY1->YFromPixel(y))));
 }
 
 void TForm1::GraphXY1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { state.drawingFlag = 0; }

@@ -3,7 +3,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QToolButton>
 
@@ -72,11 +74,28 @@ void TForm1::ToolButton2Click()
 
 void TForm1::ImportWaveform(const QString& path)
 {
+    // Millions of lines take seconds: the window goes on painting meanwhile, but the operator's
+    // input waits until the table is in.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     // The import throws before anything is replaced: a bad file changes nothing.
-    const dds::ImportedWaveform imported = dds::ImportWaveformFile(path.toStdString());
+    const dds::ImportedWaveform imported = dds::ImportWaveformFile(path.toStdString(), dds::ImportScale::Auto, [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
     state.waveformTable.samples = imported.table.samples;
-    StatusBar1->setPanelText(kCursorPanel,
-                             QString::fromStdString(dds::ImportStatusText(imported.summary, state.languageCode)));
+    importStatus_ = QString::fromStdString(dds::ImportStatusText(imported.summary, state.languageCode));
+    importedTable_ = state.waveformTable;
+    StatusBar1->setPanelText(kCursorPanel, importStatus_);
+}
+
+// The import's status line speaks of the imported table only: it goes once the table changes.
+void TForm1::ClearStaleImportStatus()
+{
+    if (!importedTable_ || state.waveformTable == *importedTable_)
+        return;
+    if (StatusBar1->panelText(kCursorPanel) == importStatus_)
+        StatusBar1->setPanelText(kCursorPanel, QString());
+    importedTable_.reset();
 }
 
 void TForm1::ShowLoadedTable()

@@ -61,8 +61,10 @@ void TForm1::CreatePlayedButton()
 
 void TForm1::ApplyAdditionTexts()
 {
-    if (PlayedButton)
+    if (PlayedButton) {
         PlayedButton->setToolTip(QString::fromUtf8(dds::AdditionTextsFor(state.languageCode).playedHint));
+        PlayedInputsChanged(); // the noise corner speaks the interface language
+    }
 }
 
 void TForm1::PlayedButtonClick()
@@ -84,10 +86,15 @@ void TForm1::UpdatePlayedOverlay()
 {
     if (!playedOverlayShown_)
         return;
+    // White noise is the generator's own: a transfer sends no samples for it.
+    if (state.waveformKind == static_cast<int32_t>(dds::WaveformKind::WhiteNoise)) {
+        GraphXY1->SetOverlay({}, kPlayedColour,
+                             QString::fromUtf8(dds::AdditionTextsFor(state.languageCode).noiseCorner));
+        return;
+    }
     const int count = state.frequencyPlan.sampleCount;
     const QString corner = QStringLiteral("N = %1").arg(count);
-    // White noise is the generator's own: a transfer sends no samples for it.
-    if (state.waveformKind == static_cast<int32_t>(dds::WaveformKind::WhiteNoise) || count < 1) {
+    if (count < 1) {
         GraphXY1->SetOverlay({}, kPlayedColour, corner);
         return;
     }

@@ -187,6 +187,7 @@ void TForm1::DrawWaveform()
         GraphXY1->AddPoint(0, n, state.waveformTable[n]);
     GraphXY1->Repaint();
     PlayedInputsChanged();
+    ClearStaleImportStatus();
 }
 
 void TForm1::DrawCentreLine()

@@ -78,6 +78,8 @@ TEST_F(PlayedOverlay, KeyPShowsTheTransfersBytesAndFollowsEveryChange)
 
     click(form->DoubleSpeed20); // the generator's own noise: no samples are sent
     QTRY_VERIFY(form->GraphXY1->OverlayPoints().empty());
+    click(form->findChild<QToolButton*>("ToolButton5")); // English
+    QTRY_COMPARE(form->GraphXY1->OverlayText(), QStringLiteral("The generator makes the noise itself"));
     pressP();
     EXPECT_FALSE(form->PlayedOverlayShown());
     EXPECT_FALSE(form->GraphXY1->HasOverlay());
@@ -116,6 +118,17 @@ TEST_F(ShiftStroke, ShiftJoinsTheStampsWithAStraightLine)
         ASSERT_EQ(t[i], 104) << i;
     EXPECT_EQ(t[2315], 128);
     QTest::mouseRelease(form->GraphXY1, Qt::RightButton, {}, QPoint(400, 300));
+}
+
+TEST_F(ShiftStroke, TheFirstSegmentStartsAtThePress)
+{
+    dds::WaveformTable expected = form->state.waveformTable;
+    dds::StampLine(expected, dds::StampAt(552, 20, 207), 2294, 20, 104);
+    auto* plot = form->findChild<TGraphXY*>("GraphXY1");
+    QTest::mousePress(plot, Qt::RightButton, {}, QPoint(100, 100));
+    move(400, 300, Qt::ShiftModifier);
+    EXPECT_EQ(form->state.waveformTable, expected);
+    QTest::mouseRelease(plot, Qt::RightButton, {}, QPoint(400, 300));
 }
 
 TEST_F(ShiftStroke, WithoutShiftFastMovesStillLeaveGaps)

@@ -8,6 +8,7 @@
 #include "test_waveform_fixture.h"
 #include "widgets/double_speed.h"
 #include "widgets/jv_dial_button.h"
+#include "widgets/panel_status_bar.h"
 #include "widgets/rx_slider.h"
 
 class UndoRedo : public WaveformWindow {
@@ -131,7 +132,7 @@ TEST_F(UndoRedo, WhiteNoiseIsOneStepAndUndoingItStopsTheAnimation)
     EXPECT_TRUE(form->DoubleSpeed18->isEnabled());
     redoY();
     EXPECT_EQ(form->state.waveformKind, 12);
-    EXPECT_FALSE(form->Timer4->isActive()) << "a restored table is shown, not animated";
+    EXPECT_TRUE(form->Timer4->isActive()) << "redo starts the animation as the button does";
     EXPECT_FALSE(form->ToolButton4->isEnabled());
 }
 
@@ -162,6 +163,9 @@ TEST_F(UndoRedo, AnImportedFileIsAStep)
     dialogs.openAnswers << csv;
     click(form->ToolButton2);
     ASSERT_NE(state(), sine);
+    const auto* statusBar = form->findChild<PanelStatusBar*>("StatusBar1");
+    EXPECT_FALSE(statusBar->panelText(1).isEmpty());
     undo();
     EXPECT_EQ(state(), sine);
+    EXPECT_TRUE(statusBar->panelText(1).isEmpty()) << "the import's status line went with its table";
 }

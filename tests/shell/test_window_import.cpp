@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -56,7 +57,22 @@ TEST_F(WindowImport, ACsvReplacesTheTableAsAnOpenedFileDoes)
     EXPECT_TRUE(form->Panel4->isHidden());
     for (TDoubleSpeed* preset : form->presetButtons())
         EXPECT_FALSE(preset->Down());
-    EXPECT_EQ(status(), QString::fromUtf8("2 échantillons → 3200, mis à l'échelle de −2,5..2,5"));
+    EXPECT_EQ(status(),
+              QString::fromUtf8("2 échantillons → 3200, mis à l'échelle de −2,5..2,5, 1 ligne d'en-tête ignorée"));
+    click(form->findChild<TDoubleSpeed*>("DoubleSpeed10"));
+    EXPECT_TRUE(status().isEmpty()) << "the status line spoke of the imported table";
+}
+
+TEST_F(WindowImport, ReadingShowsTheWaitCursorAndLetsEventsThrough)
+{
+    std::optional<Qt::CursorShape> during;
+    QTimer::singleShot(0, form.get(), [&during] {
+        if (const QCursor* cursor = QGuiApplication::overrideCursor())
+            during = cursor->shape();
+    });
+    open(write("w.csv", "0\n1\n"));
+    EXPECT_EQ(during, Qt::WaitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(WindowImport, StatusFollowsTheInterfaceLanguage)
@@ -68,8 +84,10 @@ TEST_F(WindowImport, StatusFollowsTheInterfaceLanguage)
     click(form->ToolButton19); // German
     open(write("codes.txt", "0\n300\n"));
     EXPECT_EQ(status(), QString::fromUtf8("2 Abtastwerte → 3200, skaliert von 0..300"));
-    dds::ImportSummary limited{3, dds::AppliedScale::ByteCodes, 0, 255, 12};
-    EXPECT_EQ(dds::ImportStatusText(limited, 1), "3 échantillons → 3200, octets pris comme codes, 12 limités à 0..255");
+    dds::ImportSummary limited{3, dds::AppliedScale::ByteCodes, 0, 255, 12, 2};
+    EXPECT_EQ(dds::ImportStatusText(limited, 1),
+              "3 échantillons → 3200, octets pris comme codes, 12 limités à 0..255, 2 lignes d'en-tête ignorées");
+    limited.skippedLines = 0;
     limited.scale = dds::AppliedScale::Raw;
     EXPECT_EQ(dds::ImportStatusText(limited, 0), "3 samples → 3200, values taken as codes, 12 limited to 0..255");
 }
