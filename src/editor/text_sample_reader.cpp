@@ -28,10 +28,10 @@ const TextField* DataValue(const TextLine& line)
 {
     if (line.firstText)
         return nullptr;
-    if (line.last.kind == TextField::Kind::Number)
-        return &line.last;
-    if (line.fieldCount >= 2 && line.beforeLast.kind == TextField::Kind::Number)
-        return &line.beforeLast; // the last field is empty
+    if (line.last().kind == TextField::Kind::Number)
+        return &line.last();
+    if (line.fieldCount >= 2 && line.beforeLast().kind == TextField::Kind::Number)
+        return &line.beforeLast(); // the last field is empty
     return nullptr;
 }
 
@@ -40,7 +40,7 @@ public:
     explicit TextReader(const std::string& name) : name_(name) {}
 
     // One line of the file, or several when a quoted field holds line ends.
-    void record(std::string_view text, std::size_t lines)
+    void record(std::string_view text, std::size_t lines, const LineChars& chars)
     {
         line_ = nextLine_;
         nextLine_ += lines;
@@ -48,9 +48,9 @@ public:
             text.remove_prefix(kByteOrderMark.size());
         if (!text.empty() && text.back() == '\r')
             text.remove_suffix(1);
-        if (text.find_first_not_of(" \t") == std::string_view::npos)
+        const TextLine fields = SplitTextLine(text, chars);
+        if (fields.fieldCount == 0)
             return; // blank lines are skipped anywhere
-        const TextLine fields = SplitTextLine(text);
         if (run_ && fields.fieldCount == run_->fieldCount)
             return continueRun(fields);
         if (run_)
@@ -91,32 +91,37 @@ private:
             run_.reset(); // a header line
             return;
         }
-        run_ = Run{line.fieldCount, value != &line.last};
+        run_ = Run{line.fieldCount, value != &line.last()};
         dataStart_ = line_;
-        add(*value, line.decimalComma);
+        add(*value);
     }
 
     void continueRun(const TextLine& line)
     {
         if (line.firstText)
             fail(line.firstText->column, NotANumber(line.firstText->text));
-        if (run_->trailingSeparator && line.last.kind != TextField::Kind::Empty)
-            fail(line.last.column,
-                 "'" + std::string(line.last.text) + "' après le séparateur qui finit les autres lignes");
-        const TextField& value = run_->trailingSeparator ? line.beforeLast : line.last;
+        if (run_->trailingSeparator && line.last().kind != TextField::Kind::Empty)
+            fail(line.last().column,
+                 "'" + std::string(line.last().text) + "' après le séparateur qui finit les autres lignes");
+        const TextField& value = run_->trailingSeparator ? line.beforeLast() : line.last();
         if (value.kind == TextField::Kind::Empty)
             fail(value.column, kEmptyValue);
-        add(value, line.decimalComma);
+        add(value);
     }
 
-    void add(const TextField& field, bool decimalComma)
+    void add(const TextField& field)
     {
-        const std::optional<double> value = NumberValue(field, decimalComma);
-        if (!value)
-            fail(field.column, NotANumber(field.text));
+        // Most values were read while the line was split; a plain double keeps them in registers.
+        double value = field.value;
+        if (!field.converted) {
+            const std::optional<double> read = NumberValue(field);
+            if (!read)
+                fail(field.column, NotANumber(field.text));
+            value = *read;
+        }
         if (samples_.values.size() == kMaxImportSamples)
             fail(1, "plus de " + std::to_string(kMaxImportSamples) + " échantillons");
-        samples_.add(*value, field.whole);
+        samples_.add(value, field.whole);
     }
 
     // Why a line of another field count ended the data read so far; reported only when no data
@@ -128,7 +133,7 @@ private:
                                   + std::to_string(run_->fieldCount));
         if (line.firstText)
             return message(line.firstText->column, NotANumber(line.firstText->text));
-        return message(line.fieldCount >= 2 ? line.beforeLast.column : line.last.column, kEmptyValue);
+        return message(line.fieldCount >= 2 ? line.beforeLast().column : line.last().column, kEmptyValue);
     }
 
     std::string message(std::size_t column, std::string_view what) const
@@ -161,11 +166,12 @@ public:
         for (std::size_t newline = chunk.find('\n'); newline != std::string_view::npos; newline = chunk.find('\n')) {
             const std::string_view line = chunk.substr(0, newline);
             chunk.remove_prefix(newline + 1);
-            if (!pending() && !OddQuotes(line)) {
-                if (line.size() > kLongestLine)
-                    reader_.tooLong();
-                reader_.record(line, 1); // the usual line, read where it lies
-                continue;
+            if (!pending() && line.size() <= kLongestLine) {
+                const LineChars chars = CharsOf(line);
+                if (!chars.has(LineChars::kQuote) || !OddQuotes(line)) {
+                    reader_.record(line, 1, chars); // the usual line, read where it lies
+                    continue;
+                }
             }
             append(line);
             ++lines_;
@@ -205,7 +211,7 @@ private:
     }
     void flush()
     {
-        reader_.record(carry_, lines_);
+        reader_.record(carry_, lines_, CharsOf(carry_));
         carry_.clear();
         lines_ = 0;
         openQuote_ = false;
