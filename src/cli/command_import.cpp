@@ -34,6 +34,9 @@ int RunImport(CommandContext& c)
     c.err << imported.summary.sampleCount << " samples -> 3200";
     if (imported.summary.limited > 0)
         c.err << ", " << imported.summary.limited << " limited to 0..255";
+    if (imported.summary.skippedLines > 0)
+        c.err << ", " << imported.summary.skippedLines
+              << (imported.summary.skippedLines == 1 ? " header line" : " header lines") << " skipped";
     c.err << "\n";
     return 0;
 }
@@ -48,16 +51,21 @@ CliCommand ImportCommand()
             "table: entry k interpolates linearly at (k - 1) x L / 3200 between two neighbouring\n"
             "samples (the last one's neighbour is the first), rounded to the nearest whole number\n"
             "(ties to even) and limited to 0..255. The table goes to F.xls, or to standard output.\n"
-            "  FILE              .csv or .txt: one value per line, separated by ',', ';' or tab\n"
-            "                    (the last number of a line; headers and blank lines skipped; a\n"
-            "                    decimal comma where the separator is not a comma); .wav: PCM of\n"
-            "                    8, 16, 24 or 32 bits or 32-bit float, the first channel\n"
-            "  --scale auto      text: raw when every value is a whole number 0..255, fit\n"
-            "                    otherwise; WAV: full scale -1..+1 to 0..255, 8-bit bytes as codes\n"
+            "  FILE              text: one value per line, fields separated by ';', tab, ',' or\n"
+            "                    spaces, quoted or not (the last field of a line, or the one\n"
+            "                    before a separator that ends every line; the data starts at the\n"
+            "                    first line from which every line is numbers with the same number\n"
+            "                    of fields, the lines before it are skipped; a decimal comma where\n"
+            "                    the separator is not a comma); a file starting with RIFF: WAV,\n"
+            "                    PCM of 8, 16, 24 or 32 bits or 32-bit float, the first channel\n"
+            "  --scale auto      text: raw when every value is a whole number 0..255 written\n"
+            "                    without a decimal point or exponent, fit otherwise; WAV: full\n"
+            "                    scale -1..+1 to 0..255, 8-bit bytes as codes\n"
             "  --scale raw       each value is a code\n"
             "  --scale fit       the file's minimum becomes 0 and its maximum 255 (constant: 128)\n"
             "  --out F.xls       write the waveform file F.xls instead of standard output\n"
-            "Standard error tells how many samples were read and how many entries were limited.\n"
+            "Standard error tells how many samples were read, how many entries were limited and\n"
+            "how many header lines were skipped.\n"
             "Exit status: 0 written, 2 bad options or a file that cannot be imported (nothing\n"
             "written), 1 the output cannot be written.\n",
             RunImport};

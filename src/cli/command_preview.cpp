@@ -31,8 +31,10 @@ int RunPreview(CommandContext& c)
     // Standard output is the bytes alone; the setting, with the frequency it plays, goes beside them.
     c.err << ChoiceText(choice) << "\n";
     // White noise is the generator's own: a transfer sends no sample bytes for it.
-    if (waveform.kind == WaveformKind::WhiteNoise)
+    if (waveform.kind == WaveformKind::WhiteNoise) {
+        c.err << "white noise: the generator makes the noise itself; a transfer sends no samples\n";
         return 0;
+    }
     for (const uint8_t byte : PlayedBytes(waveform.table, choice.setting.plan.sampleCount))
         c.out << static_cast<int>(byte) << '\n';
     return 0;
@@ -49,7 +51,7 @@ CliCommand PreviewCommand()
             "Prints the N bytes (N, the sample count of the range and position) that 'transfer'\n"
             "puts on the wire for the same settings, one decimal value per line: what the\n"
             "generator plays over one period. Nothing for white noise, which the generator makes\n"
-            "itself. No generator is needed and nothing is written.\n"
+            "itself (standard error says so). No generator is needed and nothing is written.\n"
             "  --range R, --position V, --frequency HZ, --played, --kind K and the shape options as\n"
             "                    for 'transfer'; the setting, with the frequency it plays (range clock\n"
             "                    / samples), goes to standard error\n"

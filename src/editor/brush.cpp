@@ -17,6 +17,11 @@ BrushRun BrushRunAt(int32_t n, int32_t halfWidth)
 
 int32_t LimitToByte(int32_t value) { return std::clamp(value, 0, 255); }
 
+Stamp StampAt(int32_t n, int32_t halfWidth, int32_t value)
+{
+    return {BrushRunAt(n, halfWidth).last - halfWidth, LimitToByte(value)};
+}
+
 Stamp StampBrush(WaveformTable& table, int32_t n, int32_t halfWidth, int32_t value)
 {
     const BrushRun run = BrushRunAt(n, halfWidth);
@@ -28,8 +33,7 @@ Stamp StampBrush(WaveformTable& table, int32_t n, int32_t halfWidth, int32_t val
 
 Stamp StampLine(WaveformTable& table, Stamp from, int32_t n, int32_t halfWidth, int32_t value)
 {
-    const BrushRun run = BrushRunAt(n, halfWidth);
-    const Stamp to{run.last - halfWidth, LimitToByte(value)};
+    const Stamp to = StampAt(n, halfWidth, value);
     if (from.centre == to.centre)
         return StampBrush(table, n, halfWidth, value);
     const Stamp left = from.centre <= to.centre ? from : to;

@@ -30,6 +30,9 @@ struct Stamp {
     bool operator==(const Stamp&) const = default;
 };
 
+// The stamp at sample n, without painting it.
+Stamp StampAt(int32_t n, int32_t halfWidth, int32_t value);
+
 // One stroke: every sample of the run becomes `value`, limited to 0..255.
 Stamp StampBrush(WaveformTable& table, int32_t n, int32_t halfWidth, int32_t value);
 

@@ -8,10 +8,12 @@
 
 namespace dds {
 
-// What an undo step gives back: the table and the waveform kind that went with it.
+// What an undo step gives back: the table and the waveform kind that went with it, and whether
+// the white-noise animation was running.
 struct EditSnapshot {
     WaveformTable table;
     int32_t kind = 0;
+    bool noiseRunning = false;
     bool operator==(const EditSnapshot&) const = default;
 };
 

@@ -1,9 +1,12 @@
-// The CSV and TXT reader: one value per line, the last number of the line.
+// The CSV and TXT reader: after the header, one value per line.
+//
+// The data starts at the first line from which every remaining line is data of the same field
+// count; the lines before it are the header, whatever they hold. Once data lines have been read,
+// a line of their field count that is not data (a word, an empty value) is an error, not a new
+// header, so a damaged file is reported rather than cut.
+#include "editor/text_line_fields.h"
 #include "editor/waveform_import.h"
 
-#include <array>
-#include <charconv>
-#include <cmath>
 #include <string>
 
 namespace dds {
@@ -13,142 +16,52 @@ constexpr std::size_t kChunk = std::size_t{1} << 20;
 constexpr std::size_t kLongestLine = std::size_t{1} << 16;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+const ReaderMessage kEmptyValue{"valeur vide", "empty value"};
 
-using NumberText = std::array<char, 64>;
-
-// A decimal number: sign, digits with at most one decimal mark (a point, or a comma when
-// `decimalComma`), optional exponent. Nothing else, so that "inf", "0x1p3" or "1e5x" are not
-// numbers. Its text with a decimal point goes to `text`; returns its length, 0 for no number.
-std::size_t numberText(std::string_view field, bool decimalComma, NumberText& text)
+ReaderMessage NotANumber(std::string_view text)
 {
-    if (field.size() >= text.size())
-        return 0;
-    std::size_t n = 0;
-    std::size_t at = 0;
-    if (at < field.size() && (field[at] == '+' || field[at] == '-')) {
-        if (field[at] == '-')
-            text[n++] = '-';
-        ++at;
-    }
-    bool digits = false;
-    bool mark = false;
-    for (; at < field.size(); ++at) {
-        const char c = field[at];
-        if (isDigit(c)) {
-            digits = true;
-            text[n++] = c;
-        } else if ((c == '.' || (c == ',' && decimalComma)) && !mark) {
-            mark = true;
-            text[n++] = '.';
-        } else {
-            break;
-        }
-    }
-    if (!digits)
-        return 0;
-    if (at < field.size() && (field[at] == 'e' || field[at] == 'E')) {
-        text[n++] = 'e';
-        ++at;
-        if (at < field.size() && (field[at] == '+' || field[at] == '-'))
-            text[n++] = field[at++];
-        bool exponentDigits = false;
-        for (; at < field.size() && isDigit(field[at]); ++at) {
-            exponentDigits = true;
-            text[n++] = field[at];
-        }
-        if (!exponentDigits)
-            return 0;
-    }
-    return at == field.size() ? n : 0;
+    return {"'" + std::string(text) + "' n'est pas une valeur numérique correcte",
+            "'" + std::string(text) + "' is not a valid number"};
 }
 
-// The value of a number's text; nothing when it lies beyond the doubles (1e999).
-std::optional<double> valueOf(const NumberText& text, std::size_t length)
+// The value field of a line that is data: the last one, or the one before a trailing separator.
+const TextField* DataValue(const TextLine& line)
 {
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + length, value);
-    if (error != std::errc() || end != text.data() + length || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-std::string_view trimmed(std::string_view field, char separator)
-{
-    auto blank = [separator](char c) { return c == ' ' || (c == '\t' && separator != '\t'); };
-    while (!field.empty() && blank(field.front()))
-        field.remove_prefix(1);
-    while (!field.empty() && blank(field.back()))
-        field.remove_suffix(1);
-    return field;
+    if (line.firstText)
+        return nullptr;
+    if (line.last().kind == TextField::Kind::Number)
+        return &line.last();
+    if (line.fieldCount >= 2 && line.beforeLast().kind == TextField::Kind::Number)
+        return &line.beforeLast(); // the last field is empty
+    return nullptr;
 }
 
 class TextReader {
 public:
     explicit TextReader(const std::string& name) : name_(name) {}
 
-    void line(std::string_view text)
+    // One line of the file, or several when a quoted field holds line ends.
+    void record(std::string_view text, std::size_t lines, const LineChars& chars)
     {
-        ++lineNumber_;
-        if (lineNumber_ == 1 && text.starts_with(kByteOrderMark))
+        line_ = nextLine_;
+        nextLine_ += lines;
+        if (line_ == 1 && text.starts_with(kByteOrderMark))
             text.remove_prefix(kByteOrderMark.size());
         if (!text.empty() && text.back() == '\r')
             text.remove_suffix(1);
-        const char separator = text.find(';') != std::string_view::npos    ? ';'
-                               : text.find('\t') != std::string_view::npos ? '\t'
-                                                                           : ',';
-        const bool decimalComma = separator != ',';
-        // Every field must be a number; only the last one is converted, since it is the value.
-        // Two buffers take turns so that the last number's text is kept without copying it.
-        std::array<NumberText, 2> numbers;
-        std::size_t lastNumber = 0;
-        std::size_t lastLength = 0;
-        std::size_t lastColumn = 0;
-        std::string_view lastField;
-        std::size_t badColumn = 0;
-        std::string_view badField;
-        std::size_t start = 0;
-        while (start <= text.size()) {
-            std::size_t end = text.find(separator, start);
-            if (end == std::string_view::npos)
-                end = text.size();
-            const std::string_view raw = text.substr(start, end - start);
-            const std::string_view field = trimmed(raw, separator);
-            if (!field.empty()) {
-                const std::size_t column = start + static_cast<std::size_t>(field.data() - raw.data()) + 1;
-                const std::size_t next = lastLength == 0 ? lastNumber : 1 - lastNumber;
-                if (const std::size_t length = numberText(field, decimalComma, numbers[next])) {
-                    lastNumber = next;
-                    lastLength = length;
-                    lastColumn = column;
-                    lastField = field;
-                } else if (badColumn == 0) {
-                    badColumn = column;
-                    badField = field;
-                }
-            }
-            start = end + 1;
-        }
-        if (lastLength == 0) {
-            if (badColumn != 0 && started_)
-                notANumber(badColumn, badField);
-            return; // a blank line, or a header before the data
-        }
-        if (badColumn != 0)
-            notANumber(badColumn, badField);
-        const std::optional<double> value = valueOf(numbers[lastNumber], lastLength);
-        if (!value)
-            notANumber(lastColumn, lastField);
-        started_ = true;
-        if (samples_.values.size() == kMaxImportSamples)
-            fail(1, {"plus de " + std::to_string(kMaxImportSamples) + " échantillons",
-                     "more than " + std::to_string(kMaxImportSamples) + " samples"});
-        samples_.add(*value);
+        const TextLine fields = SplitTextLine(text, chars);
+        if (fields.fieldCount == 0)
+            return; // blank lines are skipped anywhere
+        if (run_ && fields.fieldCount == run_->fieldCount)
+            return continueRun(fields);
+        if (run_)
+            lastBreak_ = breakOf(fields);
+        startRun(fields);
     }
 
     void tooLong()
     {
-        ++lineNumber_; // the line being read
+        line_ = nextLine_; // the line being read
         fail(1, {"ligne de plus de " + std::to_string(kLongestLine) + " caractères",
                  "a line of more than " + std::to_string(kLongestLine) + " characters"});
     }
@@ -156,34 +69,166 @@ public:
     ImportedSamples finish()
     {
         const std::size_t count = samples_.values.size();
+        if (count < kMinImportSamples && lastBreak_)
+            throw WaveformImportError(*lastBreak_);
         if (count < kMinImportSamples)
             throw WaveformImportError(
                 {"Fichier \"" + name_
                      + "\" : " + (count == 0 ? "aucun échantillon" : "un seul échantillon, il en faut au moins 2"),
                  "file \"" + name_ + "\": " + (count == 0 ? "no samples" : "only one sample, at least 2 are needed")});
+        samples_.skippedLines = dataStart_ - 1;
         return std::move(samples_);
     }
 
-    std::size_t lineNumber() const { return lineNumber_; }
-
 private:
-    [[noreturn]] void notANumber(std::size_t column, std::string_view field) const
+    struct Run {
+        std::size_t fieldCount;
+        bool trailingSeparator; // every line of the data ends with one
+    };
+
+    void startRun(const TextLine& line)
     {
-        fail(column, {"'" + std::string(field) + "' n'est pas une valeur numérique correcte",
-                      "'" + std::string(field) + "' is not a valid number"});
+        samples_ = ImportedSamples{};
+        const TextField* value = DataValue(line);
+        if (!value) {
+            run_.reset(); // a header line
+            return;
+        }
+        run_ = Run{line.fieldCount, value != &line.last()};
+        dataStart_ = line_;
+        add(*value);
+    }
+
+    void continueRun(const TextLine& line)
+    {
+        if (line.firstText)
+            fail(line.firstText->column, NotANumber(line.firstText->text));
+        if (run_->trailingSeparator && line.last().kind != TextField::Kind::Empty)
+            fail(line.last().column,
+                 {"'" + std::string(line.last().text) + "' après le séparateur qui finit les autres lignes",
+                  "'" + std::string(line.last().text) + "' after the separator that ends the other lines"});
+        const TextField& value = run_->trailingSeparator ? line.beforeLast() : line.last();
+        if (value.kind == TextField::Kind::Empty)
+            fail(value.column, kEmptyValue);
+        add(value);
+    }
+
+    void add(const TextField& field)
+    {
+        // Most values were read while the line was split; a plain double keeps them in registers.
+        double value = field.value;
+        if (!field.converted) {
+            const std::optional<double> read = NumberValue(field);
+            if (!read)
+                fail(field.column, NotANumber(field.text));
+            value = *read;
+        }
+        if (samples_.values.size() == kMaxImportSamples)
+            fail(1, {"plus de " + std::to_string(kMaxImportSamples) + " échantillons",
+                     "more than " + std::to_string(kMaxImportSamples) + " samples"});
+        samples_.add(value, field.whole);
+    }
+
+    // Why a line of another field count ended the data read so far; reported only when no data
+    // follows it.
+    std::string breakOf(const TextLine& line) const
+    {
+        if (DataValue(line))
+            return message(1, {"nombre de champs " + std::to_string(line.fieldCount) + " au lieu de "
+                                   + std::to_string(run_->fieldCount),
+                               std::to_string(line.fieldCount) + " fields instead of " + std::to_string(run_->fieldCount)});
+        if (line.firstText)
+            return message(line.firstText->column, NotANumber(line.firstText->text));
+        return message(line.fieldCount >= 2 ? line.beforeLast().column : line.last().column, kEmptyValue);
+    }
+
+    ReaderMessage message(std::size_t column, const ReaderMessage& what) const
+    {
+        const std::string line = std::to_string(line_);
+        const std::string at = std::to_string(column);
+        return {"Fichier \"" + name_ + "\", ligne " + line + ", colonne " + at + " : " + what.french,
+                "file \"" + name_ + "\", line " + line + ", column " + at + ": " + what.english};
     }
     [[noreturn]] void fail(std::size_t column, const ReaderMessage& what) const
     {
-        const std::string line = std::to_string(lineNumber_);
-        const std::string at = std::to_string(column);
-        throw WaveformImportError({"Fichier \"" + name_ + "\", ligne " + line + ", colonne " + at + " : " + what.french,
-                                   "file \"" + name_ + "\", line " + line + ", column " + at + ": " + what.english});
+        throw WaveformImportError(message(column, what));
     }
 
     const std::string& name_;
     ImportedSamples samples_;
-    std::size_t lineNumber_ = 0;
-    bool started_ = false;
+    std::optional<Run> run_;
+    std::optional<ReaderMessage> lastBreak_;
+    std::size_t dataStart_ = 1;
+    std::size_t line_ = 0; // the line being read, from 1
+    std::size_t nextLine_ = 1;
+};
+
+// Cuts the bytes into records: one line each, or several lines when a quoted field holds line
+// ends (its quotes are then unbalanced at the end of a line).
+class RecordCutter {
+public:
+    explicit RecordCutter(TextReader& reader) : reader_(reader) {}
+
+    void feed(std::string_view chunk)
+    {
+        for (std::size_t newline = chunk.find('\n'); newline != std::string_view::npos; newline = chunk.find('\n')) {
+            const std::string_view line = chunk.substr(0, newline);
+            chunk.remove_prefix(newline + 1);
+            if (!pending() && line.size() <= kLongestLine) {
+                const LineChars chars = CharsOf(line);
+                if (!chars.has(LineChars::kQuote) || !OddQuotes(line)) {
+                    reader_.record(line, 1, chars); // the usual line, read where it lies
+                    continue;
+                }
+            }
+            append(line);
+            ++lines_;
+            if (openQuote_) {
+                carry_ += '\n';
+                continue;
+            }
+            flush();
+        }
+        append(chunk);
+    }
+
+    void finish()
+    {
+        if (pending()) {
+            ++lines_;
+            flush();
+        }
+    }
+
+private:
+    static bool OddQuotes(std::string_view text)
+    {
+        std::size_t at = text.find('"');
+        bool odd = false;
+        for (; at != std::string_view::npos; at = text.find('"', at + 1))
+            odd = !odd;
+        return odd;
+    }
+    bool pending() const { return !carry_.empty() || openQuote_; }
+    void append(std::string_view piece)
+    {
+        carry_.append(piece);
+        openQuote_ = openQuote_ != OddQuotes(piece);
+        if (carry_.size() > kLongestLine)
+            reader_.tooLong();
+    }
+    void flush()
+    {
+        reader_.record(carry_, lines_, CharsOf(carry_));
+        carry_.clear();
+        lines_ = 0;
+        openQuote_ = false;
+    }
+
+    TextReader& reader_;
+    std::string carry_; // an unfinished record
+    std::size_t lines_ = 0;
+    bool openQuote_ = false;
 };
 
 } // namespace
@@ -191,33 +236,11 @@ private:
 ImportedSamples ReadTextSamples(const ByteSource& source, const std::string& name)
 {
     TextReader reader(name);
+    RecordCutter cutter(reader);
     std::string buffer(kChunk, '\0');
-    std::string carry; // the unfinished line at the end of the previous chunk
-    for (;;) {
-        const std::size_t got = source(buffer.data(), buffer.size());
-        if (got == 0)
-            break;
-        std::string_view chunk(buffer.data(), got);
-        for (std::size_t newline = chunk.find('\n'); newline != std::string_view::npos; newline = chunk.find('\n')) {
-            if (carry.empty()) {
-                if (newline > kLongestLine)
-                    reader.tooLong();
-                reader.line(chunk.substr(0, newline));
-            } else {
-                carry.append(chunk.substr(0, newline));
-                if (carry.size() > kLongestLine)
-                    reader.tooLong();
-                reader.line(carry);
-                carry.clear();
-            }
-            chunk.remove_prefix(newline + 1);
-        }
-        carry.append(chunk);
-        if (carry.size() > kLongestLine)
-            reader.tooLong();
-    }
-    if (!carry.empty())
-        reader.line(carry);
+    while (const std::size_t got = source(buffer.data(), buffer.size()))
+        cutter.feed(std::string_view(buffer.data(), got));
+    cutter.finish();
     return reader.finish();
 }
 

@@ -31,8 +31,13 @@ public:
     ImportedSamples read()
     {
         unsigned char riff[12];
-        readExactly(riff, sizeof riff);
-        if (std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "WAVE", 4) != 0)
+        const std::size_t got = pull(riff, sizeof riff);
+        // Text that was given a ".wav" name is not a WAV; only a RIFF file can be a cut one.
+        if (got < 4 || std::memcmp(riff, "RIFF", 4) != 0)
+            fail({"ce n'est pas un fichier WAV", "not a WAV file"});
+        if (got < sizeof riff)
+            fail({"fichier WAV tronqué", "truncated WAV file"});
+        if (std::memcmp(riff + 8, "WAVE", 4) != 0)
             fail({"ce n'est pas un fichier WAV", "not a WAV file"});
         std::optional<Format> format;
         for (;;) {

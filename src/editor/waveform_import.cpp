@@ -36,16 +36,30 @@ File openForImport(const std::string& path)
     return file;
 }
 
-ByteSource fileSource(QFile* file, const std::string& path)
+constexpr qint64 kBytesBetweenPauses = qint64{1} << 20;
+
+ByteSource fileSource(QFile* file, const std::string& path, const std::function<void()>& keepResponsive)
 {
-    return [file, path](char* buffer, std::size_t size) {
+    return [file, path, keepResponsive, sinceLastPause = kBytesBetweenPauses](char* buffer, std::size_t size) mutable {
+        if (keepResponsive && sinceLastPause >= kBytesBetweenPauses) {
+            keepResponsive();
+            sinceLastPause = 0;
+        }
         const qint64 got = file->read(buffer, static_cast<qint64>(size));
         if (got < 0)
             throw WaveformImportError(
                 {"Impossible de lire le fichier \"" + path + "\". " + file->errorString().toStdString(),
                  "cannot read \"" + path + "\": " + file->errorString().toStdString()});
+        sinceLastPause += got;
         return static_cast<std::size_t>(got);
     };
+}
+
+ImportFormat formatOf(QFile& file, const std::string& path)
+{
+    char magic[4] = {};
+    const bool riff = file.peek(magic, 4) == 4 && std::string_view(magic, 4) == "RIFF";
+    return riff || lowerExtension(path) == ".wav" ? ImportFormat::Wav : ImportFormat::Text;
 }
 
 // The code of one value under the chosen scaling, in extended precision so that no pair of
@@ -121,7 +135,7 @@ void SampleStore::push(double value)
     ++size_;
 }
 
-void ImportedSamples::add(double value)
+void ImportedSamples::add(double value, bool writtenWhole)
 {
     if (values.size() == 0) {
         minimum = maximum = value;
@@ -129,7 +143,7 @@ void ImportedSamples::add(double value)
         minimum = std::min(minimum, value);
         maximum = std::max(maximum, value);
     }
-    allBytes = allBytes && value >= 0 && value <= 255 && value == std::floor(value);
+    allBytes = allBytes && writtenWhole && value >= 0 && value <= 255 && value == std::floor(value);
     values.push(value);
 }
 
@@ -146,6 +160,7 @@ ImportedWaveform ResampleToTable(const ImportedSamples& samples, ImportScale sca
     summary.scale = chosenScale(samples, scale);
     summary.minimum = samples.minimum;
     summary.maximum = samples.maximum;
+    summary.skippedLines = samples.skippedLines;
     const CodeMapping code{summary.scale, samples.minimum,
                            static_cast<long double>(samples.maximum) - samples.minimum, samples.fullScale};
 
@@ -171,22 +186,15 @@ bool IsWaveformFileName(const std::string& path) { return lowerExtension(path) =
 
 ImportFormat GuessImportFormat(const std::string& path)
 {
-    const std::string extension = lowerExtension(path);
-    if (extension == ".wav")
-        return ImportFormat::Wav;
-    if (extension == ".csv" || extension == ".txt")
-        return ImportFormat::Text;
-    const File file = openForImport(path);
-    char magic[4] = {};
-    const bool riff = file->read(magic, 4) == 4 && std::string_view(magic, 4) == "RIFF";
-    return riff ? ImportFormat::Wav : ImportFormat::Text;
+    return formatOf(*openForImport(path), path);
 }
 
-ImportedWaveform ImportWaveformFile(const std::string& path, ImportScale scale)
+ImportedWaveform ImportWaveformFile(const std::string& path, ImportScale scale,
+                                    const std::function<void()>& keepResponsive)
 {
-    const ImportFormat format = GuessImportFormat(path);
     const File file = openForImport(path);
-    const ByteSource source = fileSource(file.get(), path);
+    const ImportFormat format = formatOf(*file, path);
+    const ByteSource source = fileSource(file.get(), path, keepResponsive);
     const ImportedSamples samples =
         format == ImportFormat::Wav ? ReadWavSamples(source, path) : ReadTextSamples(source, path);
     return ResampleToTable(samples, scale);

@@ -26,7 +26,7 @@ inline constexpr std::size_t kMinImportSamples = 2;
 inline constexpr std::size_t kMaxImportSamples = 10'000'000;
 
 // How values become output codes. Auto: for text, Raw when every value is a whole number 0..255
-// and Fit otherwise; for a WAV, full scale -1..+1 to 0..255 (an 8-bit WAV's bytes are codes).
+// written without a decimal mark or exponent ("1.0" is a measurement, not a code), Fit otherwise; for a WAV, full scale -1..+1 to 0..255 (an 8-bit WAV's bytes are codes).
 enum class ImportScale { Auto, Raw, Fit };
 std::optional<ImportScale> ParseImportScale(std::string_view name);
 
@@ -59,14 +59,17 @@ struct ImportedSamples {
     double fullScale = 1; // WAV: the value of +1 (128 for 8 bits, 32768 for 16 bits, 1 for float)
     double minimum = 0;
     double maximum = 0;
-    bool allBytes = true; // every value a whole number 0..255
+    bool allBytes = true;         // every value a whole number 0..255, written as one
+    std::size_t skippedLines = 0; // text: the lines before the data
 
-    void add(double value);
+    void add(double value, bool writtenWhole = true);
 };
 
-// Text: separators ',', ';' or tab; a decimal comma where the separator is not a comma; lines
-// without a number before the first data line are headers; the last number of a line is the
-// value; UTF-8 byte order mark, CR LF or LF. `name` is the file named in messages.
+// Text: fields separated by ';', tab, ',' or spaces, quoted or not; a decimal comma where the
+// separator is not a comma. The data starts at the first line from which every non-blank line is
+// numbers, with the same number of fields; the value is the last field, or the one before a
+// separator that ends every data line. UTF-8 byte order mark, CR LF or LF. `name` is the file
+// named in messages.
 ImportedSamples ReadTextSamples(const ByteSource& source, const std::string& name);
 // WAV: PCM of 8, 16, 24 or 32 bits or 32-bit float (also in the extensible format); the first
 // channel of several.
@@ -81,6 +84,7 @@ struct ImportSummary {
     double minimum = 0; // the file's extremes, as values
     double maximum = 0;
     int limited = 0;    // table entries limited to 0..255
+    std::size_t skippedLines = 0; // the text's lines before the data
 };
 
 struct ImportedWaveform {
@@ -94,12 +98,16 @@ struct ImportedWaveform {
 ImportedWaveform ResampleToTable(const ImportedSamples& samples, ImportScale scale);
 
 enum class ImportFormat { Text, Wav };
-// By the name's extension (.wav, .csv, .txt); any other name by its first bytes ("RIFF").
+// By the first bytes: "RIFF" is a WAV whatever the name; other bytes are text, but a name ending
+// in ".wav" goes to the WAV reader, which says it is not one.
 ImportFormat GuessImportFormat(const std::string& path);
 // Whether the window and the tools load `path` as the program's own waveform file (".xls").
 bool IsWaveformFileName(const std::string& path);
 
-ImportedWaveform ImportWaveformFile(const std::string& path, ImportScale scale = ImportScale::Auto);
+// `keepResponsive` runs before the reading starts and then about every megabyte read, so that a
+// window can let its paint events through.
+ImportedWaveform ImportWaveformFile(const std::string& path, ImportScale scale = ImportScale::Auto,
+                                    const std::function<void()>& keepResponsive = {});
 
 // Any file the program can load: a waveform file as it is, anything else imported with `Auto`.
 WaveformTable ReadAnyWaveformFile(const std::string& path);

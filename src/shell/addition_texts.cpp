@@ -46,6 +46,9 @@ std::string ImportStatusText(const ImportSummary& summary, const AdditionTexts& 
     }
     if (summary.limited > 0)
         text += Replaced(t.limited, "%1", std::to_string(summary.limited));
+    if (summary.skippedLines > 0)
+        text += Replaced(summary.skippedLines == 1 ? t.skippedLine : t.skippedLines, "%1",
+                         std::to_string(summary.skippedLines));
     return text;
 }
 

@@ -15,6 +15,9 @@ struct AdditionTexts {
     const char* fullScale;         // WAV at full scale
     const char* bytesAsCodes;      // 8-bit WAV
     const char* limited;           // ", %1 limited to 0..255"
+    const char* skippedLine;       // ", 1 header line skipped"
+    const char* skippedLines;      // ", %1 header lines skipped"
+    const char* noiseCorner;       // the overlay's corner with white noise
     char decimalSeparator;
     const char* remoteClient;      // status bar panel 1 while a SCPI client is connected
 };

@@ -282,6 +282,7 @@ private:
     void UpdatePlayedOverlay();
     void PlayedInputsChanged();
     void ApplyAdditionTexts();
+    void ClearStaleImportStatus();
 
     // Remote control through --listen (unit1_remote.cpp).
     int remoteClients_ = 0;

@@ -95,10 +95,13 @@ void TForm1::JvDialButton3Change()
     dds::SetCentredText(*ui.Label29, QString::number(ui.JvDialButton3->Position()), *ui.Panel10);
 }
 
-void TForm1::GraphXY1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+void TForm1::GraphXY1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
     state.drawingFlag = 1;
-    state.lastStamp.reset();
+    // The press paints nothing; a straight stroke of Shift starts here all the same.
+    state.lastStamp = dds::StampAt(static_cast<int32_t>(dds::NearestWhole(ui.GraphXY1->XFromPixel(x))),
+                                   ui.JvDialButton3->Position(),
+                                   static_cast<int32_t>(dds::NearestWhole(ui.GraphXY1->YFromPixel(y))));
 }
 
 void TForm1::GraphXY1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) { state.drawingFlag = 0; }

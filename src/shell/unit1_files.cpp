@@ -3,7 +3,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QToolButton>
 
@@ -75,12 +77,29 @@ void TForm1::LoadTable(const dds::WaveformTable& table)
 
 void TForm1::ImportWaveform(const QString& path)
 {
+    // Millions of lines take seconds: the window goes on painting meanwhile, but the operator's
+    // input waits until the table is in.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     // The import throws before anything is replaced: a bad file changes nothing.
-    const dds::ImportedWaveform imported = dds::ImportWaveformFile(path.toStdString());
+    const dds::ImportedWaveform imported = dds::ImportWaveformFile(path.toStdString(), dds::ImportScale::Auto, [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
     state.waveformTable.samples = imported.table.samples;
-    ui.StatusBar1->setPanelText(MainWindowLayout::kCursorPanel,
-                                QString::fromStdString(dds::ImportStatusText(
-                                    imported.summary, dds::MessageTexts(state.languageCode).additions)));
+    state.importStatus = QString::fromStdString(
+        dds::ImportStatusText(imported.summary, dds::MessageTexts(state.languageCode).additions));
+    state.importedTable = state.waveformTable;
+    ui.StatusBar1->setPanelText(MainWindowLayout::kCursorPanel, state.importStatus);
+}
+
+// The import's status line speaks of the imported table only: it goes once the table changes.
+void TForm1::ClearStaleImportStatus()
+{
+    if (!state.importedTable || state.waveformTable == *state.importedTable)
+        return;
+    if (ui.StatusBar1->panelText(MainWindowLayout::kCursorPanel) == state.importStatus)
+        ui.StatusBar1->setPanelText(MainWindowLayout::kCursorPanel, QString());
+    state.importedTable.reset();
 }
 
 void TForm1::ShowLoadedTable()

@@ -42,7 +42,10 @@ void TForm1::ConnectEditSteps()
         errorReporter.ConnectGuarded(new QShortcut(keys, this), &QShortcut::activated, this, &TForm1::RedoChange);
 }
 
-dds::EditSnapshot TForm1::CurrentSnapshot() const { return {state.waveformTable, state.waveformKind}; }
+dds::EditSnapshot TForm1::CurrentSnapshot() const
+{
+    return {state.waveformTable, state.waveformKind, Timer4->isActive()};
+}
 
 void TForm1::CloseEditStep()
 {
@@ -72,8 +75,8 @@ void TForm1::RedoChange()
         RestoreSnapshot(*after);
 }
 
-// The window then shows the table as after opening a file: no preset claims the curve, and the
-// white-noise animation does not run.
+// The window then shows the table as after opening a file: no preset claims the curve. White
+// noise that was animating starts again as its button starts it.
 void TForm1::RestoreSnapshot(const dds::EditSnapshot& snapshot)
 {
     Timer4->stop();
@@ -90,4 +93,6 @@ void TForm1::RestoreSnapshot(const dds::EditSnapshot& snapshot)
         ui.GraphXY1->ClearTrace(1);
     }
     ShowLoadedTable();
+    if (snapshot.noiseRunning)
+        ComputeWaveform();
 }

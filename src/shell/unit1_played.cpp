@@ -62,8 +62,10 @@ void TForm1::CreatePlayedButton()
 void TForm1::ApplyAdditionTexts()
 {
     const dds::LanguageTexts* texts = dds::TextsForLanguage(state.languageCode);
-    if (PlayedButton && texts)
+    if (PlayedButton && texts) {
         PlayedButton->setToolTip(QString::fromUtf8(texts->additions.playedHint));
+        PlayedInputsChanged(); // the noise corner speaks the interface language
+    }
     ShowRemoteStatus();
 }
 
@@ -86,6 +88,12 @@ void TForm1::UpdatePlayedOverlay()
 {
     if (!state.playedOverlayShown)
         return;
+    // White noise is the generator's own: a transfer sends no samples for it.
+    if (state.waveformKind == static_cast<int32_t>(dds::WaveformKind::WhiteNoise)) {
+        ui.GraphXY1->SetOverlay({}, kPlayedColour,
+                                QString::fromUtf8(dds::MessageTexts(state.languageCode).additions.noiseCorner));
+        return;
+    }
     const int count = state.frequencyPlan.sampleCount;
     // The count, and what it makes the generator play at the range clock.
     const QString corner = count < 1
@@ -93,8 +101,7 @@ void TForm1::UpdatePlayedOverlay()
                                : QStringLiteral("N = %1 · %2")
                                      .arg(count)
                                      .arg(QString::fromStdString(dds::PlayedFrequencyText(state.frequencyPlan, 1)));
-    // White noise is the generator's own: a transfer sends no samples for it.
-    if (state.waveformKind == static_cast<int32_t>(dds::WaveformKind::WhiteNoise) || count < 1) {
+    if (count < 1) {
         ui.GraphXY1->SetOverlay({}, kPlayedColour, corner);
         return;
     }

@@ -177,6 +177,7 @@ void TForm1::DrawWaveform()
         ui.GraphXY1->AddPoint(0, n, state.waveformTable[n]);
     ui.GraphXY1->Repaint();
     PlayedInputsChanged();
+    ClearStaleImportStatus();
 }
 
 void TForm1::DrawCentreLine()

@@ -1,5 +1,6 @@
 #pragma once
 #include <QImage>
+#include <QString>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -45,8 +46,10 @@ struct WindowState {
 
     // Additions.
     EditHistory editHistory;                     // undo and redo of the table with its kind
-    std::optional<Stamp> lastStamp;              // the stroke's previous stamp, for Shift's straight line
+    std::optional<Stamp> lastStamp;              // the stroke's previous stamp, or the press, for Shift's line
     bool playedOverlayShown = false;             // the played bytes drawn over the plot
+    QString importStatus;                        // the status line of the last import
+    std::optional<WaveformTable> importedTable;  // the table it speaks of, until the table changes
     std::optional<TransferOutcome> lastTransfer; // what the last transfer did
 };
 

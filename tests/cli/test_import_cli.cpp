@@ -47,7 +47,7 @@ TEST_F(CliImport, WritesTheTableToStandardOutputOrToAFile)
     EXPECT_EQ(table[1], 0);
     EXPECT_EQ(table[801], 128);
     EXPECT_EQ(table[1601], 255);
-    EXPECT_EQ(run.err, "2 samples -> 3200\n");
+    EXPECT_EQ(run.err, "2 samples -> 3200, 1 header line skipped\n");
 
     ASSERT_EQ(cli({"import", csv, "--out", path("w.xls")}).status, 0);
     EXPECT_EQ(dds::ReadWaveformFile(path("w.xls")), table);

@@ -168,18 +168,51 @@ TEST(TextImport, ReadsSeparatorsDecimalCommasHeadersAndLineEnds)
                              "\r\n"
                              "  0.002 ; 3 \r\n"
                              "0.003\t4,5\n"
-                             "0.004,1e-1,7\n"
-                             "8";
+                             "1e-1,7\n"
+                             "0.005  8";
     const ImportedSamples samples = ReadTextSamples(MemorySource(text), "f.csv");
     EXPECT_EQ(Values(samples), (std::vector<double>{1.5, -22.5, 3, 4.5, 7, 8}));
     EXPECT_EQ(samples.minimum, -22.5);
     EXPECT_EQ(samples.maximum, 8);
     EXPECT_FALSE(samples.allBytes);
+    EXPECT_EQ(samples.skippedLines, 3u);
+}
+
+// The data starts at the first line from which every line is numbers with one field count.
+TEST(TextImport, HeadersQuotesSpacesAndTrailingSeparators)
+{
+    struct Case {
+        std::string_view text;
+        std::vector<double> values;
+        std::size_t skipped;
+    };
+    const Case cases[] = {
+        {"X,CH1,Start,Increment,\nSequence,Volt,-5.000000e-04,1.000000e-06,\n0,4.00e-02,\n1,-4.00e-02,\n",
+         {0.04, -0.04},
+         2},
+        {"3200\nt;v\n0;1,5\n1;2,5\n", {1.5, 2.5}, 2},
+        {"1\n2\n0,5\n1,6\n", {5, 6}, 2},
+        {"\"t\",\"v\"\n\"0\",\"0.5\"\n\"1\" , \" 1.5\"\n", {0.5, 1.5}, 1},
+        {"\"Time, s\";\"U \"\"A\"\"\r\nin V\"\r\n0;1,5\r\n1;2\r\n", {1.5, 2}, 2},
+        {"  0.000   1.5\n0.001 -2,5  \n", {1.5, -2.5}, 0},
+    };
+    for (const Case& c : cases) {
+        const ImportedSamples samples = ReadTextSamples(MemorySource(c.text), "f.csv");
+        EXPECT_EQ(Values(samples), c.values) << c.text;
+        EXPECT_EQ(samples.skippedLines, c.skipped) << c.text;
+    }
+}
+
+TEST(TextImport, OnlyValuesWrittenWholeAreCodes)
+{
+    EXPECT_EQ(FromText("1\n2\n").summary.scale, AppliedScale::Raw);
+    for (const char* text : {"1.0\n2\n", "1\n2e0\n", "1;0\n2;2,0\n"})
+        EXPECT_EQ(FromText(text).summary.scale, AppliedScale::Fit) << text;
 }
 
 TEST(TextImport, ChunkBoundariesDoNotMatter)
 {
-    std::string text = "v\n";
+    std::string text = "\"a\nb\";v\n";
     for (int i = 0; i < 3000; ++i)
         text += std::to_string(i % 256) + ";" + std::to_string(i) + ",5\r\n";
     const std::vector<double> whole = Values(ReadTextSamples(MemorySource(text), "f"));
@@ -199,8 +232,18 @@ TEST(TextImport, MalformedTextNamesTheFileLineAndColumn)
 {
     EXPECT_EQ(TextError("1\n2\nabc\n"),
               "Fichier \"f.csv\", ligne 3, colonne 1 : 'abc' n'est pas une valeur numérique correcte");
-    EXPECT_EQ(TextError("1;2;x\n"),
-              "Fichier \"f.csv\", ligne 1, colonne 5 : 'x' n'est pas une valeur numérique correcte");
+    EXPECT_EQ(TextError("1;2;3\n1;2;x\n"),
+              "Fichier \"f.csv\", ligne 2, colonne 5 : 'x' n'est pas une valeur numérique correcte");
+    // An empty value is never taken from another field; a separator ending one line is not trailing.
+    EXPECT_EQ(TextError("t,v\n0,1.0\n1,2.0\n2,\n3,4.0\n"), "Fichier \"f.csv\", ligne 4, colonne 3 : valeur vide");
+    EXPECT_EQ(TextError("0,1,\n1,,\n"), "Fichier \"f.csv\", ligne 2, colonne 3 : valeur vide");
+    EXPECT_EQ(TextError("0,1,\n1,2,3\n"),
+              "Fichier \"f.csv\", ligne 2, colonne 5 : '3' après le séparateur qui finit les autres lignes");
+    // Data that ends in something else is no data; the line that ended it is named.
+    EXPECT_EQ(TextError("0,1\n1,2\nEnd\n"),
+              "Fichier \"f.csv\", ligne 3, colonne 1 : 'End' n'est pas une valeur numérique correcte");
+    EXPECT_EQ(TextError("\"a\nb\",c\n0,1\n1,2\n2,3,4\n"),
+              "Fichier \"f.csv\", ligne 5, colonne 1 : nombre de champs 3 au lieu de 2");
     EXPECT_EQ(TextError("h\n1,5\n1,2.5.1\n"),
               "Fichier \"f.csv\", ligne 3, colonne 3 : '2.5.1' n'est pas une valeur numérique correcte");
     for (const char* bad : {"inf", "nan", "1e", "0x10", "1e999", "--1", "1.2e3x"})
@@ -216,7 +259,9 @@ TEST(WavImport, MalformedSoundFilesSayWhatIsWrong)
 {
     const std::string good = Wav(1, 16, 1, {1, 2, 3});
     EXPECT_EQ(WavError("RIFX0000WAVE"), "Fichier \"f.wav\" : ce n'est pas un fichier WAV");
-    EXPECT_EQ(WavError(""), "Fichier \"f.wav\" : fichier WAV tronqué");
+    EXPECT_EQ(WavError(""), "Fichier \"f.wav\" : ce n'est pas un fichier WAV");
+    EXPECT_EQ(WavError("0\n1\n"), "Fichier \"f.wav\" : ce n'est pas un fichier WAV");
+    EXPECT_EQ(WavError("RIFF0000"), "Fichier \"f.wav\" : fichier WAV tronqué");
     EXPECT_EQ(WavError(good.substr(0, good.size() - 1)), "Fichier \"f.wav\" : fichier WAV tronqué");
     EXPECT_EQ(WavError(good.substr(0, 30)), "Fichier \"f.wav\" : fichier WAV tronqué");
     const std::string notPcm =
@@ -245,10 +290,21 @@ TEST(ImportFiles, FormatsAreChosenByExtensionAndTheWaveformFileStaysItself)
     const std::string wav = write("a.WAV", Wav(1, 8, 1, {10, 20}));
     const std::string riff = write("sound.dat", Wav(1, 8, 1, {10, 20}));
     const std::string csv = write("b.Csv", "10\n20\n");
+    const std::string wavAsCsv = write("c.csv", Wav(1, 8, 1, {10, 20}));
     EXPECT_EQ(GuessImportFormat(wav), ImportFormat::Wav);
     EXPECT_EQ(GuessImportFormat(riff), ImportFormat::Wav);
     EXPECT_EQ(GuessImportFormat(csv), ImportFormat::Text);
     EXPECT_EQ(ImportWaveformFile(riff).table, ImportWaveformFile(csv).table);
+    EXPECT_EQ(ImportWaveformFile(wavAsCsv).table, ImportWaveformFile(csv).table);
+    int pauses = 0; // a long file lets the caller's events through every megabyte or so
+    ImportWaveformFile(write("long.csv", std::string(3 << 20, '\n') + "1\n2\n"), ImportScale::Auto, [&] { ++pauses; });
+    EXPECT_GE(pauses, 4);
+    try {
+        ImportWaveformFile(write("d.wav", "10\n20\n"));
+        ADD_FAILURE() << "text named .wav imported";
+    } catch (const WaveformImportError& e) {
+        EXPECT_TRUE(std::string(e.what()).ends_with("ce n'est pas un fichier WAV")) << e.what();
+    }
 
     // A waveform file keeps its own reader: values are not limited, 3200 lines are required.
     WaveformTable odd;

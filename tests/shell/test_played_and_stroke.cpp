@@ -86,6 +86,8 @@ TEST_F(PlayedOverlay, KeyPShowsTheTransfersBytesAndFollowsEveryChange)
 
     click(Find<TDoubleSpeed>(*form, "DoubleSpeed20")); // the generator's own noise: no samples are sent
     QTRY_VERIFY(Find<TGraphXY>(*form, "GraphXY1")->OverlayPoints().empty());
+    click(Find<QToolButton>(*form, "ToolButton5")); // English
+    QTRY_COMPARE(Find<TGraphXY>(*form, "GraphXY1")->OverlayText(), QStringLiteral("The generator makes the noise itself"));
     pressP();
     EXPECT_FALSE(Find<QToolButton>(*form, "PlayedButton")->isChecked());
     EXPECT_FALSE(Find<TGraphXY>(*form, "GraphXY1")->HasOverlay());
@@ -125,6 +127,17 @@ TEST_F(ShiftStroke, ShiftJoinsTheStampsWithAStraightLine)
         ASSERT_EQ(t[i], 104) << i;
     EXPECT_EQ(t[2315], 128);
     QTest::mouseRelease(Find<TGraphXY>(*form, "GraphXY1"), Qt::RightButton, {}, QPoint(400, 300));
+}
+
+TEST_F(ShiftStroke, TheFirstSegmentStartsAtThePress)
+{
+    dds::WaveformTable expected = form->FrontPanel().State().table;
+    dds::StampLine(expected, dds::StampAt(552, 20, 207), 2294, 20, 104);
+    auto* plot = Find<TGraphXY>(*form, "GraphXY1");
+    QTest::mousePress(plot, Qt::RightButton, {}, QPoint(100, 100));
+    move(400, 300, Qt::ShiftModifier);
+    EXPECT_EQ(form->FrontPanel().State().table, expected);
+    QTest::mouseRelease(plot, Qt::RightButton, {}, QPoint(400, 300));
 }
 
 TEST_F(ShiftStroke, WithoutShiftFastMovesStillLeaveGaps)

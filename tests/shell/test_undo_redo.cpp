@@ -10,6 +10,7 @@
 #include "test_waveform_fixture.h"
 #include "widgets/double_speed.h"
 #include "widgets/jv_dial_button.h"
+#include "widgets/panel_status_bar.h"
 #include "widgets/rx_slider.h"
 #include "window_controls.h"
 
@@ -138,7 +139,7 @@ TEST_F(UndoRedo, WhiteNoiseIsOneStepAndUndoingItStopsTheAnimation)
     EXPECT_TRUE(Find<TDoubleSpeed>(*form, "DoubleSpeed18")->isEnabled());
     redoY();
     EXPECT_EQ(static_cast<int>(form->FrontPanel().State().kind), 12);
-    EXPECT_FALSE(Find<QTimer>(*form, "Timer4")->isActive()) << "a restored table is shown, not animated";
+    EXPECT_TRUE(Find<QTimer>(*form, "Timer4")->isActive()) << "redo starts the animation as the button does";
     EXPECT_FALSE(Find<QToolButton>(*form, "ToolButton4")->isEnabled());
 }
 
@@ -169,6 +170,9 @@ TEST_F(UndoRedo, AnImportedFileIsAStep)
     dialogs.openAnswers << csv;
     click(Find<QToolButton>(*form, "ToolButton2"));
     ASSERT_NE(state(), sine);
+    const auto* statusBar = form->findChild<PanelStatusBar*>("StatusBar1");
+    EXPECT_FALSE(statusBar->panelText(1).isEmpty());
     undo();
     EXPECT_EQ(state(), sine);
+    EXPECT_TRUE(statusBar->panelText(1).isEmpty()) << "the import's status line went with its table";
 }

@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -58,7 +59,22 @@ TEST_F(WindowImport, ACsvReplacesTheTableAsAnOpenedFileDoes)
     EXPECT_EQ(static_cast<int>(form->FrontPanel().State().kind), 2);
     EXPECT_TRUE(Find<QFrame>(*form, "Panel4")->isHidden());
     EXPECT_FALSE(form->FrontPanel().State().presetDown);
-    EXPECT_EQ(status(), QString::fromUtf8("2 échantillons → 3200, mis à l'échelle de −2,5..2,5"));
+    EXPECT_EQ(status(),
+              QString::fromUtf8("2 échantillons → 3200, mis à l'échelle de −2,5..2,5, 1 ligne d'en-tête ignorée"));
+    click(Find<TDoubleSpeed>(*form, "DoubleSpeed10"));
+    EXPECT_TRUE(status().isEmpty()) << "the status line spoke of the imported table";
+}
+
+TEST_F(WindowImport, ReadingShowsTheWaitCursorAndLetsEventsThrough)
+{
+    std::optional<Qt::CursorShape> during;
+    QTimer::singleShot(0, form.get(), [&during] {
+        if (const QCursor* cursor = QGuiApplication::overrideCursor())
+            during = cursor->shape();
+    });
+    open(write("w.csv", "0\n1\n"));
+    EXPECT_EQ(during, Qt::WaitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(WindowImport, StatusFollowsTheInterfaceLanguage)
@@ -70,9 +86,10 @@ TEST_F(WindowImport, StatusFollowsTheInterfaceLanguage)
     click(Find<QToolButton>(*form, "ToolButton19")); // German
     open(write("codes.txt", "0\n300\n"));
     EXPECT_EQ(status(), QString::fromUtf8("2 Abtastwerte → 3200, skaliert von 0..300"));
-    dds::ImportSummary limited{3, dds::AppliedScale::ByteCodes, 0, 255, 12};
+    dds::ImportSummary limited{3, dds::AppliedScale::ByteCodes, 0, 255, 12, 2};
     EXPECT_EQ(dds::ImportStatusText(limited, dds::MessageTexts(1).additions),
-              "3 échantillons → 3200, octets pris comme codes, 12 limités à 0..255");
+              "3 échantillons → 3200, octets pris comme codes, 12 limités à 0..255, 2 lignes d'en-tête ignorées");
+    limited.skippedLines = 0;
     limited.scale = dds::AppliedScale::Raw;
     EXPECT_EQ(dds::ImportStatusText(limited, dds::MessageTexts(0).additions),
               "3 samples → 3200, values taken as codes, 12 limited to 0..255");
