@@ -131,7 +131,7 @@ private:
 
     // Why a line of another field count ended the data read so far; reported only when no data
     // follows it.
-    std::string breakOf(const TextLine& line) const
+    ReaderMessage breakOf(const TextLine& line) const
     {
         if (DataValue(line))
             return message(1, {"nombre de champs " + std::to_string(line.fieldCount) + " au lieu de "
