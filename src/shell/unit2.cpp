@@ -10,6 +10,7 @@
 
 TForm2::TForm2(QWidget* parent) : QWidget(parent)
 {
+    setObjectName(QStringLiteral("Form2"));
     dds::RegisterArtwork();
     dds::MakeFixedFrameless(*this, 472, 185);
     Panel1 = dds::MakeLoweredPanel(this);

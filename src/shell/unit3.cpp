@@ -24,6 +24,7 @@ QLabel* RedBoldLine(QWidget* parent, const char* utf8, QPoint topLeft)
 
 TForm3::TForm3(QWidget* parent) : QWidget(parent)
 {
+    setObjectName(QStringLiteral("Form3"));
     dds::RegisterArtwork();
     dds::MakeFixedFrameless(*this, 367, 174);
     Panel1 = dds::MakeLoweredPanel(this);

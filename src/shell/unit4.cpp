@@ -8,6 +8,7 @@
 
 TForm4::TForm4(QWidget* parent) : QWidget(parent)
 {
+    setObjectName(QStringLiteral("Form4"));
     dds::RegisterArtwork();
     dds::MakeFixedFrameless(*this, 562, 417);
     Image1 = new QLabel(this);

@@ -26,6 +26,7 @@ void ShowPicture(QLabel* image, const QImage& picture)
 
 TForm5::TForm5(QWidget* parent) : QWidget(parent)
 {
+    setObjectName(QStringLiteral("Form5"));
     dds::MakeSecondaryWindow(*this, {});
     setWindowTitle(QStringLiteral("Form5"));
     resize(1195, 675);

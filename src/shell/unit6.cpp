@@ -52,6 +52,7 @@ QFont BoldArial(int pixelHeight, bool underlined)
 TForm6::TForm6(dds::UrlOpener openUrl, dds::ErrorReporter errorReporter, QWidget* parent)
     : QWidget(parent), openUrl_(std::move(openUrl)), errorReporter_(std::move(errorReporter))
 {
+    setObjectName(QStringLiteral("Form6"));
     dds::RegisterArtwork();
     dds::MakeFixedFrameless(*this, 562, 599);
     Image1 = new dds::ClickLabel(this);
