@@ -1,22 +1,37 @@
 #include "shell/web_addresses.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <stdexcept>
 
 #include "shell/language_texts.h"
 
 namespace dds {
 
+QString UserGuideFileName(int languageCode)
+{
+    // Whole pages rather than anchors in one page: the desktop's opener may drop an address's
+    // fragment (Debian's xdg-open does for local files), which would land everyone on the French top.
+    switch (languageCode) {
+    case kEnglishCode:
+        return QStringLiteral("utlisation_soft_en.htm");
+    case kGermanCode:
+        return QStringLiteral("utlisation_soft_de.htm");
+    default:
+        return QStringLiteral("utlisation_soft.htm");
+    }
+}
+
 QUrl UserGuideUrl(const QString& programFolder, int languageCode)
 {
-    QUrl guide = QUrl::fromLocalFile(programFolder + QString::fromLatin1(kUserGuideRelativePath));
-    switch (languageCode) { // each section of the guide is anchored by its language's tag
-    case kEnglishCode: guide.setFragment(QStringLiteral("en")); break;
-    case kFrenchCode: guide.setFragment(QStringLiteral("fr")); break;
-    case kGermanCode: guide.setFragment(QStringLiteral("de")); break;
-    default: break;
-    }
-    return guide;
+    const QString page = QString::fromLatin1(kUserGuideFolder) + UserGuideFileName(languageCode);
+    const QString beside = programFolder + page;
+    for (const QString& path :
+         {beside, QDir::cleanPath(programFolder + QString::fromLatin1(kInstalledDataFolder) + page)})
+        if (QFileInfo::exists(path))
+            return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    throw std::runtime_error(QStringLiteral("Guide d'utilisation introuvable : %1").arg(beside).toStdString());
 }
 
 UrlOpener DesktopUrlOpener()
