@@ -5,12 +5,14 @@
 
 #include "device/backend_options.h"
 #include "shell/error_reporter.h"
+#include "shell/large_blocks.h"
 #include "shell/qt_translations.h"
 #include "shell/unit1.h"
 #include "shell/window_services.h"
 
 int main(int argc, char** argv)
 {
+    dds::ReturnLargeBlocksToTheSystem();
     dds::GuardedApplication app(argc, argv, dds::ErrorReporter(&dds::ShowErrorBox));
     QApplication::setApplicationName(QStringLiteral("ddsgen"));
     dds::InstallQtTranslations(QLocale::system());
