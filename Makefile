@@ -28,10 +28,11 @@ bench: build
 clean:
 	rm -rf $(BUILD)
 
-# The Debian package, built from the Release tree into $(BUILD).
-PACKAGE_FILE = $(BUILD)/ddsgen_$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD)/CMakeCache.txt)_$$(dpkg --print-architecture).deb
-package: build
-	cd $(BUILD) && cpack -G DEB
+# The Debian package as dpkg-buildpackage builds it from debian/ (in $(BUILD)/deb), checked with
+# lintian; the .deb lands in $(BUILD).
+PACKAGE_FILE = $(BUILD)/ddsgen_$$(dpkg-parsechangelog -S Version)_$$(dpkg --print-architecture).deb
+package: deps
+	@JOBS=$(JOBS) nice bash scripts/build-package.sh $(BUILD)
 
 # The package installed with apt on a minimal Debian 12 bootstrapped into build-fresh/, and used
 # there as an ordinary user (needs root and Debian's mirror; not part of `make test`).
@@ -40,7 +41,7 @@ fresh-install: package
 
 # The package in a virtual machine with its own kernel, against a generator on the kernel's HID
 # bus (uhid): hidapi, hidraw, sysfs and udev for real (needs root, qemu and Debian's mirror).
-real-backend: package
+real-backend: build package
 	bash scripts/check-real-backend.sh $(PACKAGE_FILE) $(BUILD)/tests/uhid/ddsgen-uhid-generator build-vm
 
 # Every program and test built with AddressSanitizer and UndefinedBehaviorSanitizer, in its own

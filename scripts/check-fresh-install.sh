@@ -27,7 +27,7 @@ step "installing $(basename "$package") with apt"
 cp "$package" "$root/tmp/ddsgen.deb"
 apt_install "$root" "$work/install.log" /tmp/ddsgen.deb
 in_root dpkg-query -W -f='${Status}\n' ddsgen | grep -qx 'install ok installed' || fail "package not installed"
-for file in /usr/bin/ddsgen /usr/bin/ddsgen-cli /usr/bin/generateur_fonctions/utlisation_soft.htm \
+for file in /usr/bin/ddsgen /usr/bin/ddsgen-cli /usr/share/ddsgen/generateur_fonctions/utlisation_soft.htm \
     /usr/lib/udev/rules.d/70-ddsgen.rules /usr/share/applications/ddsgen.desktop; do
     [ -e "$root$file" ] || fail "$file not installed"
 done

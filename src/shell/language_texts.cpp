@@ -47,7 +47,7 @@ constexpr LanguageTexts kFrenchTexts{
         ',',
         "Distant",
     },
-    .guideAnchor = "fr",
+    .guidePage = "utlisation_soft.htm",
 };
 
 constexpr LanguageTexts kEnglishTexts{
@@ -93,7 +93,7 @@ constexpr LanguageTexts kEnglishTexts{
         '.',
         "Remote",
     },
-    .guideAnchor = "en",
+    .guidePage = "utlisation_soft_en.htm",
 };
 
 constexpr LanguageTexts kGermanTexts{
@@ -139,7 +139,7 @@ constexpr LanguageTexts kGermanTexts{
         ',',
         "Fern",
     },
-    .guideAnchor = "de",
+    .guidePage = "utlisation_soft_de.htm",
 };
 
 } // namespace

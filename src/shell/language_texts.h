@@ -41,7 +41,7 @@ struct LanguageTexts {
     std::array<const char*, 2> amCoefficientTitles;       // Label37, Label38, waveform 9
     std::array<const char*, 2> fmCoefficientTitles;       // Label37, Label38, waveform 11
     AdditionTexts additions;                              // the later additions' texts
-    const char* guideAnchor;                              // this language's section of the user guide
+    const char* guidePage;                                // this language's page of the user guide
 };
 
 const LanguageTexts& FrenchTexts();

@@ -12,6 +12,7 @@
 #include "scpi/instrument_server.h"
 #include "scpi/listen_address.h"
 #include "shell/error_reporter.h"
+#include "shell/large_blocks.h"
 #include "shell/qt_translations.h"
 #include "shell/unit1.h"
 #include "shell/window_services.h"
@@ -34,6 +35,7 @@ std::optional<dds::scpi::ListenAddress> ListenOption(const std::vector<std::stri
 
 int main(int argc, char** argv)
 {
+    dds::ReturnLargeBlocksToTheSystem();
     dds::GuardedApplication app(argc, argv, dds::ErrorReporter(&dds::ShowErrorBox));
     QApplication::setApplicationName(QStringLiteral("ddsgen"));
     dds::InstallQtTranslations(QLocale::system());

@@ -1,8 +1,6 @@
 // The secondary windows as the main window shows and hides them, and the user guide.
-#include <QFileInfo>
 #include <QPushButton>
 #include <QToolButton>
-#include <stdexcept>
 
 #include "shell/error_reporter.h"
 #include "shell/settings_file.h"
@@ -43,11 +41,7 @@ void TForm1::ToolButton7Click()
 
 void TForm1::ToolButton1Click()
 {
-    const QUrl guide = dds::UserGuideUrl(services.programFolder, state.languageCode);
-    if (!QFileInfo::exists(guide.toLocalFile()))
-        throw std::runtime_error(
-            QStringLiteral("Guide d'utilisation introuvable : %1").arg(guide.toLocalFile()).toStdString());
-    dds::OpenWebAddress(services.urlOpener, guide);
+    dds::OpenWebAddress(services.urlOpener, dds::UserGuideUrl(services.programFolder, state.languageCode));
 }
 
 void TForm1::SpeedButton4Click()

@@ -61,7 +61,10 @@ void HideToNormal(QWidget& window)
 
 void MakeSecondaryWindow(QWidget& window, Qt::WindowFlags frame)
 {
-    window.setWindowFlags(Qt::Window | frame);
+    // A dialog is what both desktops keep with its owner: Windows makes the main window its owner,
+    // and Qt's X11 platform names the main window in WM_TRANSIENT_FOR (for a plain window it does not,
+    // and a taskbar would list it). A dialog here is only a window type: nothing is modal.
+    window.setWindowFlags(Qt::Dialog | frame);
     window.setAttribute(Qt::WA_QuitOnClose, false);
     new KeyboardHandBack(window);
 }

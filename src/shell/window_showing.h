@@ -9,9 +9,9 @@ namespace dds {
 // Secondary windows are only ever shown on top of all others and hidden back to normal style.
 void ShowOnTop(QWidget& window);
 void HideToNormal(QWidget& window);
-// A top-level window of its parent's (transient for it: no taskbar entry of its own, kept with it by
-// the desktop) that never keeps the program running once the main window has closed, and that hands
-// the keyboard back to its parent when it hides while holding it.
+// A top-level window owned by its parent (transient for it on X11, owned on Windows: no taskbar
+// entry of its own, kept with it by the desktop) that never keeps the program running once the main
+// window has closed, and that hands the keyboard back to its parent when it hides while holding it.
 void MakeSecondaryWindow(QWidget& window, Qt::WindowFlags frame);
 // A borderless secondary window with a fixed client size, centred on the desktop.
 void MakeFixedFrameless(QWidget& window, int clientWidth, int clientHeight);

@@ -261,7 +261,10 @@ void TJvDialButton::paintFace(QPainter& painter, QPointF centre) const
 
 void TJvDialButton::paintPointer(QPainter& painter, QPointF centre) const
 {
-    const QColor colour = on_ ? pointerColorOn_ : pointerColorOff_;
+    // A disabled knob greys its pointer as every other control greys its marks.
+    const QColor colour = !isEnabled() ? palette().color(QPalette::Disabled, QPalette::WindowText)
+                          : on_        ? pointerColorOn_
+                                       : pointerColorOff_;
     const QPointF d = direction(Angle());
     const QPointF across(-d.y(), d.x());
     const double length = (radius_ - 2) * pointerSize_ / 100.0;

@@ -16,6 +16,7 @@
 #include "event_waits.h"
 #include "shell/click_label.h"
 #include "shell/error_reporter.h"
+#include "shell/language_texts.h"
 #include "shell/settings_file.h"
 #include "shell/unit1.h"
 #include "shell/unit2.h"
@@ -439,24 +440,22 @@ TEST_F(MainWindowWindows, DiagnosticButtonsShowAndHideTheirWindows)
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
-TEST_F(MainWindowWindows, GuideButtonOpensTheGuideBesideTheProgramAsAFile)
+TEST_F(MainWindowWindows, GuideButtonOpensTheGuidePageOfTheInterfaceLanguage)
 {
-    const QString guide = ProgramFolder() + dds::kUserGuideRelativePath;
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(guide).path()));
-    QFile file(guide);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    // Each language opens the guide at its own section.
-    const std::pair<QToolButton*, const char*> languages[] = {{Find<QToolButton>(*form, "ToolButton19"), "de"},
-                                                              {Find<QToolButton>(*form, "ToolButton5"), "en"},
-                                                              {Find<QToolButton>(*form, "ToolButton6"), "fr"}};
-    for (const auto& [languageButton, section] : languages) {
+    const QString guide = ProgramFolder() + dds::kUserGuideFolder;
+    ASSERT_TRUE(QDir().mkpath(guide));
+    const std::pair<QToolButton*, int> languages[] = {{Find<QToolButton>(*form, "ToolButton19"), dds::kGermanCode},
+                                                      {Find<QToolButton>(*form, "ToolButton5"), dds::kEnglishCode},
+                                                      {Find<QToolButton>(*form, "ToolButton6"), dds::kFrenchCode}};
+    for (const auto& [languageButton, code] : languages) {
+        QFile page(guide + dds::UserGuideFileName(code));
+        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    }
+    for (const auto& [languageButton, code] : languages) {
         Click(languageButton);
         Click(Find<QToolButton>(*form, "ToolButton1"));
         ASSERT_FALSE(opened.isEmpty());
-        EXPECT_TRUE(opened.last().isLocalFile());
-        EXPECT_EQ(QFileInfo(opened.last().toLocalFile()), QFileInfo(guide));
-        EXPECT_EQ(opened.last().fragment(), QString::fromLatin1(section));
+        EXPECT_EQ(QFileInfo(opened.last().toLocalFile()), QFileInfo(guide + dds::UserGuideFileName(code)));
     }
     EXPECT_EQ(opened.size(), 3);
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
@@ -468,30 +467,6 @@ TEST_F(MainWindowWindows, MissingGuideIsReportedAndNothingOpens)
     EXPECT_TRUE(opened.isEmpty());
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("utlisation_soft.htm")) << errors[0].toStdString();
-}
-
-TEST(UserGuide, BuildPutsTheGuideInThreeLanguagesBesideTheProgram)
-{
-    QFile guide(QStringLiteral(DDSGEN_BUILT_USER_GUIDE));
-    ASSERT_TRUE(guide.open(QIODevice::ReadOnly)) << DDSGEN_BUILT_USER_GUIDE;
-    const QString page = QString::fromUtf8(guide.readAll());
-    EXPECT_TRUE(page.trimmed().endsWith(QStringLiteral("</html>")));
-    // Every language has its anchored section and the same headings and list items as the French one.
-    const auto sectionOf = [&page](const QString& language) {
-        const QString start = QStringLiteral("<section id=\"%1\" lang=\"%1\">").arg(language);
-        const qsizetype from = page.indexOf(start);
-        return from < 0 ? QString() : page.mid(from, page.indexOf(QStringLiteral("</section>"), from) - from);
-    };
-    const QString french = sectionOf(QStringLiteral("fr"));
-    ASSERT_FALSE(french.isEmpty());
-    for (const char* language : {"en", "de"}) {
-        const QString section = sectionOf(QString::fromLatin1(language));
-        ASSERT_FALSE(section.isEmpty()) << language;
-        for (const char* tag : {"<h2>", "<h3>", "<li>", "<p>"})
-            EXPECT_EQ(section.count(QString::fromLatin1(tag)), french.count(QString::fromLatin1(tag))) << language << tag;
-        EXPECT_TRUE(page.contains(QStringLiteral("href=\"#%1\"").arg(QString::fromLatin1(language)))) << language;
-    }
-    EXPECT_TRUE(QString::fromLatin1(DDSGEN_BUILT_USER_GUIDE).endsWith(QString::fromLatin1(dds::kUserGuideRelativePath)));
 }
 
 } // namespace

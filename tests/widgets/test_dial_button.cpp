@@ -1,3 +1,4 @@
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -233,6 +234,22 @@ TEST_F(DialButton, HeldPressRepeatsAndRereadsTheModifiers)
     dial.setPosition(10);
     QTest::qWait(80); // four repeat periods: a slow machine may hide a repeat, never invent one
     EXPECT_EQ(dial.Position(), 10);
+}
+
+TEST_F(DialButton, PointerGreysWhenDisabled)
+{
+    const auto showsRed = [this] {
+        const QImage shot = dial.grab().toImage();
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (const QColor pixel = shot.pixelColor(x, y);
+                    pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(showsRed());
+    dial.setEnabled(false); // as inside a disabled group
+    EXPECT_FALSE(showsRed());
 }
 
 } // namespace
