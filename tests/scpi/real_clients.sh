@@ -26,7 +26,8 @@ trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 serve() {
   local name=$1
   shift
-  "$@" 2>"$work/$name.err" &
+  : >"$work/$name.err" # there before the server's own redirection, which the child makes later
+  "$@" 2>>"$work/$name.err" &
   pid=$!
   for _ in $(seq 400); do
     port=$(sed -n 's/.*listening on .*:\([0-9][0-9]*\)$/\1/p' "$work/$name.err")
