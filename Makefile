@@ -48,7 +48,8 @@ real-backend: build package
 # folder; the first report stops the test that made it.
 SANITIZE_BUILD ?= build-sanitize
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g
-SANITIZE_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+SANITIZE_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	QT_QPA_PLATFORM=offscreen
 sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Release \

@@ -95,15 +95,16 @@ for program in "${tests[@]}"; do
   fi
 done
 grep -hE '^\[  SKIPPED \] [A-Za-z]' "$work"/test_*.txt | sed 's/ (.*//' | sort -u >"$work/skipped.txt"
-# The device-change broadcast needs native windows: the plug-notice tests once more, on the windows
-# platform (they skip on the offscreen one above).
-plug_notices() {
-  (cd "$build/tests/shell" && WINEQT_QPA_PLATFORM=windows timeout 300 wine test_shell.exe --gtest_filter='PlugNotices.*' \
-    >"$work/plug-notices.txt" 2>&1) &&
-    [ "$(grep -c '^\[       OK \] PlugNotices\.' "$work/plug-notices.txt")" -eq 2 ]
+# The window's tests once more on the windows platform, with native windows as the desktop makes
+# them: the device-change broadcast, the secondary windows' owner (GetWindow GW_OWNER), drawing.
+shell_on_windows() {
+  local out="$work/test_shell-windows.txt"
+  (cd "$build/tests/shell" && WINEQT_QPA_PLATFORM=windows timeout "$test_seconds" wine test_shell.exe >"$out" 2>&1) &&
+    grep -q '^\[  PASSED  \]' "$out" && [ "$(grep -c '^\[       OK \] PlugNotices\.' "$out")" -eq 2 ] &&
+    grep -q '^\[       OK \] OwnedWindows\.' "$out"
 }
-check "WM_DEVICECHANGE / DBT_DEVNODES_CHANGED posted to the main window (windows platform) re-enumerates; other events do not" \
-  plug_notices
+check "test_shell on the windows platform: plug notices (WM_DEVICECHANGE), owned secondary windows (GW_OWNER)" \
+  shell_on_windows
 # The fuzz targets' seed corpora, replayed as plain tests, and the include-rule checker over this tree.
 fuzz_programs=("$build"/tests/fuzz/fuzz_*.exe)
 fuzz_replays() {
