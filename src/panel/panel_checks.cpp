@@ -54,6 +54,13 @@ void CheckOutputAmplitude(int32_t position)
     CheckWithin("output amplitude", position, kOutputAmplitudeMinimum, kOutputAmplitudeMaximum);
 }
 
+// A step can cross the whole slider, either way.
+void CheckAmplitudeStep(int32_t count)
+{
+    constexpr int32_t kLargest = kOutputAmplitudeMaximum - kOutputAmplitudeMinimum;
+    CheckWithin("amplitude step", count, -kLargest, kLargest);
+}
+
 void CheckFilter(int filter)
 {
     CheckWithin("filter", filter, kFilterOff, kLastFilter);
