@@ -19,6 +19,18 @@ namespace {
 
 constexpr int64_t kLongestAcknowledgementWait = 60'000;
 
+// A generator lost before the transfer began (it refused the offset) was sent none of it: the
+// outcome the transfer engine gives a transfer stopped before its header.
+TransferOutcome NothingSent(const PanelState& state)
+{
+    TransferSummary summary;
+    summary.layout = LayoutFor(state.sampleCount);
+    summary.stopped = true;
+    summary.generatorLost = true;
+    return OutcomeOf({state.range, state.kind, std::vector<uint8_t>(static_cast<std::size_t>(state.sampleCount))},
+                     summary);
+}
+
 int RunTransfer(CommandContext& c)
 {
     OptionParser options(c.args,
@@ -51,7 +63,7 @@ int RunTransfer(CommandContext& c)
 
     QElapsedTimer elapsed;
     elapsed.start();
-    const TransferOutcome outcome = panel.Transfer();
+    const TransferOutcome outcome = session.Lost() ? NothingSent(panel.State()) : panel.Transfer();
     progress.Clear();
     const qint64 milliseconds = elapsed.elapsed();
     const bool closed = session.Close();
