@@ -54,11 +54,9 @@ void CheckOutputAmplitude(int32_t position)
     CheckWithin("output amplitude", position, kOutputAmplitudeMinimum, kOutputAmplitudeMaximum);
 }
 
-// A step can cross the whole slider, either way.
 void CheckAmplitudeStep(int32_t count)
 {
-    constexpr int32_t kLargest = kOutputAmplitudeMaximum - kOutputAmplitudeMinimum;
-    CheckWithin("amplitude step", count, -kLargest, kLargest);
+    CheckWithin("amplitude step", count, -kLargestAmplitudeStep, kLargestAmplitudeStep);
 }
 
 void CheckFilter(int filter)
