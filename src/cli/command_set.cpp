@@ -38,7 +38,8 @@ std::vector<Setting> Settings(const SetRequest& request, nlohmann::json& json)
     }
     if (const auto filter = request.filter) {
         json["filter"] = FilterName(*filter);
-        settings.push_back({"filter " + FilterName(*filter), [filter](HeadlessPanel& panel) { panel.ChooseFilter(*filter); }});
+        settings.push_back(
+            {"filter " + FilterName(*filter), [filter](HeadlessPanel& panel) { panel.ChooseFilter(*filter); }});
     }
     return settings;
 }

@@ -86,7 +86,8 @@ FrequencyChoice ParseFrequencyOptions(const OptionParser& options)
 void ChooseOnPanel(FrontPanel& panel, const FrequencyChoice& choice)
 {
     if (choice.searched)
-        panel.ChooseFrequency(choice.setting.wantedHertz, choice.played ? FrequencyRule::Played : FrequencyRule::Nominal);
+        panel.ChooseFrequency(choice.setting.wantedHertz,
+                              choice.played ? FrequencyRule::Played : FrequencyRule::Nominal);
     else
         panel.ChooseSetting(choice.setting.plan.range, choice.setting.position);
 }

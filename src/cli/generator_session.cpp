@@ -61,7 +61,6 @@ std::unique_ptr<QCoreApplication> EnsureApplication()
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-
 GeneratorSession::GeneratorSession(const GeneratorOptions& where, CommandContext& context, std::string command,
                                    HeadlessPanelOptions panelOptions)
     : context_(context), command_(std::move(command)), device_(where.device), application_(EnsureApplication()),

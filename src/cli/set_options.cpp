@@ -21,8 +21,8 @@ SetRequest::Step ParseStep(const std::string& text)
             steps = -1;
     }
     if ((direction != "up" && direction != "down") || steps < 0 || steps > kLargestAmplitudeStep)
-        throw UsageError("--amplitude-step must be up:S or down:S with S a whole number from 0 to " +
-                         std::to_string(kLargestAmplitudeStep) + " (got '" + text + "')");
+        throw UsageError("--amplitude-step must be up:S or down:S with S a whole number from 0 to "
+                         + std::to_string(kLargestAmplitudeStep) + " (got '" + text + "')");
     return {direction == "up", steps};
 }
 

@@ -246,7 +246,8 @@ void HeadlessPanel::StepOutputAmplitude(int32_t count)
     CheckAccepting();
     CheckAmplitudeStep(count);
     CheckConnected();
-    state_.outputAmplitude = std::clamp(state_.outputAmplitude - count, kOutputAmplitudeMinimum, kOutputAmplitudeMaximum);
+    state_.outputAmplitude =
+        std::clamp(state_.outputAmplitude - count, kOutputAmplitudeMinimum, kOutputAmplitudeMaximum);
     lastSentAmplitude_ = state_.outputAmplitude;
     SendAmplitudeStep(count);
 }

@@ -82,8 +82,8 @@ TEST_F(OutcomesCli, GeneratorVanishingAfterAnyReportIsToldExactly)
 
 TEST_F(OutcomesCli, AGeneratorLostOnTheOffsetWasSentNoneOfTheTransfer)
 {
-    const CliRun run = Cli({"transfer", "--virtual", "--range", "5", "--position", "5", "--kind", "1", "--offset",
-                            "9", "--virtual-fault", "unplug-after:1"});
+    const CliRun run = Cli({"transfer", "--virtual", "--range", "5", "--position", "5", "--kind", "1", "--offset", "9",
+                            "--virtual-fault", "unplug-after:1"});
     EXPECT_EQ(run.status, 4) << run.err;
     EXPECT_NE(run.out.find("(vanished: blocks 1-35 of 35, the header, the end-of-transfer reports 7 and 6 and the "
                            "closing command never sent)\n"),

@@ -128,7 +128,8 @@ TEST_F(HeadlessPanelTest, GreetingOnTheFirstReportSendsOnlyWhatIsAsked)
     quiet.ChooseFilter(0);
     quiet.StepOutputAmplitude(7);
     quiet.StepOutputAmplitude(-5);
-    EXPECT_EQ(Codes(), (std::vector<int>{gcHostConnected, gcOffset, FilterCommand(0), gcAmplitudeStep, gcAmplitudeStep}));
+    EXPECT_EQ(Codes(),
+              (std::vector<int>{gcHostConnected, gcOffset, FilterCommand(0), gcAmplitudeStep, gcAmplitudeStep}));
     EXPECT_EQ(generator->Written().back().at(2), 5); // five steps up
     EXPECT_EQ(generator->Written().back().at(3), 1);
     EXPECT_THROW(quiet.StepOutputAmplitude(100), std::invalid_argument);
