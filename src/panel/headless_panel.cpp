@@ -285,8 +285,10 @@ TransferOutcome HeadlessPanel::Transfer()
         Greet();
         NotifyTransferStarted();
         PanelProgress progress(state_.filter, options_.progress);
-        const TransferSummary summary =
+        TransferSummary summary =
             holder_.Transfer(request, progress, {options_.acknowledgementWait, options_.stopRequested});
+        // Connected here, the holder was not lost before: a connect command refused just now counts.
+        summary.generatorLost = holder_.Lost();
         state_.lastTransfer = OutcomeOf(request, summary);
     }
     NotifyTransferEnded(*state_.lastTransfer);
