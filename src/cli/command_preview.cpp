@@ -4,13 +4,27 @@
 
 #include "cli/commands.h"
 #include "cli/frequency_options.h"
+#include "cli/generator_session.h"
 #include "cli/option_parser.h"
 #include "cli/waveform_choice.h"
 #include "device/transfer_preview.h"
-#include "synthesis/frequency_plan.h"
+#include "device/virtual_hid_bus.h"
+#include "panel/headless_panel.h"
 
 namespace dds::cli {
 namespace {
+
+// The front panel's table and setting after the options' choices, on a panel no generator reaches.
+PanelState PanelAfter(const FrequencyChoice& choice, const ChosenWaveform& waveform)
+{
+    const auto application = EnsureApplication();
+    HeadlessPanelOptions silent;
+    silent.greeting = Greeting::OnFirstReport;
+    HeadlessPanel panel(std::make_shared<VirtualHidBus>(), silent);
+    ChooseOnPanel(panel, choice);
+    ChooseOnPanel(panel, waveform);
+    return panel.State();
+}
 
 int RunPreview(CommandContext& c)
 {
@@ -18,24 +32,22 @@ int RunPreview(CommandContext& c)
                                WithFrequencyOptions({"kind", "amplitude", "shape", "vertical", "coefficient", "file"}),
                                WithFrequencyFlags({"json"}));
     const FrequencyChoice choice = ParseFrequencyOptions(options);
-    const ChosenWaveform waveform = WaveformFromOptions(options);
+    const PanelState state = PanelAfter(choice, WaveformFromOptions(options));
+    // White noise is the generator's own: a transfer sends no sample bytes for it.
+    const bool noise = state.kind == WaveformKind::WhiteNoise;
+    const std::vector<uint8_t> bytes = noise ? std::vector<uint8_t>{} : PlayedBytes(state.table, state.sampleCount);
     if (options.has("json")) {
-        // One object in every case; white noise, the generator's own, has no bytes.
+        // One object in every case.
         nlohmann::json figures = ChoiceJson(choice);
-        figures["bytes"] = waveform.kind == WaveformKind::WhiteNoise
-                               ? std::vector<uint8_t>{}
-                               : PlayedBytes(waveform.table, choice.setting.plan.sampleCount);
+        figures["bytes"] = bytes;
         c.out << figures.dump() << '\n';
         return 0;
     }
     // Standard output is the bytes alone; the setting, with the frequency it plays, goes beside them.
     c.err << ChoiceText(choice) << "\n";
-    // White noise is the generator's own: a transfer sends no sample bytes for it.
-    if (waveform.kind == WaveformKind::WhiteNoise) {
+    if (noise)
         c.err << "white noise: the generator makes the noise itself; a transfer sends no samples\n";
-        return 0;
-    }
-    for (const uint8_t byte : PlayedBytes(waveform.table, choice.setting.plan.sampleCount))
+    for (const uint8_t byte : bytes)
         c.out << static_cast<int>(byte) << '\n';
     return 0;
 }

@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
@@ -8,50 +9,47 @@
 #include "cli/generator_session.h"
 #include "cli/set_options.h"
 #include "device/generator_commands.h"
-#include "device/generator_holder.h"
+#include "panel/headless_panel.h"
 
 namespace dds::cli {
 namespace {
 
 struct Setting {
     std::string text; // printed once sent; empty for connect
-    uint8_t code;
-    std::vector<uint8_t> payload;
+    std::function<void(HeadlessPanel&)> send;
 };
 
 // Connect and the settings in a fixed order; closing comes from the session.
-std::vector<Setting> Commands(const SetRequest& request, nlohmann::json& json)
+std::vector<Setting> Settings(const SetRequest& request, nlohmann::json& json)
 {
-    std::vector<Setting> commands{{"", gcHostConnected, {}}};
-    if (request.offset) {
-        const uint8_t byte = OffsetByte(*request.offset);
-        json["offset"] = *request.offset;
+    std::vector<Setting> settings{{"", [](HeadlessPanel& panel) { panel.Greet(); }}};
+    if (const auto offset = request.offset) {
+        const uint8_t byte = OffsetByte(*offset);
+        json["offset"] = *offset;
         json["offsetByte"] = byte;
-        commands.push_back({"offset " + std::to_string(*request.offset) + " (byte " + std::to_string(byte) + ")",
-                            gcOffset, {byte}});
+        settings.push_back({"offset " + std::to_string(*offset) + " (byte " + std::to_string(byte) + ")",
+                            [offset](HeadlessPanel& panel) { panel.SetOffset(*offset); }});
     }
     if (request.amplitudeStep) {
         const auto [up, steps] = *request.amplitudeStep;
         json["amplitudeStep"] = {{"direction", up ? "up" : "down"}, {"steps", steps}};
-        const AmplitudeStepPayload step = AmplitudeStep(up ? -steps : steps);
-        const auto payload = step.span();
-        commands.push_back({std::string("amplitude step ") + (up ? "up " : "down ") + std::to_string(steps),
-                            gcAmplitudeStep, {payload.begin(), payload.end()}});
+        settings.push_back({std::string("amplitude step ") + (up ? "up " : "down ") + std::to_string(steps),
+                            [count = up ? -steps : steps](HeadlessPanel& panel) { panel.StepOutputAmplitude(count); }});
     }
-    if (request.filter) {
-        json["filter"] = FilterName(*request.filter);
-        commands.push_back({"filter " + FilterName(*request.filter),
-                            FilterCommand(*request.filter), {}});
+    if (const auto filter = request.filter) {
+        json["filter"] = FilterName(*filter);
+        settings.push_back(
+            {"filter " + FilterName(*filter), [filter](HeadlessPanel& panel) { panel.ChooseFilter(*filter); }});
     }
-    return commands;
+    return settings;
 }
 
 // What the generator was not sent, "filter F1, closing" for the message.
-std::string NotSent(const std::vector<Setting>& commands, std::size_t from, bool closed)
+std::string NotSent(const std::vector<Setting>& settings, std::size_t from, bool closed)
 {
     std::string text;
-    for (std::size_t i = from; i < commands.size(); ++i)
-        text += (text.empty() ? "" : ", ") + (commands[i].text.empty() ? std::string("connect") : commands[i].text);
+    for (std::size_t i = from; i < settings.size(); ++i)
+        text += (text.empty() ? "" : ", ") + (settings[i].text.empty() ? std::string("connect") : settings[i].text);
     if (!closed)
         text += text.empty() ? "closing" : ", closing";
     return text.empty() ? "nothing" : text;
@@ -67,27 +65,28 @@ int RunSet(CommandContext& c)
     GeneratorSession session(where, c, "set");
     if (const int status = session.Connect(); status != kExitDone)
         return status;
-    GeneratorHolder& holder = session.Holder();
     nlohmann::json figures{{"device", session.DevicePath()}};
-    const std::vector<Setting> commands = Commands(request, figures);
+    const std::vector<Setting> settings = Settings(request, figures);
     std::size_t sent = 0;
-    for (; sent < commands.size(); ++sent) {
+    for (; sent < settings.size(); ++sent) {
         QCoreApplication::processEvents(); // a removal notice or a signal already on its way
-        if (session.Interrupted() || holder.Lost()
-            || holder.Send(commands[sent].code, commands[sent].payload) != Delivery::Written)
+        if (session.Interrupted() || session.Lost())
             break;
-        if (!commands[sent].text.empty() && !json)
-            c.out << commands[sent].text << "\n";
+        settings[sent].send(session.Panel());
+        if (session.Lost())
+            break;
+        if (!settings[sent].text.empty() && !json)
+            c.out << settings[sent].text << "\n";
     }
     const bool closed = session.Close();
-    if (holder.Lost())
-        session.Say("the generator vanished; nothing more was sent (not sent: " + NotSent(commands, sent, closed)
+    if (session.Lost())
+        session.Say("the generator vanished; nothing more was sent (not sent: " + NotSent(settings, sent, closed)
                     + ")");
     else if (session.Interrupted())
-        session.Say("interrupted; the generator was closed (not sent: " + NotSent(commands, sent, closed) + ")");
+        session.Say("interrupted; the generator was closed (not sent: " + NotSent(settings, sent, closed) + ")");
     const int status = session.Status(kExitDone);
     if (json) {
-        figures["outcome"] = holder.Lost() ? "vanished" : session.Interrupted() ? "interrupted" : "sent";
+        figures["outcome"] = session.Lost() ? "vanished" : session.Interrupted() ? "interrupted" : "sent";
         figures["exitStatus"] = status;
         c.out << figures.dump() << "\n";
     }

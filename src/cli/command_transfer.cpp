@@ -12,14 +12,24 @@
 #include "cli/transfer_report.h"
 #include "cli/waveform_choice.h"
 #include "device/generator_commands.h"
-#include "device/generator_holder.h"
-#include "device/transfer_preview.h"
-#include "synthesis/frequency_plan.h"
+#include "panel/headless_panel.h"
 
 namespace dds::cli {
 namespace {
 
 constexpr int64_t kLongestAcknowledgementWait = 60'000;
+
+// A generator lost before the transfer began (it refused the offset) was sent none of it: the
+// outcome the transfer engine gives a transfer stopped before its header.
+TransferOutcome NothingSent(const PanelState& state)
+{
+    TransferSummary summary;
+    summary.layout = LayoutFor(state.sampleCount);
+    summary.stopped = true;
+    summary.generatorLost = true;
+    return OutcomeOf({state.range, state.kind, std::vector<uint8_t>(static_cast<std::size_t>(state.sampleCount))},
+                     summary);
+}
 
 int RunTransfer(CommandContext& c)
 {
@@ -28,7 +38,6 @@ int RunTransfer(CommandContext& c)
                                                                     "coefficient", "file", "offset", "ack-timeout"})),
                          WithFrequencyFlags({"virtual", "json"}));
     const FrequencyChoice choice = ParseFrequencyOptions(options);
-    const FrequencyPlan& plan = choice.setting.plan;
     const auto offset = options.integer("offset", kOffsetMinimum, kOffsetMaximum);
     const auto wait = std::chrono::milliseconds(options.integer("ack-timeout", 1, kLongestAcknowledgementWait)
                                                     .value_or(AcknowledgementWait::kProductPeriod.count()));
@@ -36,41 +45,39 @@ int RunTransfer(CommandContext& c)
     const GeneratorOptions where = ParseGeneratorOptions(options);
     const bool json = options.has("json");
 
-    GeneratorSession session(where, c, "transfer");
-    // The transfer's own bytes, made without its scratch picture file.
-    const std::vector<uint8_t> samples = PlayedBytes(waveform.table, plan.sampleCount);
+    ProgressLine progress(c.err, c.errorIsTerminal, choice.setting.plan.sampleCount);
+    HeadlessPanelOptions panelOptions;
+    panelOptions.acknowledgementWait = wait;
+    panelOptions.progress = &progress;
+    GeneratorSession session(where, c, "transfer", panelOptions);
+    HeadlessPanel& panel = session.Panel();
+    ChooseOnPanel(panel, choice);
+    ChooseOnPanel(panel, waveform);
     if (const int status = session.Connect(); status != kExitDone)
         return status;
-    GeneratorHolder& holder = session.Holder();
     const std::string device = session.DevicePath();
     if (choice.searched && !json)
         c.out << ChoiceText(choice) << "\n";
-    holder.Send(gcHostConnected);
     if (offset)
-        holder.Send(gcOffset, {OffsetByte(static_cast<int>(*offset))});
+        panel.SetOffset(static_cast<int32_t>(*offset));
 
     QElapsedTimer elapsed;
     elapsed.start();
-    TransferSummary summary;
-    {
-        ProgressLine progress(c.err, c.errorIsTerminal, static_cast<int>(samples.size()));
-        summary = holder.Transfer({plan.range, waveform.kind, samples}, progress,
-                                  {wait, [&session] { return session.Interrupted(); }});
-    }
+    const TransferOutcome outcome = session.Lost() ? NothingSent(panel.State()) : panel.Transfer();
+    progress.Clear();
     const qint64 milliseconds = elapsed.elapsed();
     const bool closed = session.Close();
-    const bool lost = holder.Lost();
+    const bool lost = session.Lost();
     if (lost)
         session.Say("the generator vanished during the transfer; nothing was written after that");
-    else if (summary.stopped)
+    else if (outcome.stopped)
         session.Say("interrupted; the transfer stopped at a report's end and the generator was closed");
-    const int done = summary.timedOut > 0 ? kExitNotAcknowledged : kExitDone;
+    const int done = outcome.timedOut > 0 ? kExitNotAcknowledged : kExitDone;
     const TransferReport report{.choice = choice,
-                                .summary = summary,
-                                .whiteNoise = waveform.kind == WaveformKind::WhiteNoise,
+                                .outcome = outcome,
                                 .milliseconds = milliseconds,
                                 .device = device,
-                                .interrupted = summary.stopped && !lost,
+                                .interrupted = outcome.stopped && !lost,
                                 .lost = lost,
                                 .closed = closed,
                                 .exitStatus = session.Status(done)};

@@ -78,8 +78,18 @@ FrequencyChoice ParseFrequencyOptions(const OptionParser& options)
     }
     if (options.has("range") || options.has("position"))
         throw UsageError("give either --frequency or --range with --position");
-    const FrequencyMeasure measure = options.has("played") ? FrequencyMeasure::Played : FrequencyMeasure::Set;
-    return {*NearestFrequencySetting(ParseHertz(*wanted), measure), true};
+    const bool played = options.has("played");
+    const FrequencyMeasure measure = played ? FrequencyMeasure::Played : FrequencyMeasure::Set;
+    return {*NearestFrequencySetting(ParseHertz(*wanted), measure), true, played};
+}
+
+void ChooseOnPanel(FrontPanel& panel, const FrequencyChoice& choice)
+{
+    if (choice.searched)
+        panel.ChooseFrequency(choice.setting.wantedHertz,
+                              choice.played ? FrequencyRule::Played : FrequencyRule::Nominal);
+    else
+        panel.ChooseSetting(choice.setting.plan.range, choice.setting.position);
 }
 
 std::string ChoiceText(const FrequencyChoice& choice)

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/option_parser.h"
+#include "panel/front_panel.h"
 #include "synthesis/frequency_search.h"
 
 namespace dds::cli {
@@ -13,6 +14,7 @@ namespace dds::cli {
 struct FrequencyChoice {
     FrequencySetting setting; // for --range/--position the wanted frequency is the set one
     bool searched = false;    // chosen by --frequency
+    bool played = false;      // --played: by the frequency the generator plays
 };
 
 // Digits the played frequency shows beyond the display's: "969.697 kHz" beside "950 kHz".
@@ -26,6 +28,9 @@ std::set<std::string> WithFrequencyFlags(std::set<std::string> flags);
 // UsageError for a missing, mixed or bad choice: HZ that is not a number or lies outside the
 // plan's span, a range outside 1..7 or a position outside 0..90.
 FrequencyChoice ParseFrequencyOptions(const OptionParser& options);
+
+// The choice made on the front panel: the setting, or the search for --frequency's hertz.
+void ChooseOnPanel(FrontPanel& panel, const FrequencyChoice& choice);
 
 // "range 7, position 83, 950 kHz, 33 samples, relative error +0.0000%; played 969.697 kHz,
 // relative error +2.0734%": the set frequency as the window shows it, then what the generator plays

@@ -40,6 +40,15 @@ const TJvHidDevice* Listed(const GeneratorHolder& holder, const std::string& pat
     return found == devices.end() ? nullptr : *found;
 }
 
+HeadlessPanelOptions SessionPanelOptions(HeadlessPanelOptions options, const GeneratorOptions& where,
+                                         const InterruptWatch& interrupt)
+{
+    options.devicePath = where.device;
+    options.stopRequested = [&interrupt] { return interrupt.Requested(); };
+    options.greeting = Greeting::OnFirstReport;
+    return options;
+}
+
 } // namespace
 
 std::unique_ptr<QCoreApplication> EnsureApplication()
@@ -52,17 +61,18 @@ std::unique_ptr<QCoreApplication> EnsureApplication()
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-GeneratorSession::GeneratorSession(const GeneratorOptions& where, CommandContext& context, std::string command)
+GeneratorSession::GeneratorSession(const GeneratorOptions& where, CommandContext& context, std::string command,
+                                   HeadlessPanelOptions panelOptions)
     : context_(context), command_(std::move(command)), device_(where.device), application_(EnsureApplication()),
-      log_(OpenLog(where)), holder_(LoggedBackend(where, context.systemBackend, log_))
+      log_(OpenLog(where)), panel_(LoggedBackend(where, context.systemBackend, log_),
+                                   SessionPanelOptions(std::move(panelOptions), where, interrupt_))
 {
 }
 
 int GeneratorSession::Connect()
 {
-    holder_.FollowPlugging({}, device_);
-    RunEventsUntil([this] { return holder_.Holds() || Interrupted(); }, kArrivalWait);
-    if (holder_.Holds())
+    RunEventsUntil([this] { return panel_.Connected() || Interrupted(); }, kArrivalWait);
+    if (panel_.Connected())
         return kExitDone;
     Say(Interrupted() ? "interrupted before a generator was found; nothing was sent" : WhyNone());
     if (Interrupted())
@@ -70,20 +80,15 @@ int GeneratorSession::Connect()
     return Status(kExitFailure);
 }
 
-std::string GeneratorSession::DevicePath() const
-{
-    return holder_.Generator() ? holder_.Generator()->PnPInfo().DevicePath() : std::string();
-}
-
 bool GeneratorSession::Close()
 {
-    return !holder_.Lost() && holder_.CloseAndRelease() == Delivery::Written;
+    return !Lost() && panel_.Close() == Delivery::Written;
 }
 
 int GeneratorSession::Status(int done) const
 {
     int status = done;
-    if (holder_.Lost())
+    if (Lost())
         status = kExitVanished;
     else if (Interrupted())
         status = interrupt_.ExitStatus();
@@ -101,11 +106,11 @@ void GeneratorSession::Say(const std::string& text) const
 
 std::string GeneratorSession::WhyNone() const
 {
-    if (!holder_.InaccessibleGenerator().empty())
-        return InaccessibleGeneratorMessage(holder_.InaccessibleGenerator());
+    if (!panel_.Holder().InaccessibleGenerator().empty())
+        return InaccessibleGeneratorMessage(panel_.Holder().InaccessibleGenerator());
     if (!device_)
         return "no generator found (USB 04d8:0009)";
-    const TJvHidDevice* listed = Listed(holder_, *device_);
+    const TJvHidDevice* listed = Listed(panel_.Holder(), *device_);
     if (!listed)
         return "no HID interface at " + *device_ + " (see 'ddsgen-cli list')";
     if (!GeneratorHolder::IsGenerator(*listed))

@@ -6,8 +6,8 @@
 #include "cli/cli_command.h"
 #include "cli/generator_options.h"
 #include "cli/interrupt_watch.h"
-#include "device/generator_holder.h"
 #include "device/report_log.h"
+#include "panel/headless_panel.h"
 
 namespace dds::cli {
 
@@ -15,20 +15,26 @@ namespace dds::cli {
 std::unique_ptr<QCoreApplication> EnsureApplication();
 
 // One run of a command that talks to the generator ('transfer', 'set'), made once every option is
-// checked: the application object, the backend with its report log, the holder, the interrupt
-// watch, the closing and the exit status. Messages go to standard error as "ddsgen-cli COMMAND: ...".
+// checked: the application object, the backend with its report log, the headless front panel that
+// holds the generator and greets it only when the command writes to it, the interrupt watch, the
+// closing and the exit status. Messages go to standard error as "ddsgen-cli COMMAND: ...".
 class GeneratorSession {
 public:
-    // std::runtime_error, saying why, when the report log cannot be opened.
-    GeneratorSession(const GeneratorOptions& where, CommandContext& context, std::string command);
+    // `panelOptions` gives the acknowledgement wait and the progress; the device, the greeting and
+    // the interrupt are the session's. std::runtime_error, saying why, when the report log cannot
+    // be opened.
+    GeneratorSession(const GeneratorOptions& where, CommandContext& context, std::string command,
+                     HeadlessPanelOptions panelOptions = {});
 
     // Follows plugging until the generator is held: the one at --device when given, else the
     // first. 0 then; otherwise, having said why, the exit status: 1, or 130/143 for a signal.
     int Connect();
-    GeneratorHolder& Holder() { return holder_; }
-    std::string DevicePath() const;
+    HeadlessPanel& Panel() { return panel_; }
+    std::string DevicePath() const { return panel_.State().generatorPath; }
     // SIGINT or SIGTERM came: the command stops at the next report.
     bool Interrupted() const { return interrupt_.Requested(); }
+    // The generator left or refused a report.
+    bool Lost() const { return panel_.Holder().Lost(); }
     // As the quit button does: the closing command, then the release; nothing to a generator that
     // left or refused a report. Whether the closing command reached the generator.
     bool Close();
@@ -46,8 +52,8 @@ private:
     std::optional<std::string> device_;
     std::unique_ptr<QCoreApplication> application_;
     std::shared_ptr<ReportLog> log_;
-    GeneratorHolder holder_;
     InterruptWatch interrupt_;
+    HeadlessPanel panel_;
 };
 
 } // namespace dds::cli

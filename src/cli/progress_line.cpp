@@ -13,8 +13,14 @@ ProgressLine::ProgressLine(std::ostream& err, bool shown, int samples) : err_(er
 
 ProgressLine::~ProgressLine()
 {
+    Clear();
+}
+
+void ProgressLine::Clear()
+{
     if (width_ > 0)
         err_ << '\r' << std::string(width_, ' ') << '\r' << std::flush;
+    width_ = 0;
 }
 
 void ProgressLine::blockSending(int block)

@@ -16,6 +16,8 @@ public:
     ProgressLine(const ProgressLine&) = delete;
     ProgressLine& operator=(const ProgressLine&) = delete;
 
+    // Wipes the line from the screen; the next block shows it again.
+    void Clear();
     void blocksStarting(int blocks) override { blocks_ = blocks; }
     void blockSending(int block) override;
 

@@ -8,9 +8,6 @@
 namespace dds::cli {
 namespace {
 
-// A step can cross the whole amplitude slider.
-constexpr int kLargestStep = kOutputAmplitudeMaximum - kOutputAmplitudeMinimum;
-
 SetRequest::Step ParseStep(const std::string& text)
 {
     const auto colon = text.find(':');
@@ -23,15 +20,15 @@ SetRequest::Step ParseStep(const std::string& text)
         if (first == last || ec != std::errc() || end != last)
             steps = -1;
     }
-    if ((direction != "up" && direction != "down") || steps < 0 || steps > kLargestStep)
-        throw UsageError("--amplitude-step must be up:S or down:S with S a whole number from 0 to " +
-                         std::to_string(kLargestStep) + " (got '" + text + "')");
+    if ((direction != "up" && direction != "down") || steps < 0 || steps > kLargestAmplitudeStep)
+        throw UsageError("--amplitude-step must be up:S or down:S with S a whole number from 0 to "
+                         + std::to_string(kLargestAmplitudeStep) + " (got '" + text + "')");
     return {direction == "up", steps};
 }
 
 int ParseFilter(const std::string& text)
 {
-    for (int filter = 0; filter <= 7; ++filter) {
+    for (int filter = kFilterOff; filter <= kLastFilter; ++filter) {
         const std::string name = FilterName(filter);
         if (text == name || (filter > 0 && text == "f" + name.substr(1)))
             return filter;

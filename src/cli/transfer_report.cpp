@@ -5,7 +5,6 @@
 
 #include "cli/exit_status.h"
 #include "device/generator_commands.h"
-#include "panel/transfer_outcome.h"
 
 namespace dds::cli {
 namespace {
@@ -23,12 +22,12 @@ std::string Listed(const std::vector<std::string>& items)
 
 int TransferReport::AcknowledgedReports() const
 {
-    return whiteNoise ? 0 : summary.layout.blocks + (summary.layout.tail > 0 ? 1 : 0);
+    return static_cast<int>(outcome.blocks.size()) + outcome.notSent;
 }
 
 bool TransferReport::Delivered(uint8_t code) const
 {
-    return std::find(summary.delivered.begin(), summary.delivered.end(), code) != summary.delivered.end();
+    return std::find(outcome.delivered.begin(), outcome.delivered.end(), code) != outcome.delivered.end();
 }
 
 std::string TransferReport::Outcome() const
@@ -37,14 +36,14 @@ std::string TransferReport::Outcome() const
         return "vanished";
     if (interrupted)
         return "interrupted";
-    return summary.timedOut > 0 ? "not acknowledged" : "acknowledged";
+    return outcome.timedOut > 0 ? "not acknowledged" : "acknowledged";
 }
 
 std::vector<int> TransferReport::NotAcknowledged() const
 {
     std::vector<int> numbers;
-    for (std::size_t i = 0; i < summary.blocks.size(); ++i)
-        if (summary.blocks[i] == BlockOutcome::TimedOut)
+    for (std::size_t i = 0; i < outcome.blocks.size(); ++i)
+        if (outcome.blocks[i] == BlockOutcome::TimedOut)
             numbers.push_back(static_cast<int>(i) + 1);
     return numbers;
 }
@@ -52,7 +51,7 @@ std::vector<int> TransferReport::NotAcknowledged() const
 std::vector<int> TransferReport::BlocksNeverSent() const
 {
     std::vector<int> numbers;
-    for (int block = static_cast<int>(summary.blocks.size()) + 1; block <= AcknowledgedReports(); ++block)
+    for (int block = static_cast<int>(outcome.blocks.size()) + 1; block <= AcknowledgedReports(); ++block)
         numbers.push_back(block);
     return numbers;
 }
@@ -62,13 +61,13 @@ std::vector<std::string> TransferReport::PartsNeverSent() const
     std::vector<std::string> parts;
     if (!Delivered(gcTransferHeader))
         parts.emplace_back("header");
-    if (whiteNoise && !Delivered(gcNoiseMode))
+    if (outcome.kind == WaveformKind::WhiteNoise && !Delivered(gcNoiseMode))
         parts.emplace_back("noise command");
     if (!Delivered(gcTransferClose1))
         parts.emplace_back("end-of-transfer reports 7 and 6");
     else if (!Delivered(gcTransferClose2))
         parts.emplace_back("end-of-transfer report 6");
-    if (summary.filterNeeded && std::none_of(summary.delivered.begin(), summary.delivered.end(), [](uint8_t code) {
+    if (outcome.filterNeeded && std::none_of(outcome.delivered.begin(), outcome.delivered.end(), [](uint8_t code) {
             return FilterOfCommand(code) >= 0;
         }))
         parts.emplace_back("filter");
@@ -82,12 +81,12 @@ std::string TransferReport::Text() const
     const FrequencyPlan& plan = choice.setting.plan;
     std::ostringstream line;
     line << "range " << plan.range << ", " << plan.displayText() << ", " << plan.sampleCount << " samples, played "
-         << PlayedFrequencyText(plan, kPlayedExtraDecimals) << ", " << summary.layout.blocks << " blocks, tail "
-         << summary.layout.tail << ", " << milliseconds << " ms, " << summary.acknowledged << " acknowledged, "
-         << summary.timedOut << " timed out";
-    if (summary.timedOut > 0)
+         << PlayedFrequencyText(plan, kPlayedExtraDecimals) << ", " << outcome.layout.blocks << " blocks, tail "
+         << outcome.layout.tail << ", " << milliseconds << " ms, " << outcome.acknowledged << " acknowledged, "
+         << outcome.timedOut << " timed out";
+    if (outcome.timedOut > 0)
         line << " (" << NotAcknowledgedText(NotAcknowledged(), AcknowledgedReports()) << ")";
-    if (!summary.stopped && closed)
+    if (!outcome.stopped && closed)
         return line.str();
     std::vector<std::string> neverSent;
     if (!BlocksNeverSent().empty())
@@ -104,11 +103,11 @@ nlohmann::json TransferReport::Json() const
     nlohmann::json json = ChoiceJson(choice);
     json["device"] = device;
     json["samples"] = choice.setting.plan.sampleCount;
-    json["blocks"] = summary.layout.blocks;
-    json["tail"] = summary.layout.tail;
+    json["blocks"] = outcome.layout.blocks;
+    json["tail"] = outcome.layout.tail;
     json["milliseconds"] = milliseconds;
-    json["acknowledged"] = summary.acknowledged;
-    json["timedOut"] = summary.timedOut;
+    json["acknowledged"] = outcome.acknowledged;
+    json["timedOut"] = outcome.timedOut;
     json["notAcknowledged"] = NotAcknowledged();
     json["blocksNeverSent"] = BlocksNeverSent();
     json["neverSent"] = PartsNeverSent();

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/frequency_options.h"
-#include "device/transfer_engine.h"
+#include "panel/transfer_outcome.h"
 
 namespace dds::cli {
 
@@ -13,8 +13,7 @@ namespace dds::cli {
 // reached the generator, each block's outcome, and what was never sent when it stopped early.
 struct TransferReport {
     const FrequencyChoice& choice;
-    const TransferSummary& summary;
-    bool whiteNoise = false;
+    const TransferOutcome& outcome;
     int64_t milliseconds = 0;
     std::string device;
     bool interrupted = false; // a signal stopped it

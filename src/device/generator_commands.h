@@ -70,6 +70,8 @@ inline constexpr int kOffsetCentre = 127;
 inline constexpr int kOutputAmplitudeMinimum = 0;
 inline constexpr int kOutputAmplitudeMaximum = 99;
 inline constexpr int kOutputAmplitudeStart = 99;
+// A step can cross the whole amplitude slider, either way.
+inline constexpr int kLargestAmplitudeStep = kOutputAmplitudeMaximum - kOutputAmplitudeMinimum;
 
 // Payload values of the commands that carry operator settings.
 inline uint8_t OffsetByte(int sliderPosition)

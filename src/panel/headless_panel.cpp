@@ -1,5 +1,7 @@
 #include "panel/headless_panel.h"
 
+#include <algorithm>
+
 #include "device/hid_device.h"
 #include "device/hid_pnp_info.h"
 #include "device/transfer_preview.h"
@@ -21,14 +23,26 @@ void SetFrequency(PanelState& state, int32_t range, int32_t position)
     state.sampleCount = plan.sampleCount;
 }
 
-// The filter the transfer sent is the panel's, as the window's radio follows it.
+// The filter the transfer sent is the panel's, as the window's radio follows it; the blocks go on
+// to the caller's progress when there is one.
 class PanelProgress : public TransferProgress {
 public:
-    explicit PanelProgress(int& filter) : filter_(filter) {}
+    PanelProgress(int& filter, TransferProgress* caller) : filter_(filter), caller_(caller) {}
+    void blocksStarting(int blocks) override
+    {
+        if (caller_)
+            caller_->blocksStarting(blocks);
+    }
+    void blockSending(int block) override
+    {
+        if (caller_)
+            caller_->blockSending(block);
+    }
     void filterSelected(int filter) override { filter_ = filter; }
 
 private:
     int& filter_;
+    TransferProgress* caller_;
 };
 
 // Operations from events that run inside a transfer are refused, however it ends.
@@ -52,8 +66,10 @@ HeadlessPanel::HeadlessPanel(std::shared_ptr<HidBackend> backend, HeadlessPanelO
     Compute();
     // As at the window's start-up, the offset slider's and the filter-off radio's handlers run before
     // any generator is there: their reports are built, not written, and leave their bytes behind.
-    holder_.Send(gcOffset, {OffsetByte(state_.offset)});
-    holder_.Send(FilterCommand(state_.filter));
+    if (options_.greeting == Greeting::AsWindow) {
+        holder_.Send(gcOffset, {OffsetByte(state_.offset)});
+        holder_.Send(FilterCommand(state_.filter));
+    }
     holder_.FollowPlugging({.arrival = [this](TJvHidDevice*, ClaimResult claim) { OnArrival(claim); },
                             .lost = [this] { OnLost(); }},
                            options_.devicePath);
@@ -71,30 +87,52 @@ bool HeadlessPanel::WaitForGenerator(std::chrono::milliseconds limit)
     return holder_.WaitForGenerator(limit) && Connected();
 }
 
-void HeadlessPanel::Close()
+Delivery HeadlessPanel::Close()
 {
     const bool wasConnected = Connected();
-    holder_.CloseAndRelease();
+    const Delivery closing = holder_.CloseAndRelease();
     state_.connected = false;
     state_.generatorPath.clear();
+    greeted_ = false;
+    heardOffset_.reset();
     if (wasConnected)
         NotifyConnectionChanged(false);
+    return closing;
+}
+
+void HeadlessPanel::Greet()
+{
+    if (greeted_ || !holder_.Holds())
+        return;
+    greeted_ = true;
+    holder_.Send(gcHostConnected);
 }
 
 // As the window's arrival: the generator is taken and told the host is here; then, after any
-// arrival, a held generator gets the current offset.
+// arrival, a held generator gets the current offset. Greeting on the first report, it is only taken.
 void HeadlessPanel::OnArrival(ClaimResult claim)
 {
     if (claim == ClaimResult::Claimed) {
         state_.connected = true;
         state_.generatorPath = holder_.Generator()->PnPInfo().DevicePath();
-        holder_.Send(gcHostConnected);
+        greeted_ = false;
+        heardOffset_.reset();
     }
-    holder_.Send(gcOffset, {OffsetByte(state_.offset)});
+    if (options_.greeting == Greeting::AsWindow)
+        GreetAsWindow(claim);
     if (claim == ClaimResult::Claimed) {
         NotifyConnectionChanged(true);
         NotifyStateChanged();
     }
+}
+
+void HeadlessPanel::GreetAsWindow(ClaimResult claim)
+{
+    if (claim == ClaimResult::Claimed)
+        Greet();
+    holder_.Send(gcOffset, {OffsetByte(state_.offset)});
+    if (holder_.Holds())
+        heardOffset_ = state_.offset;
 }
 
 // The holder tells of a lost generator once any transfer has returned.
@@ -182,9 +220,12 @@ void HeadlessPanel::SetOffset(int32_t position)
     CheckAccepting();
     CheckOffset(position);
     CheckConnected();
-    if (position == state_.offset)
+    // The slider's handler runs when it moves; the window's arrival sent the generator its position.
+    if (position == heardOffset_)
         return;
     state_.offset = position;
+    Greet();
+    heardOffset_ = position;
     holder_.Send(gcOffset, {OffsetByte(position)});
     NotifyStateChanged();
 }
@@ -195,8 +236,26 @@ void HeadlessPanel::SetOutputAmplitude(int32_t position)
     CheckOutputAmplitude(position);
     CheckConnected();
     state_.outputAmplitude = position;
-    const AmplitudeStepPayload step = AmplitudeStep(lastSentAmplitude_ - position);
+    const int32_t count = lastSentAmplitude_ - position;
     lastSentAmplitude_ = position;
+    SendAmplitudeStep(count);
+}
+
+void HeadlessPanel::StepOutputAmplitude(int32_t count)
+{
+    CheckAccepting();
+    CheckAmplitudeStep(count);
+    CheckConnected();
+    state_.outputAmplitude =
+        std::clamp(state_.outputAmplitude - count, kOutputAmplitudeMinimum, kOutputAmplitudeMaximum);
+    lastSentAmplitude_ = state_.outputAmplitude;
+    SendAmplitudeStep(count);
+}
+
+void HeadlessPanel::SendAmplitudeStep(int32_t count)
+{
+    const AmplitudeStepPayload step = AmplitudeStep(count);
+    Greet();
     holder_.Send(gcAmplitudeStep, step.span());
     NotifyStateChanged();
 }
@@ -206,10 +265,12 @@ void HeadlessPanel::ChooseFilter(int filter)
     CheckAccepting();
     CheckFilter(filter);
     CheckConnected();
-    // A radio runs its handler only when it becomes checked.
-    if (filter == state_.filter)
+    // A radio runs its handler only when it becomes checked; the window's start-up told the
+    // generator the radio's filter.
+    if (filter == state_.filter && holder_.SelectedFilter() == filter)
         return;
     state_.filter = filter;
+    Greet();
     holder_.SelectFilter(filter);
     NotifyStateChanged();
 }
@@ -221,10 +282,13 @@ TransferOutcome HeadlessPanel::Transfer()
     {
         const Refusing refusing(state_.accepting);
         const TransferRequest request{state_.range, state_.kind, PlayedBytes(state_.table, state_.sampleCount)};
+        Greet();
         NotifyTransferStarted();
-        PanelProgress progress(state_.filter);
-        const TransferSummary summary =
+        PanelProgress progress(state_.filter, options_.progress);
+        TransferSummary summary =
             holder_.Transfer(request, progress, {options_.acknowledgementWait, options_.stopRequested});
+        // Connected here, the holder was not lost before: a connect command refused just now counts.
+        summary.generatorLost = holder_.Lost();
         state_.lastTransfer = OutcomeOf(request, summary);
     }
     NotifyTransferEnded(*state_.lastTransfer);

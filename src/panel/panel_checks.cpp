@@ -54,6 +54,11 @@ void CheckOutputAmplitude(int32_t position)
     CheckWithin("output amplitude", position, kOutputAmplitudeMinimum, kOutputAmplitudeMaximum);
 }
 
+void CheckAmplitudeStep(int32_t count)
+{
+    CheckWithin("amplitude step", count, -kLargestAmplitudeStep, kLargestAmplitudeStep);
+}
+
 void CheckFilter(int filter)
 {
     CheckWithin("filter", filter, kFilterOff, kLastFilter);

@@ -13,6 +13,7 @@ void CheckShapeControls(const ShapeControls& controls);
 void CheckTableBounds(const WaveformTable& table);
 void CheckOffset(int32_t position);
 void CheckOutputAmplitude(int32_t position);
+void CheckAmplitudeStep(int32_t count);
 void CheckFilter(int filter);
 
 } // namespace dds

@@ -32,6 +32,8 @@ TransferOutcome OutcomeOf(const TransferRequest& request, const TransferSummary&
     outcome.notSent = planned - static_cast<int>(summary.blocks.size());
     outcome.stopped = summary.stopped;
     outcome.generatorVanished = summary.generatorLost;
+    outcome.delivered = summary.delivered;
+    outcome.filterNeeded = summary.filterNeeded;
     outcome.filter = summary.stopped ? -1 : FilterForTransfer(request.kind, request.range);
     return outcome;
 }

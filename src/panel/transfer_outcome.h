@@ -22,6 +22,8 @@ struct TransferOutcome {
     bool stopped = false;           // ended early: nothing was written after that
     bool generatorVanished = false; // the generator was unplugged meanwhile
     int filter = -1;                // the filter selected at the end, 0..7; -1 when it ended early
+    std::vector<uint8_t> delivered; // the code of every report that reached the generator, in order
+    bool filterNeeded = false;      // the generator was told another filter: the transfer ends with one
     bool operator==(const TransferOutcome&) const = default;
 };
 

@@ -80,6 +80,17 @@ TEST_F(OutcomesCli, GeneratorVanishingAfterAnyReportIsToldExactly)
         << text.out;
 }
 
+TEST_F(OutcomesCli, AGeneratorLostOnTheOffsetWasSentNoneOfTheTransfer)
+{
+    const CliRun run = Cli({"transfer", "--virtual", "--range", "5", "--position", "5", "--kind", "1", "--offset", "9",
+                            "--virtual-fault", "unplug-after:1"});
+    EXPECT_EQ(run.status, 4) << run.err;
+    EXPECT_NE(run.out.find("(vanished: blocks 1-35 of 35, the header, the end-of-transfer reports 7 and 6 and the "
+                           "closing command never sent)\n"),
+              std::string::npos)
+        << run.out;
+}
+
 // A generator that sends the process a signal once it has taken `after` reports.
 class SignallingGenerator : public dds::VirtualGenerator {
 public:

@@ -111,3 +111,27 @@ TEST_F(HeadlessPanelTest, AGeneratorUnpluggedDuringATransferEndsItAndNamesTheBlo
     // The holder tells of the loss once the transfer has returned to the event loop.
     EXPECT_TRUE(dds::test::WaitFor("the panel to hear of the loss", [this] { return !panel.Connected(); }));
 }
+
+TEST_F(HeadlessPanelTest, GreetingOnTheFirstReportSendsOnlyWhatIsAsked)
+{
+    HeadlessPanelOptions options;
+    options.greeting = Greeting::OnFirstReport;
+    auto quietBus = std::make_shared<VirtualHidBus>();
+    HeadlessPanel quiet(quietBus, options);
+    quietBus->Attach(generator);
+    ASSERT_TRUE(quiet.WaitForGenerator(2000ms));
+    EXPECT_TRUE(Codes().empty()) << "the arrival says nothing";
+    // The start values go out too: the generator was never told them.
+    quiet.SetOffset(127);
+    quiet.ChooseFilter(0);
+    quiet.SetOffset(127);
+    quiet.ChooseFilter(0);
+    quiet.StepOutputAmplitude(7);
+    quiet.StepOutputAmplitude(-5);
+    EXPECT_EQ(Codes(),
+              (std::vector<int>{gcHostConnected, gcOffset, FilterCommand(0), gcAmplitudeStep, gcAmplitudeStep}));
+    EXPECT_EQ(generator->Written().back().at(2), 5); // five steps up
+    EXPECT_EQ(generator->Written().back().at(3), 1);
+    EXPECT_THROW(quiet.StepOutputAmplitude(100), std::invalid_argument);
+    EXPECT_EQ(quiet.State().outputAmplitude, 97);
+}
