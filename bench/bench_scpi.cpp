@@ -99,10 +99,18 @@ std::string Query(int fd, const std::string& message)
     const std::string line = message + "\n";
     if (write(fd, line.data(), line.size()) != static_cast<ssize_t>(line.size()))
         throw std::runtime_error("write");
+    // The answer is one line and nothing follows it before the next query: read what has come,
+    // in as few calls as the network allows, until it ends in LF. A byte at a time would cost the
+    // client a call per byte and favour the server with the shorter answer.
     std::string answer;
-    char c = 0;
-    while (read(fd, &c, 1) == 1 && c != '\n')
-        answer += c;
+    char buffer[4096];
+    while (answer.empty() || answer.back() != '\n') {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            return answer;
+        answer.append(buffer, static_cast<std::size_t>(n));
+    }
+    answer.pop_back();
     return answer;
 }
 
