@@ -266,13 +266,21 @@ void UploadLatencies(int fd)
 {
     const std::vector<std::string> settings = {"1500", "1000"};
     const int kEach = 10;
+    const auto milliseconds = [fd](const std::string& message) {
+        const auto start = Clock::now();
+        Query(fd, message);
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    };
     std::vector<std::vector<double>> latencies(settings.size());
     for (int i = 0; i < kEach * static_cast<int>(settings.size()); ++i) {
         const std::size_t s = static_cast<std::size_t>(i) % settings.size();
-        const auto start = Clock::now();
-        Query(fd, "FREQ " + settings[s] + ";FUNC SIN;*OPC?");
-        latencies[s].push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        latencies[s].push_back(milliseconds("FREQ " + settings[s] + ";FUNC SIN;*OPC?"));
     }
+    std::vector<double> unchanged; // the same message again: the generator already plays it
+    for (int i = 0; i < kEach; ++i)
+        unchanged.push_back(milliseconds("FREQ " + settings.back() + ";FUNC SIN;*OPC?"));
+    std::printf("FREQ %s;FUNC SIN;*OPC? again, nothing to upload: median %.2f ms over %d\n", settings.back().c_str(),
+                Median(unchanged), kEach);
     for (std::size_t s = 0; s < settings.size(); ++s) {
         std::vector<double> transfers;
         std::string json;
