@@ -1,6 +1,7 @@
 // The SCPI instrument's figures, measured against `ddsgen-cli serve --virtual` and, in the same run,
 // a 20-line Python responder (scpi_responder.py) as the reference: *IDN? round trips per second
-// with one client and with 8 (our own client and `lxi benchmark` when lxi-tools is installed), the
+// with one client and with 8 (our own client and `lxi benchmark` when lxi-tools is installed;
+// beside them a blocking responder in this program, the most one loopback client can get), the
 // latency of `FREQ ...;*OPC?` (one upload each) beside the transfer time `ddsgen-cli transfer`
 // reports for the same setting, and serve's resident memory along 100 000 queries.
 #include <arpa/inet.h>
@@ -99,10 +100,76 @@ std::string Query(int fd, const std::string& message)
     const std::string line = message + "\n";
     if (write(fd, line.data(), line.size()) != static_cast<ssize_t>(line.size()))
         throw std::runtime_error("write");
+    // The answer is one line and nothing follows it before the next query: read what has come,
+    // in as few calls as the network allows, until it ends in LF. A byte at a time would cost the
+    // client a call per byte and favour the server with the shorter answer.
     std::string answer;
-    char c = 0;
-    while (read(fd, &c, 1) == 1 && c != '\n')
-        answer += c;
+    char buffer[4096];
+    while (answer.empty() || answer.back() != '\n') {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            return answer;
+        answer.append(buffer, static_cast<std::size_t>(n));
+    }
+    answer.pop_back();
+    return answer;
+}
+
+// What one client can get from this machine's loopback at best: a blocking responder inside this
+// program, one thread per client, that answers every read with `answer` (serve's *IDN? answer, so
+// that the bytes are the same). It waits in the read itself, with no event loop; a server that
+// waits in one for many clients cannot be faster than this for one client.
+class BlockingResponder {
+public:
+    explicit BlockingResponder(std::string answer) : answer_(std::move(answer) + "\n")
+    {
+        listener_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (bind(listener_, reinterpret_cast<sockaddr*>(&address), length) != 0 || listen(listener_, 16) != 0
+            || getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+            throw std::runtime_error("blocking responder: cannot listen");
+        port_ = ntohs(address.sin_port);
+        acceptor_ = std::thread([this] {
+            for (int fd; (fd = accept(listener_, nullptr, nullptr)) >= 0;)
+                clients_.emplace_back([this, fd] { Serve(fd); });
+        });
+    }
+    ~BlockingResponder()
+    {
+        shutdown(listener_, SHUT_RDWR); // accept returns; every client has closed by now
+        acceptor_.join();
+        for (std::thread& client : clients_)
+            client.join();
+        close(listener_);
+    }
+    int port() const { return port_; }
+
+private:
+    void Serve(int fd) const
+    {
+        const int one = 1;
+        setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+        char buffer[4096];
+        while (read(fd, buffer, sizeof buffer) > 0)
+            if (write(fd, answer_.data(), answer_.size()) != static_cast<ssize_t>(answer_.size()))
+                break;
+        close(fd);
+    }
+
+    std::string answer_;
+    int listener_ = -1, port_ = 0;
+    std::thread acceptor_;
+    std::vector<std::thread> clients_;
+};
+
+std::string Identity(int port)
+{
+    const int fd = Connect(port);
+    const std::string answer = Query(fd, "*IDN?");
+    close(fd);
     return answer;
 }
 
@@ -181,6 +248,65 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
+// A number of `ddsgen-cli transfer --json`'s output, as it stands there; "?" when missing.
+std::string JsonNumber(const std::string& json, const std::string& key)
+{
+    const std::string label = "\"" + key + "\":";
+    const auto at = json.find(label);
+    if (at == std::string::npos)
+        return "?";
+    const auto from = at + label.size();
+    return json.substr(from, json.find_first_of(",}", from) - from);
+}
+
+// The latency of one upload through serve beside the transfer time `ddsgen-cli transfer` reports
+// for the same setting. The two settings take turns, so that every message uploads; each is
+// compared with its own transfer (1000 Hz plays 3200 samples, more blocks than 1500 Hz's 2133).
+void UploadLatencies(int fd)
+{
+    const std::vector<std::string> settings = {"1500", "1000"};
+    const int kEach = 10;
+    const auto milliseconds = [fd](const std::string& message) {
+        const auto start = Clock::now();
+        Query(fd, message);
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    };
+    std::vector<std::vector<double>> latencies(settings.size());
+    for (int i = 0; i < kEach * static_cast<int>(settings.size()); ++i) {
+        const std::size_t s = static_cast<std::size_t>(i) % settings.size();
+        latencies[s].push_back(milliseconds("FREQ " + settings[s] + ";FUNC SIN;*OPC?"));
+    }
+    std::vector<double> unchanged; // the same message again: the generator already plays it
+    for (int i = 0; i < kEach; ++i)
+        unchanged.push_back(milliseconds("FREQ " + settings.back() + ";FUNC SIN;*OPC?"));
+    std::printf("FREQ %s;FUNC SIN;*OPC? again, nothing to upload: median %.2f ms over %d\n", settings.back().c_str(),
+                Median(unchanged), kEach);
+    for (std::size_t s = 0; s < settings.size(); ++s) {
+        std::vector<double> transfers;
+        std::string json;
+        for (int run = 0; run < 5; ++run) {
+            json = Run(std::string(DDSGEN_CLI) + " transfer --virtual --frequency " + settings[s]
+                       + " --kind 1 --json 2>/dev/null");
+            transfers.push_back(std::atof(JsonNumber(json, "milliseconds").c_str()));
+        }
+        std::printf("FREQ %s;FUNC SIN;*OPC? (one upload, N = %s, %s blocks): median %.1f ms, fastest %.1f ms over %d; "
+                    "ddsgen-cli transfer's own transfer time at the same setting: median %.0f ms over 5\n",
+                    settings[s].c_str(), JsonNumber(json, "sampleCount").c_str(), JsonNumber(json, "blocks").c_str(),
+                    Median(latencies[s]), *std::min_element(latencies[s].begin(), latencies[s].end()), kEach,
+                    Median(transfers));
+    }
+}
+
+// "median/s (slowest .. fastest)": with one client the rate depends most on whether the system
+// runs the client and the server on the same processor, which changes from turn to turn.
+std::string Rates(const std::vector<double>& perSecond)
+{
+    const auto [slowest, fastest] = std::minmax_element(perSecond.begin(), perSecond.end());
+    char text[96];
+    std::snprintf(text, sizeof text, "%.0f/s (%.0f .. %.0f)", Median(perSecond), *slowest, *fastest);
+    return text;
+}
+
 } // namespace
 
 int main()
@@ -188,32 +314,26 @@ int main()
     std::cout << "load average at start: " << Load() << "\n";
     const auto serve = Start({DDSGEN_CLI, "serve", "--virtual", "--listen", "127.0.0.1:0"}, 2);
     const auto python = Start({"/usr/bin/python3", SCPI_RESPONDER}, 1);
-    const int kEach = 2000;
+    const int kEach = 2000, kTurns = 5;
     for (const int clients : {1, 8}) {
-        const double ours = RoundTrips(serve->port, clients, kEach);
-        const double reference = RoundTrips(python->port, clients, kEach);
-        std::printf("*IDN? round trips, %d client%s: serve %.0f/s, Python responder %.0f/s, ratio %.2f\n", clients,
-                    clients == 1 ? "" : "s", ours, reference, ours / reference);
+        // The servers take turns, so that a change in the machine's load falls on each alike.
+        std::vector<double> ours, reference, limit;
+        for (int turn = 0; turn < kTurns; ++turn) {
+            ours.push_back(RoundTrips(serve->port, clients, kEach));
+            reference.push_back(RoundTrips(python->port, clients, kEach));
+            const BlockingResponder blocking(Identity(serve->port));
+            limit.push_back(RoundTrips(blocking.port(), clients, kEach));
+        }
+        std::printf("*IDN? round trips, %d client%s, medians of %d turns (slowest .. fastest): serve %s, "
+                    "Python responder %s, ratio %.2f; blocking responder in this program %s\n",
+                    clients, clients == 1 ? "" : "s", kTurns, Rates(ours).c_str(), Rates(reference).c_str(),
+                    Median(ours) / Median(reference), Rates(limit).c_str());
         std::cout << "  lxi benchmark, " << clients << " at once: serve " << LxiBenchmark(serve->port, clients)
                   << ", Python responder " << LxiBenchmark(python->port, clients) << "\n";
     }
 
     const int fd = Connect(serve->port);
-    std::vector<double> latencies;
-    for (int i = 0; i < 10; ++i) {
-        const auto start = Clock::now();
-        Query(fd, i % 2 == 0 ? "FREQ 1500;FUNC SIN;*OPC?" : "FREQ 1000;FUNC SIN;*OPC?");
-        latencies.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    const std::string transfer =
-        Run(std::string(DDSGEN_CLI) + " transfer --virtual --frequency 1500 --kind 1 --json 2>/dev/null");
-    const auto at = transfer.find("\"milliseconds\":");
-    std::printf("FREQ 1500;FUNC SIN;*OPC? (one upload, N = 2133): median %.1f ms over 10; "
-                "ddsgen-cli transfer's own transfer time at the same setting: %s ms\n",
-                Median(latencies),
-                at == std::string::npos ? "?"
-                                        : transfer.substr(at + 15, transfer.find_first_of(",}", at) - at - 15).c_str());
-
+    UploadLatencies(fd);
     std::printf("serve's resident memory: %ld kB before the queries", ResidentKilobytes(serve->pid));
     for (int i = 1; i <= 100'000; ++i)
         if (Query(fd, i % 2 ? "*IDN?" : "FREQ?;:SYST:ERR?").empty())

@@ -1,5 +1,7 @@
 #include "scpi/scpi_server.h"
 
+#include "scpi/socket_write.h"
+
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -15,7 +17,7 @@ constexpr qint64 kReadChunk = 64 * 1024;
 
 ScpiServer::ScpiServer(SessionFactory makeSession, std::function<bool()> mayExecute, Limits limits, QObject* parent)
     : QObject(parent), makeSession_(std::move(makeSession)), mayExecute_(std::move(mayExecute)), limits_(limits),
-      server_(new QTcpServer(this))
+      server_(new QTcpServer(this)), readBuffer_(kReadChunk)
 {
     retry_.setSingleShot(true);
     retry_.setInterval(kRetryMilliseconds);
@@ -70,6 +72,7 @@ void ScpiServer::Accept()
         });
         emit clientCountChanged(ClientCount());
         ReadFrom(client); // bytes may have come with the connection
+        ScheduleRun();
     }
 }
 
@@ -77,8 +80,10 @@ void ScpiServer::ReadFrom(const std::shared_ptr<Client>& client)
 {
     QTcpSocket* socket = client->socket;
     while (socket && !client->closed && client->queuedBytes < limits_.queuedInput && socket->bytesAvailable() > 0) {
-        const QByteArray chunk = socket->read(kReadChunk);
-        std::string_view rest(chunk.constData(), static_cast<std::size_t>(chunk.size()));
+        const qint64 got = socket->read(readBuffer_.data(), kReadChunk);
+        if (got <= 0)
+            break;
+        std::string_view rest(readBuffer_.data(), static_cast<std::size_t>(got));
         while (!rest.empty()) {
             rest.remove_prefix(client->splitter.Feed(rest));
             if (auto message = client->splitter.Take()) {
@@ -88,7 +93,6 @@ void ScpiServer::ReadFrom(const std::shared_ptr<Client>& client)
             }
         }
     }
-    ScheduleRun();
 }
 
 void ScpiServer::Drop(const std::shared_ptr<Client>& client)
@@ -146,8 +150,7 @@ void ScpiServer::Answer(Client& client, const std::string& response)
 {
     if (response.empty() || !client.socket)
         return;
-    client.socket->write(response.data(), static_cast<qint64>(response.size()));
-    client.socket->flush(); // now, not on the loop's next turn
+    WriteNow(*client.socket, response);
     if (static_cast<std::size_t>(client.socket->bytesToWrite()) > limits_.unreadOutput)
         client.socket->abort(); // it does not read its answers: closing it keeps the others served
 }

@@ -77,6 +77,7 @@ private:
     QTimer retry_;
     std::vector<std::shared_ptr<Client>> clients_;
     std::deque<std::shared_ptr<Client>> arrivals_; // one entry per waiting message, oldest first
+    std::vector<char> readBuffer_;                 // what one read takes from a socket, kept for the next
     bool running_ = false;
     bool scheduled_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTcpServer>
 #include <QTcpSocket>
 
 #include <functional>
@@ -11,6 +12,7 @@
 
 #include "scpi/command_call.h"
 #include "scpi/scpi_server.h"
+#include "scpi/socket_write.h"
 #include "scpi/status_commands.h"
 
 namespace {
@@ -125,6 +127,30 @@ TEST(ScpiServer, BadInputGetsItsErrorOrTheConnectionClosedAndOthersAreServed)
     steady->write("NOTE?\n");
     EXPECT_EQ(ServerFixture::ReadLine(*steady), "1\n");
     EXPECT_TRUE(ServerFixture::WaitFor([&] { return f.server.ClientCount() == 2; }));
+}
+
+TEST(SocketWrite, WhatTheSystemDoesNotTakeAtOnceFollowsWholeAndAheadOfTheNextAnswer)
+{
+    QTcpServer listener;
+    ASSERT_TRUE(listener.listen(QHostAddress::LocalHost, 0));
+    QTcpSocket client;
+    client.connectToHost(QHostAddress::LocalHost, listener.serverPort());
+    ASSERT_TRUE(ServerFixture::WaitFor([&] { return listener.hasPendingConnections(); }));
+    const std::unique_ptr<QTcpSocket> answering(listener.nextPendingConnection());
+    // The system takes about 4 MB from a fresh loopback connection: the rest of the first answer
+    // waits. The client then makes room, and the second answer must still wait behind the first.
+    const std::size_t kLarge = 12 << 20;
+    WriteNow(*answering, std::string(kLarge, 'a'));
+    ASSERT_TRUE(client.waitForReadyRead(10000));
+    WriteNow(*answering, "b\n");
+    std::string received;
+    ServerFixture::WaitFor([&] {
+        received += client.readAll().toStdString();
+        return received.size() >= kLarge + 2;
+    });
+    ASSERT_EQ(received.size(), kLarge + 2);
+    EXPECT_EQ(received.find_first_not_of('a'), kLarge);
+    EXPECT_EQ(received.substr(kLarge), "b\n");
 }
 
 } // namespace
