@@ -64,12 +64,17 @@ TSAN_BUILD ?= build-tsan
 TSAN_FLAGS = -fsanitize=thread -fno-omit-frame-pointer -g
 TSAN_ENV = TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tests/support/tsan_suppressions.txt" \
 	QT_QPA_PLATFORM=offscreen
+# The one window test that starts a program (Debian's xdg-open) runs everywhere but here: Qt starts
+# a child through a clone that shares the parent's memory until exec, after which ThreadSanitizer
+# takes the parent for a process forked while threaded, stops following its locks and dies at its
+# next thread.
+TSAN_SKIPPED = UserGuide.DebiansXdgOpenOpensThePageOfEachLanguage
 tsan: deps
 	@cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_CXX_FLAGS="$(TSAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(TSAN_FLAGS)" >/dev/null
 	cmake --build $(TSAN_BUILD) --target test_device test_shell -j $(JOBS)
 	$(TSAN_ENV) $(TSAN_BUILD)/tests/device/test_device
-	$(TSAN_ENV) $(TSAN_BUILD)/tests/shell/test_shell
+	$(TSAN_ENV) $(TSAN_BUILD)/tests/shell/test_shell --gtest_filter=-$(TSAN_SKIPPED)
 
 # clang-format (.clang-format) over the C++ lines changed since this branch left FORMAT_BASE, committed
 # or not, so the code being changed follows the style without reformatting the tree in one go.
