@@ -8,7 +8,6 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -23,7 +22,10 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <optional>
 #include <vector>
+
+#include "process_output.h"
 
 extern char** environ;
 
@@ -50,22 +52,12 @@ struct Child {
 
 std::unique_ptr<Child> Start(std::vector<std::string> args, int outputFd)
 {
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0)
-        throw std::runtime_error("pipe");
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], outputFd);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    auto child = std::make_unique<Child>();
-    if (posix_spawn(&child->pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+    const std::optional<SpawnedProcess> spawned = SpawnReadingFrom(args, outputFd);
+    if (!spawned)
         throw std::runtime_error("cannot start " + args[0]);
-    close(pipeFds[1]);
-    child->output = pipeFds[0];
+    auto child = std::make_unique<Child>();
+    child->pid = spawned->pid;
+    child->output = spawned->output;
     std::string text;
     for (char c = 0; read(child->output, &c, 1) == 1;) {
         if (c != '\n') {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "device/flag_scope.h"
 #include "device/hid_device.h"
 #include "device/hid_pnp_info.h"
 #include "device/transfer_preview.h"
@@ -43,18 +44,6 @@ public:
 private:
     int& filter_;
     TransferProgress* caller_;
-};
-
-// Operations from events that run inside a transfer are refused, however it ends.
-class Refusing {
-public:
-    explicit Refusing(bool& accepting) : accepting_(accepting) { accepting_ = false; }
-    ~Refusing() { accepting_ = true; }
-    Refusing(const Refusing&) = delete;
-    Refusing& operator=(const Refusing&) = delete;
-
-private:
-    bool& accepting_;
 };
 
 } // namespace
@@ -280,7 +269,8 @@ TransferOutcome HeadlessPanel::Transfer()
     CheckAccepting();
     CheckConnected();
     {
-        const Refusing refusing(state_.accepting);
+        // Operations from events that run inside the transfer are refused, however it ends.
+        const FlagScope refusing(state_.accepting, false);
         const TransferRequest request{state_.range, state_.kind, PlayedBytes(state_.table, state_.sampleCount)};
         Greet();
         NotifyTransferStarted();
