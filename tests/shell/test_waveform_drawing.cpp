@@ -27,20 +27,38 @@ protected:
     {
         WaveformWindow::SetUp();
         ShowWindow();
+        move(0, 0); // the pointer enters from the corner, whatever the last test left it at
         click(Find<TDoubleSpeed>(*form, "DoubleSpeed17")); // flat at 128, so every stamp stands out
         click(Find<TDoubleSpeed>(*form, "DoubleSpeed18"));
+    }
+    void TearDown() override
+    {
+        if (held != Qt::NoButton) // QTest remembers held buttons from one test to the next
+            release(0, 0, held);
+        WaveformWindow::TearDown();
     }
     TGraphXY* plot() const { return Find<TGraphXY>(*form, "GraphXY1"); }
     QString readout() const { return Find<PanelStatusBar>(*form, "StatusBar1")->panelText(1); }
     void press(int x, int y, Qt::MouseButton button = Qt::RightButton)
     {
         QTest::mousePress(plot(), button, {}, QPoint(x, y));
+        held = button;
     }
     void release(int x, int y, Qt::MouseButton button = Qt::RightButton)
     {
         QTest::mouseRelease(plot(), button, {}, QPoint(x, y));
+        held = Qt::NoButton;
     }
-    void move(int x, int y) { QTest::mouseMove(plot(), QPoint(x, y)); }
+    void move(int x, int y)
+    {
+        if (held != Qt::NoButton)
+            return QTest::mouseMove(plot(), QPoint(x, y));
+        // With no button held, QTest moves the system cursor and leaves the move to the platform,
+        // which on Windows delivers it later; the window's own input path delivers it now.
+        QWidget* top = plot()->window();
+        QTest::mouseMove(top->windowHandle(), plot()->mapTo(top, QPoint(x, y)));
+    }
+    Qt::MouseButton held = Qt::NoButton;
     int samplesEqualTo(int32_t value) const
     {
         int count = 0;
