@@ -53,6 +53,9 @@ new_prefix() {
   export WINEPREFIX=$1
   prefixes+=("$1")
   wineboot -i >"$work/wineboot-$(basename "$1").log" 2>&1
+  # Xvfb runs no window manager. A window Wine hands to one waits 2 s at every hide for a withdrawal
+  # that never comes; unmanaged, Wine places and hides its windows itself.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$work/wineboot-$(basename "$1").log" 2>&1
   wineserver -w
 }
 winpath() { winepath -w "$1" 2>/dev/null; }
