@@ -138,6 +138,8 @@ public:
 
     virtual PanelState State() const = 0;
     virtual bool Connected() const = 0;
+    // State().generatorPath without copying the rest of the state (the table above all).
+    virtual std::string GeneratorPath() const = 0;
 
     // Replaces the callbacks given before.
     void SetEvents(PanelEvents events) { events_ = std::move(events); }

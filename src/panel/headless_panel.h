@@ -73,6 +73,7 @@ public:
     TransferOutcome Transfer() override;
     PanelState State() const override;
     bool Connected() const override;
+    std::string GeneratorPath() const override { return state_.generatorPath; }
 
 private:
     void OnArrival(ClaimResult claim);

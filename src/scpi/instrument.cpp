@@ -61,7 +61,7 @@ std::unique_ptr<Session> Instrument::NewSession()
 
 std::string Instrument::SerialNumber()
 {
-    const std::string path = panel_.State().generatorPath;
+    const std::string path = panel_.GeneratorPath();
     if (path != serialPath_) { // listing the interfaces takes a while: once per generator
         serialPath_ = path;
         serialNumber_.clear();

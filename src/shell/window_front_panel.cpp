@@ -230,6 +230,12 @@ bool WindowFrontPanel::Connected() const
     return form_.state.connectedFlag == 1;
 }
 
+std::string WindowFrontPanel::GeneratorPath() const
+{
+    const TJvHidDevice* generator = form_.generatorHolder.Generator();
+    return generator ? generator->PnPInfo().DevicePath() : std::string();
+}
+
 PanelState WindowFrontPanel::State() const
 {
     const WindowState& state = form_.state;
@@ -251,8 +257,7 @@ PanelState WindowFrontPanel::State() const
     panel.outputAmplitude = form_.ui.RxSlider4->Value();
     panel.filter = CheckedFilter();
     panel.connected = Connected();
-    if (const TJvHidDevice* generator = form_.generatorHolder.Generator())
-        panel.generatorPath = generator->PnPInfo().DevicePath();
+    panel.generatorPath = GeneratorPath();
     panel.accepting = Accepting();
     panel.lastTransfer = state.lastTransfer;
     return panel;

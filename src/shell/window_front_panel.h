@@ -38,6 +38,7 @@ public:
     TransferOutcome Transfer() override;
     PanelState State() const override;
     bool Connected() const override;
+    std::string GeneratorPath() const override;
 
 private:
     bool Accepting() const;
