@@ -60,7 +60,8 @@ HeadlessPanel::HeadlessPanel(std::shared_ptr<HidBackend> backend, HeadlessPanelO
         holder_.Send(FilterCommand(state_.filter));
     }
     holder_.FollowPlugging({.arrival = [this](TJvHidDevice*, ClaimResult claim) { OnArrival(claim); },
-                            .lost = [this] { OnLost(); }},
+                            .lost = [this] { OnLost(); },
+                            .data = {}}, // input reports go straight to the acknowledgement
                            options_.devicePath);
 }
 
