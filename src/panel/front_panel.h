@@ -138,8 +138,10 @@ public:
 
     virtual PanelState State() const = 0;
     virtual bool Connected() const = 0;
-    // State().generatorPath without copying the rest of the state (the table above all).
+    // State().generatorPath and State().accepting without copying the rest of the state (the table
+    // above all): a remote client asks for them with every message.
     virtual std::string GeneratorPath() const = 0;
+    virtual bool Accepting() const = 0;
 
     // Replaces the callbacks given before.
     void SetEvents(PanelEvents events) { events_ = std::move(events); }

@@ -74,6 +74,7 @@ public:
     PanelState State() const override;
     bool Connected() const override;
     std::string GeneratorPath() const override { return state_.generatorPath; }
+    bool Accepting() const override { return state_.accepting; }
 
 private:
     void OnArrival(ClaimResult claim);

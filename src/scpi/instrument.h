@@ -25,7 +25,7 @@ public:
 
     std::unique_ptr<Session> NewSession();
     // Remote commands wait while the panel takes none (a transfer runs, draw mode is on).
-    bool MayExecute() const { return panel_.State().accepting; }
+    bool MayExecute() const { return panel_.Accepting(); }
 
 private:
     friend struct InstrumentBinding;

@@ -39,9 +39,9 @@ public:
     PanelState State() const override;
     bool Connected() const override;
     std::string GeneratorPath() const override;
+    bool Accepting() const override;
 
 private:
-    bool Accepting() const;
     void CheckAccepting() const;
     void CheckConnected() const;
     // Runs `operation` with the handlers' errors held back, then throws the first of them.
