@@ -29,7 +29,7 @@ void CommandTree::Add(std::string_view pattern, CommandHandler handler)
     commands_.push_back(std::move(command));
 }
 
-bool CommandTree::Matches(const std::vector<Node>& nodes, std::size_t node, const std::vector<std::string>& written,
+bool CommandTree::Matches(const std::vector<Node>& nodes, std::size_t node, const std::vector<std::string_view>& written,
                           std::size_t word)
 {
     if (node == nodes.size())
@@ -42,15 +42,15 @@ bool CommandTree::Matches(const std::vector<Node>& nodes, std::size_t node, cons
 
 const CommandHandler& CommandTree::Resolve(const ProgramUnit& unit, std::vector<std::string>& path) const
 {
-    std::vector<std::string> written = unit.common || unit.rooted ? std::vector<std::string>{} : path;
+    std::vector<std::string_view> written;
+    if (!unit.common && !unit.rooted)
+        written.assign(path.begin(), path.end());
     written.insert(written.end(), unit.mnemonics.begin(), unit.mnemonics.end());
     for (const Command& command : commands_) {
         if (command.query != unit.query || !Matches(command.nodes, 0, written, 0))
             continue;
-        if (!unit.common) {
-            written.pop_back();
-            path = std::move(written);
-        }
+        if (!unit.common) // a new path first: `written` may look into the old one
+            path = std::vector<std::string>(written.begin(), written.end() - 1);
         return command.handler;
     }
     throw ScpiError(error::kUndefinedHeader);

@@ -33,7 +33,7 @@ private:
         bool query;
         CommandHandler handler;
     };
-    static bool Matches(const std::vector<Node>& nodes, std::size_t node, const std::vector<std::string>& written,
+    static bool Matches(const std::vector<Node>& nodes, std::size_t node, const std::vector<std::string_view>& written,
                         std::size_t word);
 
     std::vector<Command> commands_;

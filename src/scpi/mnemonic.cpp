@@ -22,7 +22,10 @@ std::string_view Mnemonic::ShortForm() const
 
 bool Mnemonic::Matches(std::string_view written) const
 {
-    return EqualIgnoringCase(written, longForm) || EqualIgnoringCase(written, ShortForm());
+    // The short form is never longer than the long one: the length says which to compare.
+    if (written.size() == longForm.size())
+        return EqualIgnoringCase(written, longForm);
+    return written.size() < longForm.size() && EqualIgnoringCase(written, ShortForm());
 }
 
 } // namespace dds::scpi
