@@ -1,9 +1,10 @@
 // The SCPI instrument's figures, measured against `ddsgen-cli serve --virtual` and, in the same run,
 // a 20-line Python responder (scpi_responder.py) as the reference: *IDN? round trips per second
 // with one client and with 8 (our own client and `lxi benchmark` when lxi-tools is installed;
-// beside them a blocking responder in this program, the most one loopback client can get), the
-// latency of `FREQ ...;*OPC?` (one upload each) beside the transfer time `ddsgen-cli transfer`
-// reports for the same setting, and serve's resident memory along 100 000 queries.
+// beside them a blocking responder in this program), the processor time each server spends per
+// round trip and serve's while idle, the latency of `FREQ ...;*OPC?` (one upload each) beside the
+// transfer time `ddsgen-cli transfer` reports for the same setting, and serve's resident memory
+// along 100 000 queries.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -18,11 +19,13 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <thread>
 #include <optional>
+#include <sstream>
 #include <vector>
 
 #include "process_output.h"
@@ -107,10 +110,9 @@ std::string Query(int fd, const std::string& message)
     return answer;
 }
 
-// What one client can get from this machine's loopback at best: a blocking responder inside this
-// program, one thread per client, that answers every read with `answer` (serve's *IDN? answer, so
-// that the bytes are the same). It waits in the read itself, with no event loop; a server that
-// waits in one for many clients cannot be faster than this for one client.
+// A blocking responder inside this program, one thread per client, that answers every read with
+// `answer` (serve's *IDN? answer, so that the bytes are the same). It sleeps in the read itself,
+// with no event loop: the least work a server that sleeps between messages can do.
 class BlockingResponder {
 public:
     explicit BlockingResponder(std::string answer) : answer_(std::move(answer) + "\n")
@@ -216,6 +218,20 @@ std::string LxiBenchmark(int port, int clients)
     return std::to_string(static_cast<long>(total)) + " requests/s";
 }
 
+// The processor time a process has used, user and system, in microseconds.
+double CpuMicroseconds(pid_t pid)
+{
+    std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
+    const std::string stat{std::istreambuf_iterator<char>(file), {}};
+    std::istringstream fields(stat.substr(stat.rfind(')') + 2)); // the name before may hold spaces
+    std::string skipped;
+    for (int field = 3; field < 14; ++field)
+        fields >> skipped;
+    double user = 0, system = 0;
+    fields >> user >> system;
+    return (user + system) * 1e6 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
 long ResidentKilobytes(pid_t pid)
 {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -310,9 +326,15 @@ int main()
     for (const int clients : {1, 8}) {
         // The servers take turns, so that a change in the machine's load falls on each alike.
         std::vector<double> ours, reference, limit;
+        double ourCpu = 0, referenceCpu = 0; // microseconds over all turns
+        const auto timed = [](const Child& server, double& cpu, auto&& run) {
+            const double before = CpuMicroseconds(server.pid);
+            run();
+            cpu += CpuMicroseconds(server.pid) - before;
+        };
         for (int turn = 0; turn < kTurns; ++turn) {
-            ours.push_back(RoundTrips(serve->port, clients, kEach));
-            reference.push_back(RoundTrips(python->port, clients, kEach));
+            timed(*serve, ourCpu, [&] { ours.push_back(RoundTrips(serve->port, clients, kEach)); });
+            timed(*python, referenceCpu, [&] { reference.push_back(RoundTrips(python->port, clients, kEach)); });
             const BlockingResponder blocking(Identity(serve->port));
             limit.push_back(RoundTrips(blocking.port(), clients, kEach));
         }
@@ -320,10 +342,17 @@ int main()
                     "Python responder %s, ratio %.2f; blocking responder in this program %s\n",
                     clients, clients == 1 ? "" : "s", kTurns, Rates(ours).c_str(), Rates(reference).c_str(),
                     Median(ours) / Median(reference), Rates(limit).c_str());
+        const double trips = static_cast<double>(kTurns) * clients * kEach;
+        std::printf("  processor time per round trip, user and system: serve %.1f us, Python responder %.1f us\n",
+                    ourCpu / trips, referenceCpu / trips);
         std::cout << "  lxi benchmark, " << clients << " at once: serve " << LxiBenchmark(serve->port, clients)
                   << ", Python responder " << LxiBenchmark(python->port, clients) << "\n";
     }
 
+    const double idleBefore = CpuMicroseconds(serve->pid);
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    std::printf("serve's processor time while no client talks: %.0f ms in 2 s\n",
+                (CpuMicroseconds(serve->pid) - idleBefore) / 1000);
     const int fd = Connect(serve->port);
     UploadLatencies(fd);
     std::printf("serve's resident memory: %ld kB before the queries", ResidentKilobytes(serve->pid));

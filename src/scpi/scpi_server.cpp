@@ -22,6 +22,12 @@ ScpiServer::ScpiServer(SessionFactory makeSession, std::function<bool()> mayExec
     retry_.setSingleShot(true);
     retry_.setInterval(kRetryMilliseconds);
     connect(&retry_, &QTimer::timeout, this, &ScpiServer::ScheduleRun);
+    if (QThread::idealThreadCount() < 2)
+        limits_.awake = {};
+    connect(&awake_, &QTimer::timeout, this, [this] {
+        if (std::chrono::steady_clock::now() >= awakeUntil_)
+            awake_.stop();
+    });
     connect(server_, &QTcpServer::newConnection, this, &ScpiServer::Accept);
 }
 
@@ -143,7 +149,19 @@ void ScpiServer::RunNext()
         Answer(*client, response);
         ReadFrom(client); // reading may have paused while its queue was full
     }
+    StayAwake();
     ScheduleRun();
+}
+
+// A client that asks again at once finds the loop awake: waking a sleeping processor for its next
+// message costs more than the message itself (several times more on a virtual machine).
+void ScpiServer::StayAwake()
+{
+    if (limits_.awake.count() <= 0)
+        return;
+    awakeUntil_ = std::chrono::steady_clock::now() + limits_.awake;
+    if (!awake_.isActive())
+        awake_.start(0);
 }
 
 void ScpiServer::Answer(Client& client, const std::string& response)

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <chrono>
 #include <cstddef>
 #include <deque>
 #include <functional>
@@ -30,6 +31,9 @@ public:
         std::size_t message = MessageSplitter::kDefaultLimit; // a longer message is refused (-363)
         std::size_t queuedInput = std::size_t{4} << 20;       // a client's waiting messages; reading pauses
         std::size_t unreadOutput = std::size_t{4} << 20;      // a client that leaves more unread is closed
+        // How long the loop looks for the next message without sleeping after an answer; none
+        // when the program has one processor, which the client would need meanwhile.
+        std::chrono::microseconds awake{100};
     };
     using SessionFactory = std::function<std::unique_ptr<Session>()>;
 
@@ -69,12 +73,15 @@ private:
     void ScheduleRun();
     void RunNext();
     void Answer(Client& client, const std::string& response);
+    void StayAwake();
 
     SessionFactory makeSession_;
     std::function<bool()> mayExecute_;
     Limits limits_;
     QTcpServer* server_;
     QTimer retry_;
+    QTimer awake_; // a zero timer: while it runs, the loop polls instead of sleeping
+    std::chrono::steady_clock::time_point awakeUntil_;
     std::vector<std::shared_ptr<Client>> clients_;
     std::deque<std::shared_ptr<Client>> arrivals_; // one entry per waiting message, oldest first
     std::vector<char> readBuffer_;                 // what one read takes from a socket, kept for the next

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -107,6 +108,21 @@ TEST(ScpiServer, HoldsMessagesWhileThePanelIsBusy)
     EXPECT_TRUE(f.ran.empty());
     f.panelFree = true;
     EXPECT_EQ(ServerFixture::ReadLine(*client), "1\n");
+}
+
+TEST(ScpiServer, SleepsAgainSoonAfterItsLastAnswer)
+{
+    ServerFixture f;
+    const auto client = f.Connect();
+    client->write("NOTE?\n");
+    EXPECT_EQ(ServerFixture::ReadLine(*client), "1\n");
+    // After an answer the loop looks for the next message without sleeping, for a moment only.
+    bool over = false;
+    QTimer::singleShot(300, [&] { over = true; });
+    int passes = 0;
+    for (; !over; ++passes)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_LT(passes, 50); // thousands when it never sleeps
 }
 
 TEST(ScpiServer, BadInputGetsItsErrorOrTheConnectionClosedAndOthersAreServed)
