@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -117,11 +119,11 @@ TEST(ScpiServer, SleepsAgainSoonAfterItsLastAnswer)
     client->write("NOTE?\n");
     EXPECT_EQ(ServerFixture::ReadLine(*client), "1\n");
     // After an answer the loop looks for the next message without sleeping, for a moment only.
-    bool over = false;
-    QTimer::singleShot(300, [&] { over = true; });
     int passes = 0;
-    for (; !over; ++passes)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QEventLoop loop;
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, &loop, [&] { ++passes; });
+    QTimer::singleShot(300, &loop, &QEventLoop::quit);
+    loop.exec();
     EXPECT_LT(passes, 50); // thousands when it never sleeps
 }
 
