@@ -1,13 +1,15 @@
 // The SCPI instrument's figures, measured against `ddsgen-cli serve --virtual` and, in the same run,
 // a 20-line Python responder (scpi_responder.py) as the reference: *IDN? round trips per second
-// with one client and with 8 (our own client and `lxi benchmark` when lxi-tools is installed;
-// beside them a blocking responder in this program), the processor time each server spends per
+// with one client and with 8 (our own client and `lxi benchmark` when lxi-tools is installed; the
+// servers taking turns, beside them a blocking and a polling responder in this program, each ratio
+// to the Python responder's rate in brackets), the processor time each server spends per
 // round trip and serve's while idle, the latency of `FREQ ...;*OPC?` (one upload each) beside the
 // transfer time `ddsgen-cli transfer` reports for the same setting, and serve's resident memory
 // along 100 000 queries.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -110,12 +112,11 @@ std::string Query(int fd, const std::string& message)
     return answer;
 }
 
-// A blocking responder inside this program, one thread per client, that answers every read with
-// `answer` (serve's *IDN? answer, so that the bytes are the same). It sleeps in the read itself,
-// with no event loop: the least work a server that sleeps between messages can do.
-class BlockingResponder {
+// A responder inside this program that answers every read with `answer` (serve's *IDN? answer, so
+// that the bytes are the same), listening on the loopback interface.
+class Responder {
 public:
-    explicit BlockingResponder(std::string answer) : answer_(std::move(answer) + "\n")
+    explicit Responder(std::string answer) : answer_(std::move(answer) + "\n")
     {
         listener_ = socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in address{};
@@ -124,11 +125,45 @@ public:
         socklen_t length = sizeof address;
         if (bind(listener_, reinterpret_cast<sockaddr*>(&address), length) != 0 || listen(listener_, 16) != 0
             || getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-            throw std::runtime_error("blocking responder: cannot listen");
+            throw std::runtime_error("responder: cannot listen");
         port_ = ntohs(address.sin_port);
+    }
+    ~Responder() { close(listener_); }
+    int port() const { return port_; }
+
+protected:
+    int Accept() const
+    {
+        const int fd = accept(listener_, nullptr, nullptr);
+        const int one = 1;
+        setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+        return fd;
+    }
+    // One read and its answer; false once the client has gone.
+    bool Answer(int fd) const
+    {
+        char buffer[4096];
+        return read(fd, buffer, sizeof buffer) > 0
+               && write(fd, answer_.data(), answer_.size()) == static_cast<ssize_t>(answer_.size());
+    }
+
+    std::string answer_;
+    int listener_ = -1, port_ = 0;
+};
+
+// One thread per client that sleeps in its read, with no event loop: the least work a server that
+// sleeps between messages can do.
+class BlockingResponder : public Responder {
+public:
+    explicit BlockingResponder(std::string answer) : Responder(std::move(answer))
+    {
         acceptor_ = std::thread([this] {
-            for (int fd; (fd = accept(listener_, nullptr, nullptr)) >= 0;)
-                clients_.emplace_back([this, fd] { Serve(fd); });
+            for (int fd; (fd = Accept()) >= 0;)
+                clients_.emplace_back([this, fd] {
+                    while (Answer(fd)) {
+                    }
+                    close(fd);
+                });
         });
     }
     ~BlockingResponder()
@@ -137,26 +172,50 @@ public:
         acceptor_.join();
         for (std::thread& client : clients_)
             client.join();
-        close(listener_);
     }
-    int port() const { return port_; }
 
 private:
-    void Serve(int fd) const
-    {
-        const int one = 1;
-        setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-        char buffer[4096];
-        while (read(fd, buffer, sizeof buffer) > 0)
-            if (write(fd, answer_.data(), answer_.size()) != static_cast<ssize_t>(answer_.size()))
-                break;
-        close(fd);
-    }
-
-    std::string answer_;
-    int listener_ = -1, port_ = 0;
     std::thread acceptor_;
     std::vector<std::thread> clients_;
+};
+
+// One thread for all clients, sleeping in poll: the least work a server that serves every client
+// from one loop can do, as serve's event loop does.
+class PollingResponder : public Responder {
+public:
+    explicit PollingResponder(std::string answer) : Responder(std::move(answer))
+    {
+        if (pipe(stop_) != 0)
+            throw std::runtime_error("polling responder: no pipe");
+        loop_ = std::thread([this] { Serve(); });
+    }
+    ~PollingResponder()
+    {
+        if (write(stop_[1], "", 1) == 1)
+            loop_.join();
+        close(stop_[0]);
+        close(stop_[1]);
+    }
+
+private:
+    void Serve() const
+    {
+        std::vector<pollfd> fds{{stop_[0], POLLIN, 0}, {listener_, POLLIN, 0}};
+        while (poll(fds.data(), fds.size(), -1) > 0 && fds[0].revents == 0) {
+            for (std::size_t i = 2; i < fds.size(); ++i)
+                if (fds[i].revents != 0 && !Answer(fds[i].fd)) {
+                    close(fds[i].fd);
+                    fds[i].fd = -1; // poll passes over it
+                }
+            if (fds[1].revents != 0)
+                fds.push_back({Accept(), POLLIN, 0});
+        }
+        for (std::size_t i = 2; i < fds.size(); ++i)
+            close(fds[i].fd);
+    }
+
+    int stop_[2] = {-1, -1};
+    std::thread loop_;
 };
 
 std::string Identity(int port)
@@ -197,25 +256,28 @@ std::string Run(const std::string& command)
     return output;
 }
 
-std::string LxiBenchmark(int port, int clients)
+bool HaveLxi()
 {
-    if (Run("command -v lxi").empty())
-        return "lxi-tools not installed";
+    return !Run("command -v lxi").empty();
+}
+
+// The sum of the rates `clients` `lxi benchmark` processes report, run at once against `port`.
+double LxiBenchmark(int port, int clients)
+{
     std::vector<std::thread> threads;
-    std::vector<std::string> results(static_cast<std::size_t>(clients));
+    std::vector<double> rates(static_cast<std::size_t>(clients));
     for (int i = 0; i < clients; ++i)
         threads.emplace_back([&, i] {
             const std::string out = Run("lxi benchmark -a 127.0.0.1 -p " + std::to_string(port) + " -r -c 2000 2>&1");
             const auto at = out.find("Result: ");
-            results[static_cast<std::size_t>(i)] =
-                at == std::string::npos ? "?" : out.substr(at + 8, out.find(' ', at + 8) - at - 8);
+            rates[static_cast<std::size_t>(i)] = at == std::string::npos ? 0 : std::atof(out.c_str() + at + 8);
         });
     for (auto& t : threads)
         t.join();
     double total = 0;
-    for (const std::string& r : results)
-        total += std::atof(r.c_str());
-    return std::to_string(static_cast<long>(total)) + " requests/s";
+    for (const double rate : rates)
+        total += rate;
+    return total;
 }
 
 // The processor time a process has used, user and system, in microseconds.
@@ -323,10 +385,11 @@ int main()
     const auto serve = Start({DDSGEN_CLI, "serve", "--virtual", "--listen", "127.0.0.1:0"}, 2);
     const auto python = Start({"/usr/bin/python3", SCPI_RESPONDER}, 1);
     const int kEach = 2000, kTurns = 5;
+    const bool haveLxi = HaveLxi();
     for (const int clients : {1, 8}) {
         // The servers take turns, so that a change in the machine's load falls on each alike.
-        std::vector<double> ours, reference, limit;
-        double ourCpu = 0, referenceCpu = 0; // microseconds over all turns
+        std::vector<double> ours, reference, blocked, polled, lxiOurs, lxiReference, lxiBlocked, lxiPolled;
+        double ourCpu = 0, referenceCpu = 0, lxiOurCpu = 0, lxiReferenceCpu = 0; // microseconds over all turns
         const auto timed = [](const Child& server, double& cpu, auto&& run) {
             const double before = CpuMicroseconds(server.pid);
             run();
@@ -336,17 +399,33 @@ int main()
             timed(*serve, ourCpu, [&] { ours.push_back(RoundTrips(serve->port, clients, kEach)); });
             timed(*python, referenceCpu, [&] { reference.push_back(RoundTrips(python->port, clients, kEach)); });
             const BlockingResponder blocking(Identity(serve->port));
-            limit.push_back(RoundTrips(blocking.port(), clients, kEach));
+            const PollingResponder polling(Identity(serve->port));
+            blocked.push_back(RoundTrips(blocking.port(), clients, kEach));
+            polled.push_back(RoundTrips(polling.port(), clients, kEach));
+            if (!haveLxi)
+                continue;
+            timed(*serve, lxiOurCpu, [&] { lxiOurs.push_back(LxiBenchmark(serve->port, clients)); });
+            timed(*python, lxiReferenceCpu, [&] { lxiReference.push_back(LxiBenchmark(python->port, clients)); });
+            lxiBlocked.push_back(LxiBenchmark(blocking.port(), clients));
+            lxiPolled.push_back(LxiBenchmark(polling.port(), clients));
         }
-        std::printf("*IDN? round trips, %d client%s, medians of %d turns (slowest .. fastest): serve %s, "
-                    "Python responder %s, ratio %.2f; blocking responder in this program %s\n",
-                    clients, clients == 1 ? "" : "s", kTurns, Rates(ours).c_str(), Rates(reference).c_str(),
-                    Median(ours) / Median(reference), Rates(limit).c_str());
         const double trips = static_cast<double>(kTurns) * clients * kEach;
-        std::printf("  processor time per round trip, user and system: serve %.1f us, Python responder %.1f us\n",
-                    ourCpu / trips, referenceCpu / trips);
-        std::cout << "  lxi benchmark, " << clients << " at once: serve " << LxiBenchmark(serve->port, clients)
-                  << ", Python responder " << LxiBenchmark(python->port, clients) << "\n";
+        const auto report = [&](const char* by, const std::vector<double>& o, const std::vector<double>& r,
+                                const std::vector<double>& b, const std::vector<double>& p, double oCpu, double rCpu) {
+            std::printf("*IDN? round trips, %d %s, medians of %d turns (slowest .. fastest): serve %s, "
+                        "Python responder %s, ratio %.2f\n"
+                        "  in this program: blocking responder %s (%.2f), polling responder %s (%.2f)\n"
+                        "  processor time per round trip, user and system: serve %.1f us, Python responder %.1f us\n",
+                        clients, by, kTurns, Rates(o).c_str(), Rates(r).c_str(), Median(o) / Median(r),
+                        Rates(b).c_str(), Median(b) / Median(r), Rates(p).c_str(), Median(p) / Median(r), oCpu / trips,
+                        rCpu / trips);
+        };
+        report(clients == 1 ? "client" : "clients", ours, reference, blocked, polled, ourCpu, referenceCpu);
+        if (haveLxi)
+            report(clients == 1 ? "lxi benchmark" : "lxi benchmarks at once", lxiOurs, lxiReference, lxiBlocked,
+                   lxiPolled, lxiOurCpu, lxiReferenceCpu);
+        else
+            std::printf("lxi benchmark: lxi-tools not installed\n");
     }
 
     const double idleBefore = CpuMicroseconds(serve->pid);
